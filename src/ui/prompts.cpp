@@ -1,0 +1,83 @@
+#include "ui/prompts.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace qm {
+
+namespace {
+
+std::unique_ptr<Prompts>& Installed() {
+  static std::unique_ptr<Prompts> prompts = std::make_unique<QtPrompts>();
+  return prompts;
+}
+
+QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& caption,
+                                const QString& text, QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, caption, text, buttons, QApplication::activeWindow());
+  box.setWindowModality(Qt::ApplicationModal);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
+Prompts& CurrentPrompts() { return *Installed(); }
+
+std::unique_ptr<Prompts> SetPrompts(std::unique_ptr<Prompts> prompts) {
+  if (!prompts) prompts = std::make_unique<QtPrompts>();
+  std::swap(Installed(), prompts);
+  return prompts;
+}
+
+void QtPrompts::Warning(const QString& text) {
+  Box(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok);
+}
+
+bool QtPrompts::ConfirmYesNo(const QString& text) {
+  return Box(QMessageBox::Question, QStringLiteral("Confirm"), text,
+             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool QtPrompts::WarningYesNo(const QString& text) {
+  return Box(QMessageBox::Warning, QStringLiteral("Warning"), text,
+             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+Answer QtPrompts::ConfirmYesNoCancel(const QString& text) {
+  switch (Box(QMessageBox::Question, QStringLiteral("Confirm"), text,
+              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
+}
+
+void QtPrompts::Message(const QString& text) {
+  Box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+}
+
+int QtPrompts::TwoChoice(const QString& caption, const QString& question, const QString& button1,
+                         const QString& button2) {
+  // The two-choice dialog lives in the windows layer's look but is plain
+  // enough to build here, so that the reports can ask without a loop
+  // between layers.
+  QMessageBox box(QMessageBox::NoIcon, caption, question, QMessageBox::NoButton,
+                  QApplication::activeWindow());
+  QAbstractButton* first = box.addButton(button1, QMessageBox::AcceptRole);
+  QAbstractButton* second = box.addButton(button2, QMessageBox::AcceptRole);
+  box.addButton(QMessageBox::Cancel);
+  box.exec();
+  if (box.clickedButton() == first) return 1;
+  if (box.clickedButton() == second) return 2;
+  return -1;
+}
+
+bool QtPrompts::SelectPrinter(QPrinter& printer) {
+  QPrintDialog dialog(&printer, QApplication::activeWindow());
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace qm

@@ -1,0 +1,60 @@
+// The prompts layer: every message box, the two-choice dialog and the printer
+// selection go through Prompts, so that no test ever blocks on a modal window
+// and every test can check the exact text that was shown.
+//
+// The program installs QtPrompts at start-up; tests install ScriptedPrompts
+// (tests/support), which records each text and answers as the test says.
+// Texts are Qt strings; callers convert single-byte text at their edge.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace qm {
+
+enum class Answer { Yes, No, Cancel };
+
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+
+  // Warning box with an OK button (limits, notices, "Help not implemented yet.").
+  virtual void Warning(const QString& text) = 0;
+  // Confirmation with Yes and No (deletions). True for Yes.
+  virtual bool ConfirmYesNo(const QString& text) = 0;
+  // Warning with Yes and No (the existing score file question). True for Yes.
+  virtual bool WarningYesNo(const QString& text) = 0;
+  // Confirmation with Yes, No and Cancel (leaving with unsaved changes).
+  virtual Answer ConfirmYesNoCancel(const QString& text) = 0;
+  // Plain box with OK (input errors in dialogs, the general error report).
+  virtual void Message(const QString& text) = 0;
+  // The two-choice dialog: 1 for the first button, 2 for the second (also a
+  // close through the frame), -1 for Cancel.
+  virtual int TwoChoice(const QString& caption, const QString& question, const QString& button1,
+                        const QString& button2) = 0;
+  // The printer selection dialog on printer. True when the user confirmed.
+  virtual bool SelectPrinter(QPrinter& printer) = 0;
+};
+
+// The prompts in force. Never null once SetPrompts has been called.
+Prompts& CurrentPrompts();
+// Installs prompts (takes ownership) and returns the previous ones.
+std::unique_ptr<Prompts> SetPrompts(std::unique_ptr<Prompts> prompts);
+
+// The real dialogs, parented to the active window of the program.
+class QtPrompts : public Prompts {
+ public:
+  void Warning(const QString& text) override;
+  bool ConfirmYesNo(const QString& text) override;
+  bool WarningYesNo(const QString& text) override;
+  Answer ConfirmYesNoCancel(const QString& text) override;
+  void Message(const QString& text) override;
+  int TwoChoice(const QString& caption, const QString& question, const QString& button1,
+                const QString& button2) override;
+  bool SelectPrinter(QPrinter& printer) override;
+};
+
+}  // namespace qm

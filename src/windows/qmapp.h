@@ -1,0 +1,55 @@
+// Quillmor's windows and where they are reached.
+//
+// The program-wide values (limits, the Maximum Index Rule, the Closing flag,
+// the version) and the long-lived windows live in one object, Program(). The
+// main window fills the values in its creation handler; StartUp() creates the
+// long-lived windows, hidden, in their fixed order. A window that needs a
+// long-lived one reaches it through Program() (Program().ScoreForm, ...),
+// never through a global of its own.
+//
+// A later long-lived window joins start-up by getting a member here and a
+// line in StartUp() (qmapp.cpp), at its place in the order.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "store/records.h"
+
+namespace qm {
+
+class TMainForm;
+class TScoreForm;
+class TCourseForm;
+class TGNameForm;
+
+struct QmProgram {
+  int MaxGolfers = qm::MaxGolfers;
+  int MaxScores = qm::MaxScores;
+  int MaxCourses = qm::MaxCourses;
+  bool UseMaxIndex = true;
+  bool Closing = false;
+  QString Version;
+  QString VersionDate;
+
+  // Owned here; created by StartUp(), destroyed by ShutDown(). Null until
+  // created (tests create only what they use).
+  TMainForm* MainForm = nullptr;
+  TScoreForm* ScoreForm = nullptr;
+  TCourseForm* CourseForm = nullptr;
+  TGNameForm* GNameForm = nullptr;
+};
+
+// The one program object.
+QmProgram& Program();
+
+// Creates the main window (its creation handler runs), then, hidden and in
+// this order, the score entry window, the course editor and the golfer name
+// dialog. The About box is made anew whenever it is opened.
+void StartUp();
+
+// Destroys every window StartUp() made and resets Program() to its start
+// values, so that tests can start again.
+void ShutDown();
+
+}  // namespace qm

@@ -1,0 +1,66 @@
+#include "support/qt_prompts.h"
+
+namespace qm::test {
+
+QStringList ScriptedPrompts::Texts() const {
+  QStringList texts;
+  for (const auto& box : Shown) texts << box.Text;
+  return texts;
+}
+
+void ScriptedPrompts::Record(BoxKind kind, const QString& text, const QString& caption) {
+  Shown.push_back({kind, text, caption});
+  if (OnShow) OnShow(Shown.back());
+}
+
+Answer ScriptedPrompts::Next() {
+  if (Answers.empty()) return Answer::Yes;
+  Answer answer = Answers.front();
+  Answers.pop_front();
+  return answer;
+}
+
+void ScriptedPrompts::Warning(const QString& text) { Record(BoxKind::Warning, text); }
+
+bool ScriptedPrompts::ConfirmYesNo(const QString& text) {
+  Record(BoxKind::ConfirmYesNo, text);
+  return Next() == Answer::Yes;
+}
+
+bool ScriptedPrompts::WarningYesNo(const QString& text) {
+  Record(BoxKind::WarningYesNo, text);
+  return Next() == Answer::Yes;
+}
+
+Answer ScriptedPrompts::ConfirmYesNoCancel(const QString& text) {
+  Record(BoxKind::ConfirmYesNoCancel, text);
+  return Next();
+}
+
+void ScriptedPrompts::Message(const QString& text) { Record(BoxKind::Message, text); }
+
+int ScriptedPrompts::TwoChoice(const QString& caption, const QString& question, const QString&,
+                               const QString&) {
+  Record(BoxKind::TwoChoice, question, caption);
+  if (Choices.empty()) return -1;
+  int choice = Choices.front();
+  Choices.pop_front();
+  return choice;
+}
+
+bool ScriptedPrompts::SelectPrinter(QPrinter&) {
+  Record(BoxKind::SelectPrinter, QString());
+  if (PrinterChoices.empty()) return false;
+  bool choice = PrinterChoices.front();
+  PrinterChoices.pop_front();
+  return choice;
+}
+
+ScriptedPrompts& InstallScriptedPrompts() {
+  auto prompts = std::make_unique<ScriptedPrompts>();
+  ScriptedPrompts& ref = *prompts;
+  SetPrompts(std::move(prompts));
+  return ref;
+}
+
+}  // namespace qm::test

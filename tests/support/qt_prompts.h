@@ -1,0 +1,64 @@
+// Scripted prompts for window tests: every box is recorded with its kind and
+// text, and answered from a queue the test fills (or a default answer).
+//
+//   auto& prompts = qm::test::InstallScriptedPrompts();
+//   prompts.Answers.push_back(qm::Answer::No);
+//   ... drive the window ...
+//   QCOMPARE(prompts.Texts(), QStringList{"Save changes made to golfers?"});
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "ui/prompts.h"
+
+namespace qm::test {
+
+enum class BoxKind { Warning, ConfirmYesNo, WarningYesNo, ConfirmYesNoCancel, Message, TwoChoice,
+                     SelectPrinter };
+
+struct ShownBox {
+  BoxKind Kind;
+  QString Text;  // for TwoChoice: the question; for SelectPrinter: empty
+  QString Caption;  // TwoChoice only
+};
+
+class ScriptedPrompts : public Prompts {
+ public:
+  // Answers for Yes/No/Cancel questions, taken from the front; Yes when empty.
+  std::deque<Answer> Answers;
+  // Results for the two-choice dialog, from the front; -1 when empty.
+  std::deque<int> Choices;
+  // Results for the printer selection, from the front; false when empty.
+  std::deque<bool> PrinterChoices;
+  // Called after each box is recorded, before it is answered (for example to
+  // check the state of a window while the box is "open").
+  std::function<void(const ShownBox&)> OnShow;
+
+  std::vector<ShownBox> Shown;
+
+  QStringList Texts() const;
+  void ClearShown() { Shown.clear(); }
+
+  void Warning(const QString& text) override;
+  bool ConfirmYesNo(const QString& text) override;
+  bool WarningYesNo(const QString& text) override;
+  Answer ConfirmYesNoCancel(const QString& text) override;
+  void Message(const QString& text) override;
+  int TwoChoice(const QString& caption, const QString& question, const QString& button1,
+                const QString& button2) override;
+  bool SelectPrinter(QPrinter& printer) override;
+
+ private:
+  void Record(BoxKind kind, const QString& text, const QString& caption = {});
+  Answer Next();
+};
+
+// Installs a fresh ScriptedPrompts as the program's prompts and returns it.
+// It stays installed until the next call.
+ScriptedPrompts& InstallScriptedPrompts();
+
+}  // namespace qm::test
