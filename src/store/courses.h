@@ -1,0 +1,44 @@
+// The course file, courses.qmd, and the sample course file, sample.qmd.
+//
+// One line per course: CourseName~Rating~Slope~ParTotal~ then the 18 hole
+// pars each followed by "~", then CR LF.
+#pragma once
+
+#include <string>
+
+#include "store/records.h"
+
+namespace qm {
+
+inline constexpr const char* CourseFileName = "courses.qmd";
+inline constexpr const char* SampleCourseFileName = "sample.qmd";
+inline constexpr const char* SampleRenameError = "Error renaming sample courses file!";
+
+struct LoadCoursesResult {
+  // Empty, or "Error renaming sample courses file!" when courses.qmd was
+  // missing and sample.qmd could not be renamed to it; the caller shows it
+  // and works with the empty table.
+  std::string Message;
+};
+
+// Fills table from courses.qmd (file order), renaming sample.qmd to
+// courses.qmd first when courses.qmd is missing. Loads every line, even past
+// MaxCourses.
+LoadCoursesResult LoadCourses(TCourseTable& table);
+// The same, keeping CourseName, Rating, Slope and ParTotal only, with the
+// summary placeholders ("00.0", "000").
+LoadCoursesResult LoadCourseSummaries(TCourseSummaryTable& table);
+
+// By CourseName, comparing bytes (selection sort from the end).
+void SortCourses(TCourseTable& table);
+void SortCourses(TCourseSummaryTable& table);
+
+// Replaces courses.qmd with the table (temporary file, then rename).
+void SaveCourses(const TCourseTable& table);
+
+// Sets entry n (1-based) to the full-entry placeholders.
+void ClearCourseRec(TCourseTable& table, int n);
+TCourseRec PlaceholderCourseRec();
+TCourseSummaryRec PlaceholderCourseSummaryRec();
+
+}  // namespace qm

@@ -1,0 +1,45 @@
+// A golfer's score file, ShortName + ".qmg", in the working directory.
+//
+// One line per score: the 45 fields of TScoreRec in file order, each
+// followed by "~", then CR LF. Readers accept LF alone, the six-digit date
+// key and the line that stops after the comment.
+#pragma once
+
+#include <string>
+
+#include "store/records.h"
+
+namespace qm {
+
+// Sets every field of record n (1-based) to its placeholder.
+void ClearScoreRec(TScoreTable& table, int n);
+TScoreRec PlaceholderScoreRec();
+
+struct LoadScoresResult {
+  bool Read = false;     // the file could be read
+  bool Changed = false;  // ForEditing only: an empty gross score was repaired
+  // ForEditing only: set when the file could not be opened; the caller shows
+  // it (the store shows nothing): "Error: Golfer score file "NAME" not found."
+  std::string Message;
+};
+
+// Fills table from fileName (file order). With forEditing, a file that
+// cannot be opened gives Read false and Message set, and a record with an
+// empty ScoreTotal and non-empty AdjScore gets ScoreTotal := AdjScore.
+// Without forEditing, a missing file throws (general error report). Throws
+// "Invalid filename" for a name that points outside the working directory.
+LoadScoresResult LoadScores(TScoreTable& table, const std::string& fileName, bool forEditing);
+
+// Newest first, by the exact exchanges of the program's sort (equal dates
+// end in the order those exchanges give; "99999999" first).
+void SortScores(TScoreTable& table);
+
+// Replaces the file with the table (temporary file, then rename). Cuts every
+// field at NUL and stores the cut value back.
+void SaveScores(TScoreTable& table, const std::string& fileName);
+
+// ScoreTotal neither empty nor "0", Rating neither empty nor "0.0", Slope
+// neither empty nor "0", Date not "99999999".
+bool IsCompleteScore(const TScoreRec& rec);
+
+}  // namespace qm
