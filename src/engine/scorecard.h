@@ -21,7 +21,7 @@ struct ScoreCard {
   std::string ScoreOut, ScoreIn, ScoreTotal;
   std::array<std::string, HoleCount> Putts;  // [0] is Putts1
   std::string PuttsOut, PuttsIn, PuttsTotal;
-  std::array<std::string, HoleCount> Par;    // [0] is Par1
+  std::array<std::string, HoleCount> Par;  // [0] is Par1
   std::string ParOut, ParIn, ParTotal;
   std::string AdjScore;
   std::string RatingField, SlopeField;
@@ -41,8 +41,19 @@ void ComputePuttsIn(ScoreCard& card);
 void ComputePuttsTotal(ScoreCard& card);
 // Empty pars become "0", then ParOut and ParIn.
 void ComputeParNines(ScoreCard& card);
+// AdjScore := ScoreTotal less the strokes above each hole's maximum; empty
+// when ScoreTotal is empty, "0" or "00". In the double-bogey case the par of
+// a hole is parsed only when the hole has strokes (a hole of 0 adds nothing
+// whatever its par).
 void ComputeAdjScore(ScoreCard& card);
+// ScoreDiff := the differential of AdjScore (or ScoreTotal when AdjScore is
+// empty, "XXX" or 0), formatted as FormatTenths and cut to 8 characters.
 void ComputeScoreDiff(ScoreCard& card);
+
+// The handicap differential of a round: (x - rating) * 113 / slope with the
+// quotient held at 40 bits, rounded to tenths (halves to even) and held at 40
+// bits again. 0 whenever x, rating or slope is 0.
+long double HandicapDifferential(long double x, long double rating, long double slope);
 
 // Most strokes counted on a hole for a course handicap; 0 means the
 // double-bogey case (par + 2, no cap when the par is 0 or less).
@@ -50,7 +61,8 @@ int HoleMaximum(int courseHandicap);
 
 // MM/DD/YYYY (or the longer form it allows), or "" for an invalid date.
 std::string NormalizeDate(const std::string& text);
-// direction '+' or '-'; "" for an invalid date.
+// direction '+' or '-'; "" for an invalid date. Stepping back from day 0
+// behaves like stepping back from day 1.
 std::string StepDate(const std::string& text, char direction);
 // "" counts as "0"; throws for a text that is not a whole number.
 std::string StepNumber(const std::string& text, char direction);
