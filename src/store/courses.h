@@ -33,7 +33,9 @@ LoadCoursesResult LoadCourseSummaries(TCourseSummaryTable& table);
 void SortCourses(TCourseTable& table);
 void SortCourses(TCourseSummaryTable& table);
 
-// Replaces courses.qmd with the table (temporary file, then rename).
+// Replaces courses.qmd with the table (temporary file, then rename; on a
+// failure the old file is kept as it was). Each field is cut at NUL, and a
+// "~" in it is written as "-", a CR or LF as a space.
 void SaveCourses(const TCourseTable& table);
 
 // Sets entry n (1-based) to the full-entry placeholders.

@@ -1,0 +1,144 @@
+#include "store/courses.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "store/fileio.h"
+#include "store/text.h"
+
+namespace qm {
+
+namespace {
+
+// Only the first part of a line is read.
+constexpr std::size_t CourseLineKeep = 120;
+constexpr int CourseFieldCount = 4 + HoleCount;
+
+// Makes sure courses.qmd exists, turning the sample list into it on the
+// first run. False when neither can be had.
+bool ObtainCourseFile() {
+  if (fileio::Exists(CourseFileName)) return true;
+  std::error_code ec;
+  // Nothing of the name exists, so the rename cannot replace a file.
+  std::filesystem::rename(SampleCourseFileName, CourseFileName, ec);
+  return !ec;
+}
+
+// Walks the "~" fields of one course line, calling store(fieldNumber, text)
+// for each field ended by a "~" up to the last one of a course line. Text
+// not followed by a "~" is dropped.
+template <class Store>
+void ScanCourseLine(const std::string& line, Store store) {
+  int field = 0;
+  std::string text;
+  for (char c : line) {
+    if (c != '~') {
+      text.push_back(c);
+      continue;
+    }
+    store(field, text);
+    text.clear();
+    if (++field == CourseFieldCount) break;
+  }
+}
+
+template <class Rec>
+void SortByName(std::vector<Rec>& entries) {
+  // Selection from the end: each pass leaves the greatest of 1..b at b.
+  for (std::size_t b = entries.size(); b >= 2; --b) {
+    for (std::size_t i = b - 1; i >= 1; --i) {
+      if (CutAtNul(entries[b - 1].CourseName) < CutAtNul(entries[i - 1].CourseName)) {
+        std::swap(entries[b - 1], entries[i - 1]);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+TCourseRec PlaceholderCourseRec() {
+  TCourseRec rec;
+  rec.CourseName = std::string(width::CourseName, 'X');
+  rec.Rating = "XXXX";
+  rec.Slope = "XXX";
+  rec.ParTotal = "00";
+  rec.HolePar.fill("0");
+  return rec;
+}
+
+TCourseSummaryRec PlaceholderCourseSummaryRec() {
+  TCourseSummaryRec rec;
+  rec.CourseName = std::string(width::CourseName, 'X');
+  rec.Rating = "00.0";
+  rec.Slope = "000";
+  rec.ParTotal = "00";
+  return rec;
+}
+
+void ClearCourseRec(TCourseTable& table, int n) { table.At(n) = PlaceholderCourseRec(); }
+
+LoadCoursesResult LoadCourses(TCourseTable& table) {
+  table.Clear();
+  if (!ObtainCourseFile()) return {SampleRenameError};
+  std::vector<std::string> lines = fileio::ReadLines(CourseFileName, CourseLineKeep);
+  table.Entries.reserve(lines.size());
+  for (const std::string& line : lines) {
+    TCourseRec& rec = table.Entries.emplace_back(PlaceholderCourseRec());
+    ScanCourseLine(line, [&rec](int field, const std::string& text) {
+      switch (field) {
+        case 0: rec.CourseName = CutTo(text, width::CourseName); break;
+        case 1: rec.Rating = CutTo(text, width::Rating); break;
+        case 2: rec.Slope = CutTo(text, width::Slope); break;
+        case 3: rec.ParTotal = CutTo(text, width::ParTotalFile); break;
+        default: rec.HolePar[field - 4] = CutTo(text, width::HoleParFile); break;
+      }
+    });
+  }
+  return {};
+}
+
+LoadCoursesResult LoadCourseSummaries(TCourseSummaryTable& table) {
+  table.Clear();
+  if (!ObtainCourseFile()) return {SampleRenameError};
+  std::vector<std::string> lines = fileio::ReadLines(CourseFileName, CourseLineKeep);
+  table.Entries.reserve(lines.size());
+  for (const std::string& line : lines) {
+    TCourseSummaryRec& rec = table.Entries.emplace_back(PlaceholderCourseSummaryRec());
+    ScanCourseLine(line, [&rec](int field, const std::string& text) {
+      switch (field) {
+        case 0: rec.CourseName = CutTo(text, width::CourseName); break;
+        case 1: rec.Rating = CutTo(text, width::Rating); break;
+        case 2: rec.Slope = CutTo(text, width::Slope); break;
+        case 3: rec.ParTotal = CutTo(text, width::ParTotalFile); break;
+        default: break;  // the hole pars are not kept
+      }
+    });
+  }
+  return {};
+}
+
+void SortCourses(TCourseTable& table) { SortByName(table.Entries); }
+void SortCourses(TCourseSummaryTable& table) { SortByName(table.Entries); }
+
+void SaveCourses(const TCourseTable& table) {
+  std::vector<std::string> lines;
+  lines.reserve(table.Entries.size());
+  for (const TCourseRec& rec : table.Entries) {
+    std::string line;
+    for (const std::string* field : {&rec.CourseName, &rec.Rating, &rec.Slope, &rec.ParTotal}) {
+      line += fileio::FieldForFile(*field);
+      line += '~';
+    }
+    for (const std::string& par : rec.HolePar) {
+      line += fileio::FieldForFile(par);
+      line += '~';
+    }
+    line += "\r\n";
+    lines.push_back(std::move(line));
+  }
+  fileio::ReplaceFile(CourseFileName, lines);
+}
+
+}  // namespace qm
