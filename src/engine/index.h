@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/numeric.h"
 #include "store/records.h"
 
 namespace qm {
@@ -29,6 +30,11 @@ class ReportSink {
   virtual void AddLine(const std::string& line) = 0;
 };
 
+// Style decides the account's small differences and one rule of the score:
+// an adjusted score of "000" is passed over for the gross score in the golfer
+// list style and in the report forms; only the scores window's own
+// calculations (Display or None in the ScoresWindow style) take it as it is.
+// The handicap list and cards use the default style.
 struct IndexRequest {
   Sex Golfer = Sex::Male;
   std::string LongName;
@@ -36,21 +42,28 @@ struct IndexRequest {
   IndexOutput Output = IndexOutput::None;
   AccountStyle Style = AccountStyle::GolferList;
   bool GrossScoreVariant = false;
-  IndexSheet* Sheet = nullptr;  // Output Display
+  IndexSheet* Sheet = nullptr;   // Output Display
   ReportSink* Report = nullptr;  // Output ReportFile / ReportPrinter
 };
 
 struct IndexResult {
-  long double Index = 0;  // rounded to tenths, held at 40 bits
+  long double Index = 0;        // rounded to tenths, held at 40 bits
   std::vector<int> UsedScores;  // 1-based table positions, best first
 };
 
-// Throws "'%s' is not a valid floating point value" for a complete score
-// whose numbers are not numbers; nothing is returned then.
+// Reads the table, changes nothing. The Display form clears the sheet first
+// (also when a conversion fails later). Throws "'%s' is not a valid floating
+// point value" for a complete score whose numbers are not numbers; nothing
+// is returned then. A null Sheet or Report takes no account.
 IndexResult CalcIndex(const TScoreTable& table, const IndexRequest& request);
 
-// One decimal right-aligned in at least 4 characters (" 9.6", "12.3", "-1.2").
-std::string FormatTenths(long double value);
+// Whether a score takes part in the calculation: complete (gross score,
+// rating, slope and date all present) and not cut short in its file. A line
+// that stopped before the rating or the slope leaves the placeholders "XXXX"
+// or "XXX" there; such a score has no differential, so it is passed over like
+// an incomplete one instead of counting as 0.0 and pulling the index down.
+bool CountsForIndex(const TScoreRec& rec);
+
 // The golfer scores window's form: 5 characters with the spaces removed.
 std::string IndexText5(long double index);
 // The form handed to the score entry and course handicap windows: one

@@ -1,0 +1,161 @@
+#include "engine/index.h"
+
+#include <algorithm>
+
+#include "engine/scorecard.h"
+#include "store/text.h"
+
+namespace qm {
+
+namespace {
+
+constexpr int kWindow = 20;
+constexpr int kBestList = 10;
+constexpr int kMinimum = 5;
+constexpr std::size_t kLineWidth = 80;
+
+// Differentials averaged for h complete scores (h at most 20).
+constexpr int kAveraged[kWindow + 1] = {0, 0, 0, 0, 0, 1, 1, 2, 2, 3, 3,
+                                        4, 4, 5, 5, 6, 6, 7, 8, 9, 10};
+
+struct BestEntry {
+  long double Differential;
+  int Position;
+  std::string Date;  // as shown
+  std::string Course;
+};
+
+bool IsFileLineCutShort(const std::string& rating, const std::string& slope) {
+  return rating == "XXXX" || slope == "XXX";
+}
+
+// The text of the score a differential is formed from.
+const std::string& ScoreText(const std::string& adj, const std::string& total,
+                             const IndexRequest& request) {
+  if (request.GrossScoreVariant) return total;
+  bool report =
+      request.Output == IndexOutput::ReportFile || request.Output == IndexOutput::ReportPrinter;
+  bool skipZeros = request.Style == AccountStyle::GolferList || report;
+  if (adj.empty() || adj == "0" || adj == "XXX" || (skipZeros && adj == "000")) return total;
+  return adj;
+}
+
+std::string Line(const std::string& text) { return CutTo(text, kLineWidth); }
+
+}  // namespace
+
+bool CountsForIndex(const TScoreRec& rec) {
+  std::string total = CutAtNul(rec.ScoreTotal);
+  std::string rating = CutAtNul(rec.Rating);
+  std::string slope = CutAtNul(rec.Slope);
+  if (total.empty() || total == "0") return false;
+  if (rating.empty() || rating == "0.0") return false;
+  if (slope.empty() || slope == "0") return false;
+  if (CutAtNul(rec.Date) == "99999999") return false;
+  return !IsFileLineCutShort(rating, slope);
+}
+
+IndexResult CalcIndex(const TScoreTable& table, const IndexRequest& request) {
+  IndexSheet* sheet = request.Output == IndexOutput::Display ? request.Sheet : nullptr;
+  ReportSink* report =
+      (request.Output == IndexOutput::ReportFile || request.Output == IndexOutput::ReportPrinter)
+          ? request.Report
+          : nullptr;
+  if (sheet) sheet->ClearIndexLines();
+
+  const int target = std::min(table.Count(), kWindow);
+  int found = 0;
+  std::vector<BestEntry> best;
+  best.reserve(kBestList + 1);
+  const bool account = sheet || report;
+
+  for (int position = 1; position <= table.Count() && found < target; ++position) {
+    const TScoreRec& rec = table.At(position);
+    if (!CountsForIndex(rec)) continue;
+    ++found;
+    std::string adj = CutAtNul(rec.AdjScore);
+    std::string total = CutAtNul(rec.ScoreTotal);
+    long double x = StrToFloat(ScoreText(adj, total, request));
+    long double rating = StrToFloat(CutAtNul(rec.Rating));
+    long double slope = StrToFloat(CutAtNul(rec.Slope));
+    long double d = HandicapDifferential(x, rating, slope);
+
+    // Behind every entry equal to it: of two equal differentials the more
+    // recent score ranks first.
+    auto place = std::find_if(best.begin(), best.end(),
+                              [d](const BestEntry& e) { return e.Differential > d; });
+    if (place == best.end() && best.size() == kBestList) continue;
+    BestEntry entry{d, position, {}, {}};
+    if (account) {
+      entry.Date = DateKeyToDisplay(CutAtNul(rec.Date));
+      entry.Course = CutAtNul(rec.Course);
+    }
+    best.insert(place, std::move(entry));
+    if (best.size() > kBestList) best.pop_back();
+  }
+
+  const int h = found;
+  const int n = kAveraged[h];
+  const bool male = request.Golfer == Sex::Male;
+  IndexResult result;
+  std::string explanation;
+  if (h < kMinimum) {
+    result.Index = RoundToTenths40(male ? 36.4L : 40.4L);
+    explanation = "A golfer needs 5 valid scores to receive an index.";
+  } else {
+    explanation = "Calculated index using best " + std::to_string(n) + " out of " +
+                  std::to_string(h) + " differentials.";
+    long double sum = 0;
+    for (int i = 0; i < n; ++i) sum = RoundTo40Bits(sum + best[i].Differential);
+    long double average = RoundTo40Bits(sum / n);
+    long double product = RoundTo40Bits(average * 0.96L);
+    result.Index = RoundToTenths40(product);
+    if (request.UseMaxIndex) {
+      long double maximum = RoundToTenths40(male ? 36.4L : 40.4L);
+      if (result.Index > maximum) result.Index = maximum;
+    }
+    for (int i = 0; i < n; ++i) result.UsedScores.push_back(best[i].Position);
+  }
+  if (!account) return result;
+
+  const bool golferList = request.Style == AccountStyle::GolferList;
+  std::string countLine =
+      std::to_string(table.Count()) + " scores on file for " + request.LongName + ".";
+  if (golferList && h < kWindow) countLine += "  (" + std::to_string(h) + " are valid)";
+
+  std::vector<std::string> differentials;
+  for (int j = 1; j <= n; ++j) {
+    const BestEntry& e = best[j - 1];
+    std::string line = "Differential " + std::to_string(j);
+    line += j < 10 ? "   = " : (golferList ? "  = " : " = ");
+    if (sheet && e.Differential < 10) line += ' ';
+    line += FormatTenths(e.Differential) + "  " + e.Date + "  " + e.Course;
+    differentials.push_back(Line(line));
+  }
+  std::string indexLine =
+      "The current index for " + request.LongName + " is " + FormatTenths(result.Index);
+
+  if (sheet) {
+    sheet->SetIndexLine(1, Line(countLine));
+    sheet->SetIndexLine(2, Line(explanation));
+    for (int j = 1; j <= n; ++j) sheet->SetIndexLine(j + 2, differentials[j - 1]);
+    sheet->SetIndexLine(n + 4, Line(indexLine));
+  } else {
+    report->AddLine(Line(countLine));
+    report->AddLine(Line(explanation));
+    for (const std::string& line : differentials) report->AddLine(line);
+    report->AddLine("");
+    report->AddLine(Line(indexLine));
+  }
+  return result;
+}
+
+std::string IndexText5(long double index) {
+  std::string text = FormatTenths(index);
+  if (text.size() < 5) text.insert(0, 5 - text.size(), ' ');
+  return TrimSpaces(text);
+}
+
+std::string IndexText4(long double index) { return FormatTenths(index); }
+
+}  // namespace qm
