@@ -1,0 +1,268 @@
+#include "windows/qmcourse.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QShowEvent>
+#include <QValidator>
+
+#include "store/errors.h"
+#include "store/text.h"
+#include "ui/guard.h"
+#include "ui/prompts.h"
+#include "ui/textconv.h"
+
+namespace qm {
+
+namespace {
+
+// Turns typed letters to upper case, one character for one, and only where
+// the capital has a single byte too (so "µ" stays as it is and "ß" does
+// not grow into "SS").
+class UpperCaseTyping : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    for (QChar& c : input) {
+      const QChar upper = c.toUpper();
+      if (upper != c && IsSingleByte(QString(upper))) c = upper;
+    }
+    return Acceptable;
+  }
+};
+
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w,
+                 Qt::Alignment align) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(x, y, w, 20);
+  label->setAlignment(align | Qt::AlignVCenter);
+  return label;
+}
+
+QLineEdit* AddField(QWidget* parent, const QString& name, int x, int y, int w, int h = 24) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(name);
+  field->setGeometry(x, y, w, h);
+  return field;
+}
+
+// Leaving a field by moving within the window; the window merely losing
+// the activation (a message box, another program) is no leaving.
+bool IsLeaving(QEvent* event) {
+  if (event->type() != QEvent::FocusOut) return false;
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+int FieldInt(const QLineEdit* field) { return StrToInt(ToBytes(field->text())); }
+
+}  // namespace
+
+TCourseForm::TCourseForm(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("CourseForm"));
+  setWindowTitle(QStringLiteral("Course Maintenance"));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(626, 312);
+
+  const Qt::Alignment right = Qt::AlignRight;
+  const Qt::Alignment centre = Qt::AlignHCenter;
+
+  AddLabel(this, QStringLiteral("CourseNameLabel"), QStringLiteral("Course Name:"), 60, 21, 115,
+           right);
+  CourseName = AddField(this, QStringLiteral("CourseName"), 181, 19, 286);
+  CourseName->setMaxLength(30);
+  CourseName->setValidator(new UpperCaseTyping(CourseName));
+
+  AddLabel(this, QStringLiteral("RatingLabel"), QStringLiteral("Rating:"), 60, 58, 114, right);
+  RatingField = AddField(this, QStringLiteral("RatingField"), 180, 56, 49);
+  RatingField->setMaxLength(4);
+
+  AddLabel(this, QStringLiteral("SlopeLabel"), QStringLiteral("Slope:"), 60, 95, 114, right);
+  SlopeField = AddField(this, QStringLiteral("SlopeField"), 180, 93, 50);
+  SlopeField->setMaxLength(3);
+
+  AddLabel(this, QStringLiteral("HoleLabel"), QStringLiteral("Hole:"), 2, 160, 42, right);
+  AddLabel(this, QStringLiteral("ParLabel"), QStringLiteral("Par:"), 2, 184, 42, right);
+
+  for (int i = 0; i < 18; ++i) {
+    const int x = i < 9 ? 47 + 25 * i : 316 + 25 * (i - 9);
+    const QString hole = QString::number(i + 1);
+    AddLabel(this, QStringLiteral("HoleLabel") + hole, hole, x - 2, 160, 30, centre);
+    Par[i] = AddField(this, QStringLiteral("Par") + hole, x, 182, 26);
+    Par[i]->setAlignment(Qt::AlignCenter);
+    Par[i]->setText(QStringLiteral("0"));
+    Par[i]->installEventFilter(this);
+  }
+
+  AddLabel(this, QStringLiteral("OutLabel"), QStringLiteral("OUT"), 274, 160, 43, centre);
+  ParOut = AddField(this, QStringLiteral("ParOut"), 278, 182, 35);
+  AddLabel(this, QStringLiteral("InLabel"), QStringLiteral("IN"), 540, 160, 41, centre);
+  ParIn = AddField(this, QStringLiteral("ParIn"), 544, 182, 33);
+  for (QLineEdit* sum : {ParOut, ParIn}) {
+    sum->setReadOnly(true);
+    sum->setFocusPolicy(Qt::NoFocus);
+  }
+  AddLabel(this, QStringLiteral("TotalLabel"), QStringLiteral("Total"), 579, 160, 47, centre);
+  ParTotal = AddField(this, QStringLiteral("ParTotal"), 586, 182, 33, 23);
+  for (QLineEdit* sum : {ParOut, ParIn, ParTotal}) {
+    sum->setAlignment(Qt::AlignCenter);
+    sum->setText(QStringLiteral("0"));
+  }
+
+  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton->setObjectName(QStringLiteral("OKButton"));
+  OKButton->setGeometry(215, 259, 71, 30);
+  OKButton->setDefault(true);
+  CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  CancelButton->setObjectName(QStringLiteral("CancelButton"));
+  CancelButton->setGeometry(341, 259, 71, 30);
+
+  OkPressed = new QLineEdit(QStringLiteral("0"), this);
+  OkPressed->setObjectName(QStringLiteral("OkPressed"));
+  OkPressed->setEnabled(false);
+  OkPressed->hide();
+
+  QWidget* previous = CourseName;
+  auto chain = [&previous](QWidget* next) {
+    QWidget::setTabOrder(previous, next);
+    previous = next;
+  };
+  chain(RatingField);
+  chain(SlopeField);
+  for (QLineEdit* par : Par) chain(par);
+  chain(ParTotal);
+  chain(OKButton);
+  chain(CancelButton);
+
+  connect(OKButton, &QPushButton::clicked, this, Guarded([this](bool) { OKButtonClick(); }));
+  connect(CancelButton, &QPushButton::clicked, this,
+          Guarded([this](bool) { CancelButtonClick(); }));
+}
+
+void TCourseForm::RecalcCourseTotals(bool setTotal) {
+  for (QLineEdit* par : Par)
+    if (par->text().isEmpty()) par->setText(QStringLiteral("0"));
+  int out = 0;
+  int in = 0;
+  for (int i = 0; i < 9; ++i) out += FieldInt(Par[i]);
+  for (int i = 9; i < 18; ++i) in += FieldInt(Par[i]);
+  ParOut->setText(QString::number(out));
+  ParIn->setText(QString::number(in));
+  if (setTotal) ParTotal->setText(QString::number(out + in));
+}
+
+void TCourseForm::FormActivate() {
+  CourseName->setFocus(Qt::ActiveWindowFocusReason);
+  if (!CourseName->text().isEmpty()) RecalcCourseTotals(false);
+}
+
+void TCourseForm::Par1Exit() {
+  RecalcCourseTotals(true);
+  if (Par[0]->text() == QLatin1String("0")) ParTotal->setFocus(Qt::OtherFocusReason);
+}
+
+void TCourseForm::ParExit(int hole) {
+  if (hole == 1) {
+    Par1Exit();
+    return;
+  }
+  RecalcCourseTotals(true);
+}
+
+void TCourseForm::OKButtonClick() {
+  RunPendingExit();
+  if (RatingField->text().isEmpty()) RatingField->setText(QStringLiteral("0.0"));
+  if (SlopeField->text().isEmpty()) SlopeField->setText(QStringLiteral("0"));
+  if (!CheckStorable(CourseName, QStringLiteral("course name")) ||
+      !CheckStorable(RatingField, QStringLiteral("rating")) ||
+      !CheckStorable(SlopeField, QStringLiteral("slope")))
+    return;
+  // A hole par that is no number would be stored and break every later
+  // use of the course; stop at it as leaving the field would.
+  for (QLineEdit* par : Par) {
+    if (par->text().isEmpty()) par->setText(QStringLiteral("0"));
+    int value = 0;
+    if (!TryStrToInt(ToBytes(par->text()), value)) {
+      par->setFocus(Qt::OtherFocusReason);
+      ThrowNotInteger(ToBytes(par->text()));
+    }
+  }
+  const QString total = ParTotal->text();
+  if (!total.isEmpty()) {
+    int value = 0;
+    if (!TryStrToInt(ToBytes(total), value)) {
+      ParTotal->setFocus(Qt::OtherFocusReason);
+      ThrowNotInteger(ToBytes(total));
+    }
+    if (value > 0) {
+      OkPressed->setText(QStringLiteral("1"));
+      Hand.Finish();
+      return;
+    }
+  }
+  ParTotal->setFocus(Qt::OtherFocusReason);
+  CurrentPrompts().Message(
+      QStringLiteral("You must enter a value of greater than zero for the Total Par."));
+}
+
+void TCourseForm::CancelButtonClick() {
+  OkPressed->setText(QStringLiteral("0"));
+  Hand.Finish();
+}
+
+void TCourseForm::reject() {
+  Guard([this] { CancelButtonClick(); });
+}
+
+void TCourseForm::RunPendingExit() {
+  QWidget* focused = focusWidget();
+  for (int i = 0; i < 18; ++i)
+    if (focused == Par[i]) ParExit(i + 1);
+}
+
+bool TCourseForm::CheckStorable(QLineEdit* field, const QString& what) {
+  const QString text = field->text();
+  QString problem;
+  if (!IsSingleByte(text))
+    problem = QStringLiteral(
+                  "The %1 can only contain characters of the Western European "
+                  "character set.")
+                  .arg(what);
+  else if (text.contains(QLatin1Char('~')))
+    problem = QStringLiteral("The %1 cannot contain the character \"~\".").arg(what);
+  if (problem.isEmpty()) return true;
+  field->setFocus(Qt::OtherFocusReason);
+  CurrentPrompts().Message(problem);
+  return false;
+}
+
+bool TCourseForm::eventFilter(QObject* watched, QEvent* event) {
+  if (IsLeaving(event)) {
+    for (int i = 0; i < 18; ++i)
+      if (watched == Par[i]) Guard([this, i] { ParExit(i + 1); });
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TCourseForm::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  // Only the activation that follows a showing: a message box closing
+  // activates the editor again and must not move the focus it set.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && activatePending_) {
+    activatePending_ = false;
+    Guard([this] { FormActivate(); });
+  }
+}
+
+void TCourseForm::showEvent(QShowEvent* event) {
+  // A restore from the task bar is no new showing.
+  if (!event->spontaneous()) {
+    OkPressed->setText(QStringLiteral("0"));
+    activatePending_ = true;
+  }
+  QDialog::showEvent(event);
+}
+
+}  // namespace qm
