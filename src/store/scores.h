@@ -23,19 +23,23 @@ struct LoadScoresResult {
   std::string Message;
 };
 
-// Fills table from fileName (file order). With forEditing, a file that
-// cannot be opened gives Read false and Message set, and a record with an
-// empty ScoreTotal and non-empty AdjScore gets ScoreTotal := AdjScore.
-// Without forEditing, a missing file throws (general error report). Throws
-// "Invalid filename" for a name that points outside the working directory.
+// Fills table from fileName (file order), every line of it, even past
+// MaxScores. Reads as much of a line as the widest line SaveScores writes. With forEditing, a file
+// that cannot be opened gives Read false and Message set, and a record with an empty ScoreTotal and
+// non-empty AdjScore gets ScoreTotal := AdjScore. Without forEditing, a missing file throws
+// (general error report). Throws "Invalid filename" for a name that points outside the working
+// directory.
 LoadScoresResult LoadScores(TScoreTable& table, const std::string& fileName, bool forEditing);
 
 // Newest first, by the exact exchanges of the program's sort (equal dates
 // end in the order those exchanges give; "99999999" first).
 void SortScores(TScoreTable& table);
 
-// Replaces the file with the table (temporary file, then rename). Cuts every
-// field at NUL and stores the cut value back.
+// Replaces the file with the table (temporary file, then rename; on a
+// failure the old file is kept as it was). Cuts every field at NUL and
+// stores the cut value back; a "~" in a field is written as "-", a CR or LF
+// as a space. Throws "Invalid filename" for a name that points outside the
+// working directory, before touching the file system.
 void SaveScores(TScoreTable& table, const std::string& fileName);
 
 // ScoreTotal neither empty nor "0", Rating neither empty nor "0.0", Slope
