@@ -7,6 +7,7 @@
 #pragma once
 
 #include <exception>
+#include <type_traits>
 #include <utility>
 
 namespace qm {
@@ -26,12 +27,18 @@ bool Guard(F&& body) noexcept {
   }
 }
 
-// Wraps a handler so that a Qt signal can call it safely; arguments of the
-// signal are passed on.
+// Wraps a handler so that a Qt signal can call it safely. The signal's
+// arguments are passed on when the handler takes them; a handler without
+// parameters may be connected to a signal with some (clicked(bool)).
 template <class F>
 auto Guarded(F body) {
   return [body = std::move(body)](auto&&... args) noexcept {
-    Guard([&] { body(std::forward<decltype(args)>(args)...); });
+    Guard([&] {
+      if constexpr (std::is_invocable_v<const F&, decltype(args)...>)
+        body(std::forward<decltype(args)>(args)...);
+      else
+        body();
+    });
   };
 }
 

@@ -12,17 +12,26 @@ struct PlacementDefaults {
   int Height, Left, Top, Width;
 };
 
+// Height and Width are the window's own size (QWidget::size(): what resize()
+// sets, the menu bar included, the window system's frame not); Left and Top
+// are the frame's position (QWidget::pos(): what move() sets). Reading back
+// what was saved gives the same size.
+
 // The defaults of a section: MainForm, GPickForm, GolferForm,
-// GroupOfScoresForm, GMaintForm, CMaintForm.
+// GroupOfScoresForm, GMaintForm, CMaintForm (matched without regard to
+// case). Any other section gives all zeros.
 PlacementDefaults DefaultPlacement(const QString& section);
 
 // Reads Height, Left, Top and Width, in that order, each with its default,
 // and applies each at once. The window then opens centred on the screen the
-// first time it is shown (the stored Left and Top do not decide where).
+// first time it is shown (the stored Left and Top do not decide where). A
+// section without defaults uses the window's current geometry instead.
 void RestorePlacement(QWidget* window, const QString& section);
 
 // Writes Height, Left, Top and Width, in that order. Throws QmError "Unable
-// to write to quillmor.ini" when the file cannot be written.
+// to write to quillmor.ini" when the file cannot be written. Callers run it
+// from their resize handler (through the guard); windows other than the main
+// window skip it while Program().Closing is set.
 void SavePlacement(QWidget* window, const QString& section);
 
 // Centres window on its screen (the available area).

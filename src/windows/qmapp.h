@@ -8,7 +8,14 @@
 // never through a global of its own.
 //
 // A later long-lived window joins start-up by getting a member here and a
-// line in StartUp() (qmapp.cpp), at its place in the order.
+// line in StartUp() (qmapp.cpp), at its place in the order:
+//
+//   p.ScoreForm = Keep(new TScoreForm);
+//
+// Keep() records the window so that ShutDown() destroys it (the newest
+// first); the window is created hidden and stays hidden until it is used.
+// Windows made anew by a command (the maintenance windows, the golfer list,
+// the About box, the small dialogs) are not kept here.
 #pragma once
 
 #include <QString>
@@ -48,8 +55,13 @@ QmProgram& Program();
 // dialog. The About box is made anew whenever it is opened.
 void StartUp();
 
-// Destroys every window StartUp() made and resets Program() to its start
-// values, so that tests can start again.
+// Destroys the windows the main window's commands opened (asking nothing),
+// then every window StartUp() made, the newest first, and resets Program()
+// to its start values, so that tests can start again.
 void ShutDown();
+
+// Makes the program's artwork (a resource of this static library) available.
+// Safe to call more than once; the windows that show artwork call it.
+void InitResources();
 
 }  // namespace qm

@@ -1,0 +1,65 @@
+#include "windows/qmapp.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <algorithm>
+#include <vector>
+
+#include "windows/qmmain.h"
+
+// Q_INIT_RESOURCE declares the resource's initialiser in the enclosing
+// namespace, so it is called from the global one.
+static void InitQuillmorResources() { Q_INIT_RESOURCE(quillmor); }
+
+namespace qm {
+
+namespace {
+
+// The long-lived windows in the order StartUp() made them.
+std::vector<QPointer<QWidget>>& KeptWindows() {
+  static std::vector<QPointer<QWidget>> windows;
+  return windows;
+}
+
+template <class W>
+W* Keep(W* window) {
+  KeptWindows().emplace_back(window);
+  return window;
+}
+
+}  // namespace
+
+QmProgram& Program() {
+  static QmProgram program;
+  return program;
+}
+
+void InitResources() {
+  static const bool done = (InitQuillmorResources(), true);
+  (void)done;
+}
+
+void StartUp() {
+  InitResources();
+  QmProgram& p = Program();
+  p.MainForm = Keep(new TMainForm);
+
+  // The long-lived windows, created hidden, in this order. A window that
+  // joins the program adds its line at its place:
+  //   the score entry window:   p.ScoreForm = Keep(new TScoreForm);
+  //   the golfer scores window (a later issue)
+  //   the course editor:        p.CourseForm = Keep(new TCourseForm);
+  //   the golfer name dialog:   p.GNameForm = Keep(new TGNameForm);
+  // The About box and the card details dialog are made anew at each opening.
+}
+
+void ShutDown() {
+  QmProgram& p = Program();
+  if (p.MainForm != nullptr) p.MainForm->DestroyOpenedWindows();
+  auto& kept = KeptWindows();
+  for (auto it = kept.rbegin(); it != kept.rend(); ++it) delete it->data();
+  kept.clear();
+  p = QmProgram{};
+}
+
+}  // namespace qm

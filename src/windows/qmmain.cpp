@@ -1,0 +1,248 @@
+#include "windows/qmmain.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QResizeEvent>
+
+#include "store/settings.h"
+#include "ui/guard.h"
+#include "ui/placement.h"
+#include "ui/prompts.h"
+#include "windows/qmabout.h"
+#include "windows/qmapp.h"
+
+// The windows of the three commands join here (see OpenGolferMaintenance).
+
+namespace qm {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Quillmor for Windows");
+
+// Widens a one-line control to its text when the font on this machine is
+// wider than the one the layout was drawn for, keeping its centre.
+void FitWidth(QWidget* control, const QString& text, int extra) {
+  const int needed = QFontMetrics(control->font()).horizontalAdvance(text) + extra;
+  const QRect at = control->geometry();
+  if (needed <= at.width()) return;
+  control->setGeometry(at.center().x() - needed / 2, at.y(), needed, at.height());
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int y) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(303, y, 120, 40);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
+  QAction* item = menu->addAction(QString::fromLatin1(caption));
+  item->setObjectName(QString::fromLatin1(name));
+  return item;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+  InitResources();
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowTitle(kTitle);
+  // Resizable, with a minimize box but no maximize box.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  QPalette white = client->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  client->setPalette(white);
+  client->setAutoFillBackground(true);
+  setCentralWidget(client);
+
+  Label1 = new QLabel(kTitle, client);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  QFont titleFont = Label1->font();
+  titleFont.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                         QStringLiteral("Nimbus Roman"), QStringLiteral("DejaVu Serif")});
+  titleFont.setStyleHint(QFont::Serif);
+  titleFont.setPixelSize(27);
+  titleFont.setBold(true);
+  Label1->setFont(titleFont);
+  Label1->setAlignment(Qt::AlignCenter);
+  Label1->setGeometry(97, 28, 265, 31);
+  FitWidth(Label1, kTitle, 4);
+
+  Image1 = new QLabel(client);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setGeometry(63, 69, 161, 201);
+  Image1->setPixmap(QPixmap(QStringLiteral(":/quillmor/quillmor.png")));
+  Image1->setCursor(Qt::PointingHandCursor);
+  Image1->setToolTip(QStringLiteral("About Quillmor"));
+  Image1->installEventFilter(this);
+
+  EditGolferButton = MakeButton(client, "EditGolferButton", "Edit Golfers", 75);
+  EditCoursesButton = MakeButton(client, "EditCoursesButton", "Edit Courses", 120);
+  EnterScoresButton = MakeButton(client, "EnterScoresButton", "Enter Scores", 165);
+  ExitButton = MakeButton(client, "ExitButton", "Exit", 210);
+  setTabOrder(EditGolferButton, EditCoursesButton);
+  setTabOrder(EditCoursesButton, EnterScoresButton);
+  setTabOrder(EnterScoresButton, ExitButton);
+
+  VersionField = new QLineEdit(client);
+  VersionField->setObjectName(QStringLiteral("VersionField"));
+  VersionField->setReadOnly(true);
+  VersionField->setFrame(false);
+  VersionField->setFocusPolicy(Qt::NoFocus);
+  QFont smallFont = VersionField->font();
+  smallFont.setPixelSize(9);
+  VersionField->setFont(smallFont);
+  VersionField->setGeometry(189, 280, 82, 17);
+
+  File1 = menuBar()->addMenu(QStringLiteral("&File"));
+  File1->setObjectName(QStringLiteral("File1"));
+  Exit1 = MakeItem(File1, "Exit1", "E&xit");
+
+  Edit1 = menuBar()->addMenu(QStringLiteral("&Edit"));
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  EditGolfers1 = MakeItem(Edit1, "EditGolfers1", "Edit &Golfers");
+  EditCourses1 = MakeItem(Edit1, "EditCourses1", "Edit &Courses");
+  N1 = Edit1->addSeparator();
+  N1->setObjectName(QStringLiteral("N1"));
+  EnterScores1 = MakeItem(Edit1, "EnterScores1", "Enter &Scores");
+
+  Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
+  Help1->setObjectName(QStringLiteral("Help1"));
+  Help2 = MakeItem(Help1, "Help2", "&Help");
+  AboutQuillmor1 = MakeItem(Help1, "AboutQuillmor1", "&About Quillmor");
+
+  connect(EditGolferButton, &QPushButton::clicked, this,
+          Guarded([this] { EditGolferButtonClick(); }));
+  connect(EditCoursesButton, &QPushButton::clicked, this,
+          Guarded([this] { EditCoursesButtonClick(); }));
+  connect(EnterScoresButton, &QPushButton::clicked, this,
+          Guarded([this] { EnterScoresButtonClick(); }));
+  connect(ExitButton, &QPushButton::clicked, this, Guarded([this] { ExitButtonClick(); }));
+  connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
+  connect(EditGolfers1, &QAction::triggered, this, Guarded([this] { EditGolfers1Click(); }));
+  connect(EditCourses1, &QAction::triggered, this, Guarded([this] { EditCourses1Click(); }));
+  connect(EnterScores1, &QAction::triggered, this, Guarded([this] { EnterScores1Click(); }));
+  connect(Help2, &QAction::triggered, this, Guarded([this] { Help2Click(); }));
+  connect(AboutQuillmor1, &QAction::triggered, this, Guarded([this] { AboutQuillmor1Click(); }));
+
+  Guard([this] { FormCreate(); });
+  FitWidth(VersionField, VersionField->text(), 8);
+  EditGolferButton->setFocus();
+}
+
+TMainForm::~TMainForm() { DestroyOpenedWindows(); }
+
+void TMainForm::FormCreate() {
+  QmProgram& p = Program();
+  RestorePlacement(this, QStringLiteral("MainForm"));
+  p.UseMaxIndex = ReadSettingBool("Settings", "UseMaxIndex", true);
+  p.Closing = false;
+  p.Version = QStringLiteral("2.8 r05");
+  p.VersionDate = QStringLiteral("2/23/2002");
+  VersionField->setText(QStringLiteral("Version ") + p.Version);
+  p.MaxGolfers = 300;
+  p.MaxScores = 200;
+  p.MaxCourses = 200;
+}
+
+void TMainForm::FormResize() { SavePlacement(this, QStringLiteral("MainForm")); }
+
+void TMainForm::EditGolferButtonClick() { OpenGolferMaintenance(); }
+void TMainForm::EditGolfers1Click() { OpenGolferMaintenance(); }
+void TMainForm::EditCoursesButtonClick() { OpenCourseMaintenance(); }
+void TMainForm::EditCourses1Click() { OpenCourseMaintenance(); }
+void TMainForm::EnterScoresButtonClick() { OpenGolferList(); }
+void TMainForm::EnterScores1Click() { OpenGolferList(); }
+
+void TMainForm::ExitButtonClick() {
+  Program().Closing = true;
+  EndProgram();
+}
+
+void TMainForm::Exit1Click() { EndProgram(); }
+
+void TMainForm::Help2Click() {
+  CurrentPrompts().Warning(QStringLiteral("Help not implemented yet."));
+}
+
+void TMainForm::Image1Click() { OpenAbout(); }
+void TMainForm::AboutQuillmor1Click() { OpenAbout(); }
+
+// The windows of the three commands. Each opening makes a new instance, so
+// it shows the data files as they are now; two instances hold their own
+// tables and never act on each other. A window joins the program by
+// replacing its comment with its line, e.g. ShowModeless(new TGMaintForm);
+void TMainForm::OpenGolferMaintenance() {
+  // The roster maintenance window (TGMaintForm) joins here.
+}
+
+void TMainForm::OpenCourseMaintenance() {
+  // The course list maintenance window (TCMaintForm) joins here.
+}
+
+void TMainForm::OpenGolferList() {
+  // The golfer list window (TGPickForm) joins here.
+}
+
+void TMainForm::ShowModeless(QWidget* window) {
+  if (window == nullptr) return;
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  opened_.emplace_back(window);
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+std::vector<QWidget*> TMainForm::OpenedWindows() const {
+  std::vector<QWidget*> windows;
+  for (const auto& window : opened_)
+    if (window) windows.push_back(window.data());
+  return windows;
+}
+
+void TMainForm::DestroyOpenedWindows() {
+  // Deleting a window sends it no close event, so nothing is asked.
+  std::vector<QPointer<QWidget>> windows;
+  windows.swap(opened_);
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) delete it->data();
+}
+
+void TMainForm::OpenAbout() { OpenAboutBox(this); }
+
+void TMainForm::EndProgram() { QCoreApplication::exit(0); }
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  Guard([this] { FormResize(); });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  event->accept();
+  EndProgram();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Image1 && event->type() == QEvent::MouseButtonRelease) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton && Image1->rect().contains(mouse->position().toPoint()))
+      Guard([this] { Image1Click(); });
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace qm

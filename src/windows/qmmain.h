@@ -1,0 +1,95 @@
+// The main window: the program's start page. From here the user opens the
+// roster maintenance, course list maintenance and golfer list windows, reads
+// the version, asks for the About box, and ends the program.
+//
+// The main window fills the program-wide values of Program() (windows/qmapp.h)
+// in its creation handler and saves its placement on every resize.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace qm {
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TMainForm(QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // Restores the placement, reads UseMaxIndex, clears Closing, sets the
+  // version and the limits. Runs once, from the constructor.
+  void FormCreate();
+  // Saves the placement to section MainForm whatever the state of Closing.
+  void FormResize();
+
+  void EditGolferButtonClick();
+  void EditCoursesButtonClick();
+  void EnterScoresButtonClick();
+  void ExitButtonClick();
+  void Image1Click();
+
+  void Exit1Click();
+  void EditGolfers1Click();
+  void EditCourses1Click();
+  void EnterScores1Click();
+  void Help2Click();
+  void AboutQuillmor1Click();
+
+  // The windows the three commands opened that still exist, oldest first.
+  std::vector<QWidget*> OpenedWindows() const;
+  // Destroys them without asking anything: unsaved edits in them are lost.
+  void DestroyOpenedWindows();
+
+  QLabel* Label1;
+  QLabel* Image1;
+  QPushButton* EditGolferButton;
+  QPushButton* EditCoursesButton;
+  QPushButton* EnterScoresButton;
+  QPushButton* ExitButton;
+  QLineEdit* VersionField;
+
+  QMenu* File1;
+  QAction* Exit1;
+  QMenu* Edit1;
+  QAction* EditGolfers1;
+  QAction* EditCourses1;
+  QAction* N1;
+  QAction* EnterScores1;
+  QMenu* Help1;
+  QAction* Help2;
+  QAction* AboutQuillmor1;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The windows of the three commands. Each makes a new instance of its
+  // window and hands it to ShowModeless; while a window is not part of the
+  // program yet its command does nothing.
+  void OpenGolferMaintenance();
+  void OpenCourseMaintenance();
+  void OpenGolferList();
+
+  // Shows a window the commands made, without blocking; the window is
+  // destroyed when it is closed, and at the end of the program at the latest.
+  void ShowModeless(QWidget* window);
+  void OpenAbout();
+  // Leaves the event loop at once. No window is asked to close, so none asks
+  // about unsaved changes.
+  void EndProgram();
+
+  std::vector<QPointer<QWidget>> opened_;
+};
+
+}  // namespace qm
