@@ -6,6 +6,8 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include "ui/qm2choic.h"
+
 namespace qm {
 
 namespace {
@@ -15,8 +17,8 @@ std::unique_ptr<Prompts>& Installed() {
   return prompts;
 }
 
-QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& caption,
-                                const QString& text, QMessageBox::StandardButtons buttons) {
+QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& caption, const QString& text,
+                                QMessageBox::StandardButtons buttons) {
   QMessageBox box(icon, caption, text, buttons, QApplication::activeWindow());
   box.setWindowModality(Qt::ApplicationModal);
   return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -61,18 +63,9 @@ void QtPrompts::Message(const QString& text) {
 
 int QtPrompts::TwoChoice(const QString& caption, const QString& question, const QString& button1,
                          const QString& button2) {
-  // The two-choice dialog lives in the windows layer's look but is plain
-  // enough to build here, so that the reports can ask without a loop
-  // between layers.
-  QMessageBox box(QMessageBox::NoIcon, caption, question, QMessageBox::NoButton,
-                  QApplication::activeWindow());
-  QAbstractButton* first = box.addButton(button1, QMessageBox::AcceptRole);
-  QAbstractButton* second = box.addButton(button2, QMessageBox::AcceptRole);
-  box.addButton(QMessageBox::Cancel);
-  box.exec();
-  if (box.clickedButton() == first) return 1;
-  if (box.clickedButton() == second) return 2;
-  return -1;
+  TTwoChoiceDlg dialog(QApplication::activeWindow());
+  dialog.Prime(caption, question, button1, button2);
+  return dialog.exec();
 }
 
 bool QtPrompts::SelectPrinter(QPrinter& printer) {
