@@ -1,0 +1,101 @@
+#include "store/courses.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "store/text.h"
+#include "support/workdir.h"
+
+namespace qm {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFile;
+using test::WriteFile;
+
+std::string Shipped() {
+  return ReadFile(fs::path(__FILE__).parent_path().parent_path().parent_path() / "data" /
+                  "sample.qmd");
+}
+
+TEST(Courses, SampleBecomesTheCourseFileOnce) {
+  const std::string sample = Shipped();
+  ASSERT_FALSE(sample.empty());
+  WriteFile("sample.qmd", sample);
+  TCourseTable table;
+  EXPECT_EQ(LoadCourses(table).Message, "");
+  EXPECT_FALSE(fs::exists("sample.qmd"));
+  EXPECT_EQ(ReadFile("courses.qmd"), sample);
+  ASSERT_GE(table.Count(), 5);
+  // The shipped courses are sound: sorted already, and each total is the sum
+  // of its hole pars.
+  for (const TCourseRec& c : table.Entries) {
+    int sum = 0;
+    for (const std::string& par : c.HolePar) sum += StrToInt(par);
+    EXPECT_EQ(sum, StrToInt(c.ParTotal)) << c.CourseName;
+    EXPECT_NO_THROW(StrToFloat(c.Rating)) << c.CourseName;
+  }
+  SortCourses(table);
+  SaveCourses(table);
+  EXPECT_EQ(ReadFile("courses.qmd"), sample);
+}
+
+TEST(Courses, NeitherFileGivesTheMessageAnEmptyFileDoesNot) {
+  TCourseTable table;
+  TCourseSummaryTable summaries;
+  EXPECT_EQ(LoadCourses(table).Message, "Error renaming sample courses file!");
+  EXPECT_EQ(LoadCourseSummaries(summaries).Message, "Error renaming sample courses file!");
+  EXPECT_EQ(table.Count(), 0);
+  EXPECT_FALSE(fs::exists("courses.qmd"));
+  WriteFile("courses.qmd", "");
+  EXPECT_EQ(LoadCourses(table).Message, "");
+  EXPECT_EQ(table.Count(), 0);
+}
+
+TEST(Courses, OddLinesInBothTables) {
+  WriteFile("courses.qmd",
+            "NEW COURSE~\r\n"
+            "\r\n" +
+                std::string(35, 'L') +
+                "~70.5~125~72~4~10~3~5~4~4~3~5~4~4~4~3~5~4~4~3~5~4~extra\n"
+                "OAK HOLLOW~70.5~125~72~4~4~3~5~4~4~3~5~4~4~4~3~5~4~4~3~5~4~");
+  TCourseTable table;
+  LoadCourses(table);
+  ASSERT_EQ(table.Count(), 4);
+  EXPECT_EQ(table.At(1).CourseName, "NEW COURSE");
+  EXPECT_EQ(table.At(1).Rating + table.At(1).Slope + table.At(1).ParTotal, "XXXXXXX00");
+  EXPECT_EQ(table.At(1).HolePar[17], "0");
+  EXPECT_EQ(table.At(2).CourseName, std::string(30, 'X'));
+  EXPECT_EQ(table.At(3).CourseName, std::string(30, 'L'));
+  EXPECT_EQ(table.At(3).HolePar[1], "1");  // two digits read as the first
+  EXPECT_EQ(table.At(3).HolePar[2], "3");
+  EXPECT_EQ(table.At(4).HolePar[17], "4");
+
+  TCourseSummaryTable summaries;
+  LoadCourseSummaries(summaries);
+  ASSERT_EQ(summaries.Count(), 4);
+  EXPECT_EQ(summaries.At(1).Rating + summaries.At(1).Slope, "00.0000");
+  EXPECT_EQ(summaries.At(2).Rating, "00.0");
+  EXPECT_EQ(summaries.At(4).ParTotal, "72");
+
+  SortCourses(summaries);
+  EXPECT_EQ(summaries.At(1).CourseName, std::string(30, 'L'));
+  EXPECT_EQ(summaries.At(4).CourseName, std::string(30, 'X'));
+}
+
+TEST(Courses, SaveWritesWhatTheEditorStoredWithoutSplittingLines) {
+  TCourseTable table;
+  table.Entries.push_back(PlaceholderCourseRec());
+  TCourseRec& c = table.At(1);
+  c.CourseName = "PINE~VIEW\r\nEAST";
+  c.HolePar[0] = "10";
+  c.ParTotal = "100";
+  SaveCourses(table);
+  std::string expected = "PINE-VIEW  EAST~XXXX~XXX~100~10~";
+  for (int i = 1; i < 18; ++i) expected += "0~";
+  EXPECT_EQ(ReadFile("courses.qmd"), expected + "\r\n");
+}
+
+}  // namespace
+}  // namespace qm
