@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "windows/qmmain.h"
+#include "windows/qmscore.h"
 
 // Q_INIT_RESOURCE declares the resource's initialiser in the enclosing
 // namespace, so it is called from the global one.
@@ -43,6 +44,9 @@ void StartUp() {
   InitResources();
   QmProgram& p = Program();
   p.MainForm = Keep(new TMainForm);
+  // Loads the course list: on a first start the sample list becomes the
+  // user's, or the rename error shows, before the main window appears.
+  p.ScoreForm = Keep(new TScoreForm);
 
   // The long-lived windows, created hidden, in this order. A window that
   // joins the program adds its line at its place:
