@@ -18,6 +18,8 @@
 #include "ui/prompts.h"
 #include "windows/qmabout.h"
 #include "windows/qmapp.h"
+#include "windows/qmcmaint.h"
+#include "windows/qmgmaint.h"
 
 // The windows of the three commands join here (see OpenGolferMaintenance).
 
@@ -187,11 +189,13 @@ void TMainForm::AboutQuillmor1Click() { OpenAbout(); }
 // tables and never act on each other. A window joins the program by
 // replacing its comment with its line, e.g. ShowModeless(new TGMaintForm);
 void TMainForm::OpenGolferMaintenance() {
-  // The roster maintenance window (TGMaintForm) joins here.
+  // An open roster maintenance window comes to the front instead.
+  ShowModeless(TGMaintForm::Open());
 }
 
 void TMainForm::OpenCourseMaintenance() {
-  // The course list maintenance window (TCMaintForm) joins here.
+  // An open course list maintenance window comes to the front instead.
+  ShowModeless(TCMaintForm::Open());
 }
 
 void TMainForm::OpenGolferList() {
