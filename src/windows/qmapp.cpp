@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "windows/qmcourse.h"
+#include "windows/qmgname.h"
 #include "windows/qmmain.h"
 #include "windows/qmscore.h"
 
@@ -47,6 +49,8 @@ void StartUp() {
   // Loads the course list: on a first start the sample list becomes the
   // user's, or the rename error shows, before the main window appears.
   p.ScoreForm = Keep(new TScoreForm);
+  p.CourseForm = Keep(new TCourseForm);
+  p.GNameForm = Keep(new TGNameForm);
 
   // The long-lived windows, created hidden, in this order. A window that
   // joins the program adds its line at its place:
