@@ -61,6 +61,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   VersionField->setFrame(false);
   VersionField->setFocusPolicy(Qt::NoFocus);
   VersionField->setGeometry(128, 48, 176, 20);
+  QPalette fieldPalette = VersionField->palette();
+  fieldPalette.setColor(QPalette::Base, Panel1->palette().color(QPalette::Window));
+  VersionField->setPalette(fieldPalette);
 
   MemoField1 = new QTextEdit(Panel1);
   MemoField1->setObjectName(QStringLiteral("MemoField1"));

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <algorithm>
 
 #include "store/settings.h"
 #include "ui/guard.h"
@@ -205,7 +206,10 @@ void TMainForm::OpenGolferList() {
 void TMainForm::ShowModeless(QWidget* window) {
   if (window == nullptr) return;
   window->setAttribute(Qt::WA_DeleteOnClose);
-  opened_.emplace_back(window);
+  if (std::find(opened_.begin(), opened_.end(), window) == opened_.end())
+    opened_.emplace_back(window);
+  // A window brought to the front again may have been minimized.
+  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
   window->show();
   window->raise();
   window->activateWindow();

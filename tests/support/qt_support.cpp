@@ -1,7 +1,12 @@
 #include "support/qt_support.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+#include <memory>
 
 namespace qm::test {
 
@@ -38,6 +43,30 @@ void Activate(QWidget* window) {
   window->activateWindow();
   QApplication::setActiveWindow(window);
   QApplication::processEvents();
+}
+
+void OnNextModal(std::function<void(QWidget*)> handle, int timeoutMs) {
+  auto* timer = new QTimer(QCoreApplication::instance());
+  auto clock = std::make_shared<QElapsedTimer>();
+  clock->start();
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, handle, timeoutMs] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) {
+      if (clock->elapsed() > timeoutMs) timer->deleteLater();
+      return;
+    }
+    timer->stop();
+    timer->deleteLater();
+    QPointer<QWidget> guard(modal);
+    handle(modal);
+    if (guard && guard->isVisible()) {
+      if (auto* dialog = qobject_cast<QDialog*>(guard.data()))
+        dialog->reject();
+      else
+        guard->close();
+    }
+  });
+  timer->start(10);
 }
 
 QString SaveScreen(QWidget* window, const QString& name) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTest>
 #include <QWidget>
+#include <functional>
 
 namespace qm::test {
 
@@ -28,6 +29,13 @@ void LeaveField(QWidget* field);
 
 // Makes window the active window of the program (its activation handler runs).
 void Activate(QWidget* window);
+
+// Drives the next modal dialog that opens (for example one shown with exec()
+// inside the handler under test): as soon as a modal widget is active,
+// handle runs with it. When handle leaves it open it is closed, so a test
+// never blocks; when no modal widget appears within timeoutMs nothing runs.
+// Call before the action that opens the dialog.
+void OnNextModal(std::function<void(QWidget*)> handle, int timeoutMs = 5000);
 
 // Saves a picture of window to $QM_SCREENS_DIR/name.png (build/screens when
 // run through ctest); returns the path written, empty when nothing was saved.

@@ -1,0 +1,308 @@
+// The main window as the user meets it: the first start, the settings it
+// reads, its placement, Help, the About box, and the three ways of ending.
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "store/settings.h"
+#include "support/qt_prompts.h"
+#include "support/qt_support.h"
+#include "support/workdir.h"
+#include "windows/qmabout.h"
+#include "windows/qmapp.h"
+#include "windows/qmcourse.h"
+#include "windows/qmgname.h"
+#include "windows/qmmain.h"
+#include "windows/qmscore.h"
+
+using qm::Program;
+using qm::TMainForm;
+
+namespace {
+
+// Stands in for a window with unsaved changes: closing it would ask.
+class UnsavedWindow : public QWidget {
+ public:
+  bool AskedToClose = false;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    AskedToClose = true;
+    qm::CurrentPrompts().ConfirmYesNoCancel(QStringLiteral("Save changes made to golfers?"));
+    event->ignore();
+  }
+};
+
+QRect ScreenArea(QWidget* window) { return window->screen()->availableGeometry(); }
+
+}  // namespace
+
+class MainTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<qm::test::WorkDir> dir_;
+  qm::test::ScriptedPrompts* prompts_ = nullptr;
+
+  TMainForm* StartAndShow() {
+    qm::StartUp();
+    TMainForm* main = Program().MainForm;
+    main->show();
+    QApplication::processEvents();
+    return main;
+  }
+
+  void WriteSettings(const std::string& text) { qm::test::WriteFile(dir_->SettingsFile(), text); }
+
+ private slots:
+  void init() {
+    dir_ = std::make_unique<qm::test::WorkDir>();
+    prompts_ = &qm::test::InstallScriptedPrompts();
+    // A data folder as a new user gets it: the sample course list.
+    const QString sample = QFINDTESTDATA("../../data/sample.qmd");
+    QVERIFY(!sample.isEmpty());
+    std::filesystem::copy_file(sample.toStdString(), dir_->Work() / "sample.qmd");
+  }
+
+  void cleanup() {
+    qm::ShutDown();
+    dir_.reset();
+  }
+
+  void firstStartWithoutSettings() {
+    TMainForm* main = StartAndShow();
+
+    QCOMPARE(main->size(), QSize(472, 353));
+    QCOMPARE(main->frameGeometry().center(), ScreenArea(main).center());
+    QCOMPARE(main->windowTitle(), QStringLiteral("Quillmor for Windows"));
+    QVERIFY(!(main->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(main->windowFlags() & Qt::WindowMinimizeButtonHint);
+
+    QVERIFY(Program().UseMaxIndex);
+    QVERIFY(!Program().Closing);
+    QCOMPARE(Program().MaxGolfers, 300);
+    QCOMPARE(Program().MaxScores, 200);
+    QCOMPARE(Program().MaxCourses, 200);
+    QCOMPARE(main->VersionField->text(), QStringLiteral("Version 2.8 r05"));
+    QVERIFY(main->VersionField->isReadOnly());
+    QCOMPARE(main->VersionField->focusPolicy(), Qt::NoFocus);
+
+    // Showing the window is its first resize: the placement is written then.
+    QCOMPARE(qm::ReadSettingInt("MainForm", "Height", 0), 353);
+    QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 472);
+    const std::string file = qm::test::ReadFile(dir_->SettingsFile());
+    const auto height = file.find("Height="), left = file.find("Left="), top = file.find("Top="),
+               width = file.find("Width=");
+    QVERIFY(height < left && left < top && top < width && width != std::string::npos);
+
+    // Every control is where the layout puts it, and nothing overlaps.
+    QCOMPARE(main->EditGolferButton->geometry(), QRect(303, 75, 120, 40));
+    QCOMPARE(main->ExitButton->geometry(), QRect(303, 210, 120, 40));
+    QCOMPARE(main->Image1->geometry(), QRect(63, 69, 161, 201));
+    QVERIFY(!main->Image1->pixmap().isNull());
+    QVERIFY(!main->Label1->geometry().intersects(main->EditGolferButton->geometry()));
+    QVERIFY(main->centralWidget()->rect().contains(main->VersionField->geometry()));
+    const QFontMetrics title(main->Label1->font());
+    QVERIFY(title.horizontalAdvance(main->Label1->text()) <= main->Label1->width());
+    const QFontMetrics version(main->VersionField->font());
+    QVERIFY(version.horizontalAdvance(main->VersionField->text()) < main->VersionField->width());
+
+    // The menu, item by item.
+    QCOMPARE(main->File1->title(), QStringLiteral("&File"));
+    QCOMPARE(main->Exit1->text(), QStringLiteral("E&xit"));
+    QStringList editItems;
+    for (QAction* item : main->Edit1->actions())
+      editItems << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    QCOMPARE(editItems, (QStringList{"Edit &Golfers", "Edit &Courses", "-", "Enter &Scores"}));
+    QCOMPARE(main->findChild<QAction*>(QStringLiteral("N1")), main->N1);
+    QCOMPARE(main->Help2->text(), QStringLiteral("&Help"));
+    QCOMPARE(main->AboutQuillmor1->text(), QStringLiteral("&About Quillmor"));
+
+    QVERIFY(prompts_->Shown.empty());
+    qm::test::SaveScreen(main, QStringLiteral("main"));
+  }
+
+  void startUpWithoutAnyCourseFile() {
+    // The long-lived windows are made before the main window appears, so
+    // their start-up message comes first, and once.
+    std::filesystem::remove(dir_->Work() / "sample.qmd");
+    bool mainVisible = true;
+    prompts_->OnShow = [&](const qm::test::ShownBox&) {
+      mainVisible = Program().MainForm != nullptr && Program().MainForm->isVisible();
+    };
+    TMainForm* main = StartAndShow();
+    QCOMPARE(prompts_->Texts(), QStringList{"Error renaming sample courses file!"});
+    QVERIFY(!mainVisible);
+    QVERIFY(main->isVisible());
+    for (QWidget* kept : std::initializer_list<QWidget*>{Program().ScoreForm, Program().CourseForm,
+                                                         Program().GNameForm}) {
+      QVERIFY(kept != nullptr);
+      QVERIFY(!kept->isVisible());
+    }
+  }
+
+  void ruleSetting_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("rule");
+    QTest::newRow("0 turns it off") << "0" << false;
+    QTest::newRow("5 turns it on") << "5" << true;
+    QTest::newRow("yes is unreadable: default on") << "yes" << true;
+    QTest::newRow("hex zero") << "0x0" << false;
+    QTest::newRow("empty: default on") << "" << true;
+  }
+
+  void ruleSetting() {
+    QFETCH(QString, value);
+    QFETCH(bool, rule);
+    WriteSettings("[settings]\r\nusemaxindex=" + value.toStdString() + "\r\n");
+    qm::StartUp();
+    QCOMPARE(Program().UseMaxIndex, rule);
+  }
+
+  void storedSizeDecidesSizeNotPosition() {
+    WriteSettings("[MainForm]\r\nHeight=0x200\r\nLeft=3\r\nTop=4\r\nWidth=$258\r\n");
+    TMainForm* main = StartAndShow();
+    QCOMPARE(main->size(), QSize(600, 512));
+    QCOMPARE(main->frameGeometry().center(), ScreenArea(main).center());
+  }
+
+  void resizingWritesMovingDoesNot() {
+    TMainForm* main = StartAndShow();
+    std::filesystem::remove(dir_->SettingsFile());
+
+    main->move(main->x() + 20, main->y() + 10);
+    QApplication::processEvents();
+    QVERIFY(!std::filesystem::exists(dir_->SettingsFile()));
+
+    main->resize(500, 400);
+    QApplication::processEvents();
+    QCOMPARE(qm::ReadSettingInt("MainForm", "Height", 0), 400);
+    QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 500);
+    QCOMPARE(qm::ReadSettingInt("MainForm", "Left", -1), main->x());
+    QCOMPARE(qm::ReadSettingInt("MainForm", "Top", -1), main->y());
+
+    // The main window saves even while the program is closing.
+    Program().Closing = true;
+    main->resize(510, 410);
+    QApplication::processEvents();
+    QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 510);
+  }
+
+  void helpShowsItsWarningOnly() {
+    TMainForm* main = StartAndShow();
+    const auto windowsBefore = QApplication::topLevelWidgets().size();
+    main->Help2->trigger();
+    QCOMPARE(prompts_->Shown.size(), std::size_t{1});
+    QCOMPARE(prompts_->Shown[0].Kind, qm::test::BoxKind::Warning);
+    QCOMPARE(prompts_->Shown[0].Text, QStringLiteral("Help not implemented yet."));
+    QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
+  }
+
+  void aboutBox_data() {
+    QTest::addColumn<bool>("fromPicture");
+    QTest::newRow("Help, About Quillmor") << false;
+    QTest::newRow("the picture") << true;
+  }
+
+  void aboutBox() {
+    QFETCH(bool, fromPicture);
+    TMainForm* main = StartAndShow();
+    bool seen = false;
+    qm::test::OnNextModal([&](QWidget* modal) {
+      auto* box = qobject_cast<qm::TAboutBox*>(modal);
+      QVERIFY(box != nullptr);
+      seen = true;
+      QCOMPARE(box->windowTitle(), QStringLiteral("About"));
+      QCOMPARE(box->ProductName->text(), QStringLiteral("Quillmor for Windows"));
+      QCOMPARE(box->Version->text(), QStringLiteral("Version"));
+      QCOMPARE(box->VersionField->text(), QStringLiteral("2.8 r05 - 2/23/2002"));
+      QVERIFY(!box->MemoField1->toPlainText().isEmpty());
+      QVERIFY(!box->ProgramIcon->pixmap().isNull());
+      QVERIFY(!(box->windowFlags() & Qt::WindowMaximizeButtonHint));
+      QCOMPARE(box->minimumSize(), box->maximumSize());
+      // The whole text is visible in its area, without a scroll bar.
+      QVERIFY(box->MemoField1->document()->size().height() <= box->MemoField1->height());
+      if (!fromPicture) qm::test::SaveScreen(box, QStringLiteral("about"));
+      QTest::mouseClick(box->OKButton, Qt::LeftButton);
+    });
+    if (fromPicture)
+      QTest::mouseClick(main->Image1, Qt::LeftButton);
+    else
+      main->AboutQuillmor1->trigger();
+    QVERIFY(seen);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    // The box is made anew for each opening and gone once closed.
+    QVERIFY(main->findChildren<qm::TAboutBox*>().isEmpty());
+    QVERIFY(prompts_->Shown.empty());
+  }
+
+  void endingTheProgram_data() {
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("closing");
+    QTest::newRow("Exit button") << "button" << true;
+    QTest::newRow("File, Exit") << "menu" << false;
+    QTest::newRow("the frame") << "frame" << false;
+  }
+
+  void endingTheProgram() {
+    QFETCH(QString, way);
+    QFETCH(bool, closing);
+    TMainForm* main = StartAndShow();
+    UnsavedWindow unsaved;
+    unsaved.show();
+
+    QTimer act;
+    act.setSingleShot(true);
+    connect(&act, &QTimer::timeout, main, [&] {
+      if (way == "button")
+        QTest::mouseClick(main->ExitButton, Qt::LeftButton);
+      else if (way == "menu")
+        main->Exit1->trigger();
+      else
+        main->close();
+    });
+    QTimer safety;
+    safety.setSingleShot(true);
+    connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    act.start(0);
+    safety.start(5000);
+
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(Program().Closing, closing);
+    QVERIFY(!unsaved.AskedToClose);
+    QVERIFY(prompts_->Shown.empty());
+  }
+
+  void failedSettingsWriteIsReportedAndTheProgramGoesOn() {
+    // A folder where the settings file should be: it reads as missing and
+    // cannot be written.
+    std::filesystem::create_directory(dir_->SettingsFile());
+    TMainForm* main = StartAndShow();
+    QCOMPARE(main->size(), QSize(472, 353));
+    QVERIFY(!prompts_->Shown.empty());
+    QCOMPARE(prompts_->Shown[0].Kind, qm::test::BoxKind::Message);
+    QCOMPARE(prompts_->Shown[0].Text, QStringLiteral("Unable to write to quillmor.ini"));
+
+    prompts_->ClearShown();
+    main->resize(480, 360);
+    QApplication::processEvents();
+    QCOMPARE(prompts_->Texts(), QStringList{"Unable to write to quillmor.ini"});
+
+    prompts_->ClearShown();
+    main->Help2->trigger();
+    QCOMPARE(prompts_->Texts(), QStringList{"Help not implemented yet."});
+    QVERIFY(main->isVisible());
+  }
+};
+
+QTEST_MAIN(MainTest)
+#include "main_test.moc"
