@@ -26,12 +26,12 @@ int CourseHandicapOf(long double index, long double slope, const std::string& sl
 }  // namespace
 
 int ComputeCourseHandicap(const std::string& indexText, const std::string& slopeText) {
-  long double index = StrToFloat(indexText);
-  return CourseHandicapOf(index, StrToFloat(slopeText), slopeText);
+  long double index = ParseDecimal(indexText);
+  return CourseHandicapOf(index, ParseDecimal(slopeText), slopeText);
 }
 
 int ComputeCourseHandicap(long double indexValue, const std::string& slopeText) {
-  return CourseHandicapOf(indexValue, StrToFloat(slopeText), slopeText);
+  return CourseHandicapOf(indexValue, ParseDecimal(slopeText), slopeText);
 }
 
 int ComputePredictedScore(int courseHandicap, const std::string& parTotalText) {

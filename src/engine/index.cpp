@@ -1,6 +1,7 @@
 #include "engine/index.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "engine/scorecard.h"
 #include "store/text.h"
@@ -21,17 +22,20 @@ constexpr int kAveraged[kWindow + 1] = {0, 0, 0, 0, 0, 1, 1, 2, 2, 3, 3,
 struct BestEntry {
   long double Differential;
   int Position;
-  std::string Date;  // as shown
-  std::string Course;
 };
 
-bool IsFileLineCutShort(const std::string& rating, const std::string& slope) {
+// A record field up to its first NUL, without a copy.
+std::string_view Field(const std::string& text) {
+  return std::string_view(text).substr(0, text.find('\0'));
+}
+
+bool IsFileLineCutShort(std::string_view rating, std::string_view slope) {
   return rating == "XXXX" || slope == "XXX";
 }
 
 // The text of the score a differential is formed from.
-const std::string& ScoreText(const std::string& adj, const std::string& total,
-                             const IndexRequest& request) {
+std::string_view ScoreText(std::string_view adj, std::string_view total,
+                           const IndexRequest& request) {
   if (request.GrossScoreVariant) return total;
   bool report =
       request.Output == IndexOutput::ReportFile || request.Output == IndexOutput::ReportPrinter;
@@ -45,13 +49,13 @@ std::string Line(const std::string& text) { return CutTo(text, kLineWidth); }
 }  // namespace
 
 bool CountsForIndex(const TScoreRec& rec) {
-  std::string total = CutAtNul(rec.ScoreTotal);
-  std::string rating = CutAtNul(rec.Rating);
-  std::string slope = CutAtNul(rec.Slope);
+  std::string_view total = Field(rec.ScoreTotal);
+  std::string_view rating = Field(rec.Rating);
+  std::string_view slope = Field(rec.Slope);
   if (total.empty() || total == "0") return false;
   if (rating.empty() || rating == "0.0") return false;
   if (slope.empty() || slope == "0") return false;
-  if (CutAtNul(rec.Date) == "99999999") return false;
+  if (Field(rec.Date) == "99999999") return false;
   return !IsFileLineCutShort(rating, slope);
 }
 
@@ -67,17 +71,14 @@ IndexResult CalcIndex(const TScoreTable& table, const IndexRequest& request) {
   int found = 0;
   std::vector<BestEntry> best;
   best.reserve(kBestList + 1);
-  const bool account = sheet || report;
 
   for (int position = 1; position <= table.Count() && found < target; ++position) {
     const TScoreRec& rec = table.At(position);
     if (!CountsForIndex(rec)) continue;
     ++found;
-    std::string adj = CutAtNul(rec.AdjScore);
-    std::string total = CutAtNul(rec.ScoreTotal);
-    long double x = StrToFloat(ScoreText(adj, total, request));
-    long double rating = StrToFloat(CutAtNul(rec.Rating));
-    long double slope = StrToFloat(CutAtNul(rec.Slope));
+    long double x = ParseDecimal(ScoreText(Field(rec.AdjScore), Field(rec.ScoreTotal), request));
+    long double rating = ParseDecimal(Field(rec.Rating));
+    long double slope = ParseDecimal(Field(rec.Slope));
     long double d = HandicapDifferential(x, rating, slope);
 
     // Behind every entry equal to it: of two equal differentials the more
@@ -85,12 +86,7 @@ IndexResult CalcIndex(const TScoreTable& table, const IndexRequest& request) {
     auto place = std::find_if(best.begin(), best.end(),
                               [d](const BestEntry& e) { return e.Differential > d; });
     if (place == best.end() && best.size() == kBestList) continue;
-    BestEntry entry{d, position, {}, {}};
-    if (account) {
-      entry.Date = DateKeyToDisplay(CutAtNul(rec.Date));
-      entry.Course = CutAtNul(rec.Course);
-    }
-    best.insert(place, std::move(entry));
+    best.insert(place, BestEntry{d, position});
     if (best.size() > kBestList) best.pop_back();
   }
 
@@ -116,7 +112,7 @@ IndexResult CalcIndex(const TScoreTable& table, const IndexRequest& request) {
     }
     for (int i = 0; i < n; ++i) result.UsedScores.push_back(best[i].Position);
   }
-  if (!account) return result;
+  if (!sheet && !report) return result;
 
   const bool golferList = request.Style == AccountStyle::GolferList;
   std::string countLine =
@@ -124,12 +120,21 @@ IndexResult CalcIndex(const TScoreTable& table, const IndexRequest& request) {
   if (golferList && h < kWindow) countLine += "  (" + std::to_string(h) + " are valid)";
 
   std::vector<std::string> differentials;
+  differentials.reserve(static_cast<std::size_t>(n));
   for (int j = 1; j <= n; ++j) {
     const BestEntry& e = best[j - 1];
-    std::string line = "Differential " + std::to_string(j);
+    const TScoreRec& rec = table.At(e.Position);
+    std::string line;
+    line.reserve(kLineWidth);
+    line += "Differential ";
+    line += std::to_string(j);
     line += j < 10 ? "   = " : (golferList ? "  = " : " = ");
     if (sheet && e.Differential < 10) line += ' ';
-    line += FormatTenths(e.Differential) + "  " + e.Date + "  " + e.Course;
+    line += FormatTenths(e.Differential);
+    line += "  ";
+    line += DateKeyToDisplay(CutAtNul(rec.Date));
+    line += "  ";
+    line += CutAtNul(rec.Course);
     differentials.push_back(Line(line));
   }
   std::string indexLine =

@@ -11,6 +11,7 @@
 
 #include <limits>
 #include <string>
+#include <string_view>
 
 static_assert(std::numeric_limits<long double>::digits == 64,
               "Quillmor's handicap arithmetic needs long double with a 64-bit significand "
@@ -29,6 +30,12 @@ long double RoundHalfEven(long double value);
 
 // value rounded to tenths (halves to even) and held at 40 bits, never -0.
 long double RoundToTenths40(long double value);
+
+// StrToFloat (store/text.h), same value and same errors, with a shortcut for
+// the plain decimals that fill score and course files ("72.3", "-1.5",
+// "113"): with at most 19 digits, digits / 10^fraction digits is one
+// correctly rounded division of two exact values, just like the full parser.
+long double ParseDecimal(std::string_view text);
 
 // One decimal, right-aligned in at least 4 characters: " 9.6", "12.3",
 // "-1.2". The exact binary value is rounded as printf's "%.1Lf" does, but the

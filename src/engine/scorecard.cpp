@@ -89,15 +89,15 @@ long double HandicapDifferential(long double x, long double rating, long double 
 
 void ComputeScoreDiff(ScoreCard& card) {
   long double x = 0;
-  if (!card.AdjScore.empty() && card.AdjScore != "XXX") x = StrToFloat(card.AdjScore);
+  if (!card.AdjScore.empty() && card.AdjScore != "XXX") x = ParseDecimal(card.AdjScore);
   if (x == 0 && !card.ScoreTotal.empty() && card.ScoreTotal != "0") {
-    x = StrToFloat(card.ScoreTotal);
+    x = ParseDecimal(card.ScoreTotal);
   }
   long double d = 0;
   if (x != 0 && !card.RatingField.empty() && card.RatingField != "0.0" &&
       !card.SlopeField.empty()) {
-    long double slope = StrToFloat(card.SlopeField);
-    if (slope != 0) d = HandicapDifferential(x, StrToFloat(card.RatingField), slope);
+    long double slope = ParseDecimal(card.SlopeField);
+    if (slope != 0) d = HandicapDifferential(x, ParseDecimal(card.RatingField), slope);
   }
   card.ScoreDiff = CutTo(FormatTenths(d), 8);
 }

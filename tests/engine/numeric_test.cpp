@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+
+#include "store/errors.h"
+#include "store/text.h"
 
 namespace qm {
 namespace {
@@ -21,6 +25,8 @@ TEST(RoundTo40Bits, HalvesGoAwayFromZero) {
   EXPECT_EQ(RoundTo40Bits(1 + kStep / 2 + std::ldexp(1.0L, -63)), 1 + kStep);
   // A carry out of the significand moves to the next power of two.
   EXPECT_EQ(RoundTo40Bits(2 - kStep / 4), 2.0L);
+  EXPECT_EQ(RoundTo40Bits(-(2 - kStep / 4)), -2.0L);
+  EXPECT_TRUE(std::isinf(RoundTo40Bits(std::numeric_limits<long double>::max())));
   // The same holds at any scale.
   EXPECT_EQ(RoundTo40Bits(std::ldexp(1 + kStep / 2, 20)), std::ldexp(1 + kStep, 20));
   EXPECT_EQ(RoundTo40Bits(std::ldexp(1 + kStep / 2, -30)), std::ldexp(1 + kStep, -30));
@@ -47,6 +53,54 @@ TEST(RoundHalfEven, OnlyExactHalvesGoToEven) {
                {2.5000001L, 3}, {-0.4L, 0},  {1e20L, 1e20L}};
   for (const Case& c : cases) EXPECT_EQ(RoundHalfEven(c.in), c.out) << static_cast<double>(c.in);
   EXPECT_FALSE(std::signbit(RoundToTenths40(-0.04L)));
+}
+
+TEST(ParseDecimal, SameValuesAndErrorsAsTheFullParser) {
+  for (const char* text : {"0",
+                           "-0",
+                           "72.3",
+                           "70.5",
+                           "113",
+                           "-1.5",
+                           "0.1",
+                           "11.3",
+                           "33.9",
+                           "0072.30",
+                           "9999999999999999999",
+                           "1234567890.123456789",
+                           "0.000000000000000001",
+                           "12345678901234567890",
+                           "+5",
+                           " 72.3",
+                           "1e2",
+                           ".5",
+                           "12.",
+                           "-",
+                           "",
+                           "7O.5",
+                           "XXXX",
+                           "1.2.3",
+                           "--1"}) {
+    long double full = 0;
+    bool accepted = TryStrToFloat(text, full);
+    try {
+      long double quick = ParseDecimal(text);
+      EXPECT_TRUE(accepted) << "accepted '" << text << "'";
+      EXPECT_EQ(quick, full) << text;
+      EXPECT_EQ(std::signbit(quick), std::signbit(full)) << text;
+    } catch (const QmError& e) {
+      EXPECT_FALSE(accepted) << "refused '" << text << "'";
+      EXPECT_EQ(e.what(), "'" + std::string(text) + "' is not a valid floating point value");
+    }
+  }
+}
+
+TEST(ParseDecimal, AgreesOnEveryOneDecimalText) {
+  for (int t = -99999; t <= 99999; ++t) {
+    std::string text = (t < 0 ? "-" : "") + std::to_string(std::abs(t) / 10) + "." +
+                       std::to_string(std::abs(t) % 10);
+    ASSERT_EQ(ParseDecimal(text), StrToFloat(text)) << text;
+  }
 }
 
 TEST(FormatTenths, OneDecimalInAtLeastFourCharacters) {
