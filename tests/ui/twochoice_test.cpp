@@ -1,0 +1,97 @@
+// The two-choice dialog: each way of answering, asked the way the report
+// commands ask it (through the real prompts).
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "support/qt_support.h"
+#include "support/workdir.h"
+#include "ui/prompts.h"
+#include "ui/qm2choic.h"
+
+using qm::TTwoChoiceDlg;
+
+class TwoChoiceTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<qm::test::WorkDir> dir_;
+  std::unique_ptr<qm::Prompts> previous_;
+
+ private slots:
+  void init() {
+    dir_ = std::make_unique<qm::test::WorkDir>();
+    previous_ = qm::SetPrompts(std::make_unique<qm::QtPrompts>());
+  }
+  void cleanup() {
+    qm::SetPrompts(std::move(previous_));
+    dir_.reset();
+  }
+
+  void answers_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("result");
+    QTest::newRow("first button") << "Button1" << 1;
+    QTest::newRow("second button") << "Button2" << 2;
+    QTest::newRow("Cancel") << "CancelButton" << -1;
+    QTest::newRow("Escape means Cancel") << "escape" << -1;
+    QTest::newRow("the frame gives the second answer") << "frame" << 2;
+    QTest::newRow("Enter takes the focused first answer") << "enter" << 1;
+  }
+
+  void answers() {
+    QFETCH(QString, how);
+    QFETCH(int, result);
+    bool seen = false;
+    qm::test::OnNextModal([&](QWidget* modal) {
+      auto* dialog = qobject_cast<TTwoChoiceDlg*>(modal);
+      QVERIFY(dialog != nullptr);
+      seen = true;
+      QCOMPARE(dialog->windowTitle(), QStringLiteral("Printer or File"));
+      QCOMPARE(dialog->MemoField->toPlainText(),
+               QStringLiteral("Output scores to the printer or to a file?"));
+      QCOMPARE(dialog->Button1->text(), QStringLiteral("Printer"));
+      QCOMPARE(dialog->Button2->text(), QStringLiteral("File"));
+      QCOMPARE(dialog->CancelButton->text(), QStringLiteral("Cancel"));
+      if (how == "escape")
+        QTest::keyClick(dialog, Qt::Key_Escape);
+      else if (how == "enter")
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      else if (how == "frame")
+        dialog->close();
+      else
+        QTest::mouseClick(dialog->findChild<QPushButton*>(how), Qt::LeftButton);
+    });
+    const int answer = qm::CurrentPrompts().TwoChoice(
+        "Printer or File", "Output scores to the printer or to a file?", "Printer", "File");
+    QVERIFY(seen);
+    QCOMPARE(answer, result);
+  }
+
+  void looksAsLaidOut() {
+    TTwoChoiceDlg dialog;
+    dialog.Prime("Printer or File", "Output handicap list to the printer or to a file?", "Printer",
+                 "File");
+    dialog.show();
+    QApplication::processEvents();
+
+    QCOMPARE(dialog.size(), QSize(349, 147));
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+    QCOMPARE(dialog.frameGeometry().center(), dialog.screen()->availableGeometry().center());
+    QCOMPARE(dialog.Button1->mapTo(&dialog, QPoint(0, 0)), QPoint(26, 102));
+    QCOMPARE(dialog.CancelButton->mapTo(&dialog, QPoint(0, 0)), QPoint(239, 102));
+    QCOMPARE(dialog.MemoField->mapTo(&dialog, QPoint(0, 0)), QPoint(18, 26));
+    // The whole question is visible in its area.
+    QVERIFY(dialog.MemoField->document()->size().height() <= dialog.MemoField->height());
+    QCOMPARE(dialog.MemoField->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(dialog.Button1->nextInFocusChain(), dialog.Button2);
+    QCOMPARE(dialog.Button2->nextInFocusChain(), dialog.CancelButton);
+    qm::test::SaveScreen(&dialog, QStringLiteral("twochoice"));
+  }
+};
+
+QTEST_MAIN(TwoChoiceTest)
+#include "twochoice_test.moc"
