@@ -120,7 +120,7 @@ void TScoreForm::BuildControls() {
   outer->addWidget(client);
 
   auto* page = new QVBoxLayout(client);
-  page->setContentsMargins(10, 8, 10, 8);
+  page->setContentsMargins(8, 8, 8, 8);
   page->setSpacing(6);
 
   // Top: the course, the date and the putts switch on the left; the
@@ -182,6 +182,7 @@ void TScoreForm::BuildControls() {
   ParIn = Card->ParIn;
   ParTotal = Card->ParTotal;
   page->addWidget(Card, 0, Qt::AlignHCenter);
+  page->addStretch(1);
 
   // Below the grid: the comment on the left, the round's results on the right.
   auto* bottom = new QHBoxLayout;
@@ -210,7 +211,7 @@ void TScoreForm::BuildControls() {
   bottom->addStretch(1);
   bottom->addLayout(results);
   page->addLayout(bottom);
-  page->addStretch(1);
+  page->addStretch(2);
 
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(24);
@@ -234,7 +235,9 @@ void TScoreForm::BuildControls() {
   CoursePicked = Hidden(this, QStringLiteral("CoursePicked"), QStringLiteral("0"));
   CourseName2 = Hidden(this, QStringLiteral("CourseName2"));
   AddingGroup = Hidden(this, QStringLiteral("AddingGroup"), QStringLiteral("0"));
-  CourseHandicapField = Hidden(this, QStringLiteral("CourseHandicapField"));
+  // A number from the start, so that a round typed before any course is
+  // picked can be summed; the pick sets the golfer's own value.
+  CourseHandicapField = Hidden(this, QStringLiteral("CourseHandicapField"), QStringLiteral("0"));
   KeepCard = Hidden(this, QStringLiteral("KeepCard"), QStringLiteral("0"));
 
   // Tab order: course, date, putts switch, then hole by hole score and
@@ -495,15 +498,14 @@ void TScoreForm::FormActivate() {
   const std::string wanted = added ? addedName : FieldBytes(CourseName2);
   if (added || !wanted.empty()) {
     const int n = FindCourseExact(wanted);
-    if (n > 0) {
+    if (n > 0 && added) {
+      // As a pick by the user, so later activations keep the new course.
+      CourseField->setCurrentIndex(n - 1);
+      CourseFieldChange(n);
+    } else if (n > 0) {
       ShowCourse(n);
       CoursePicked->setText(QStringLiteral("1"));
       CourseField->setCurrentIndex(n - 1);
-      if (added) {
-        // As a pick by the user: later activations keep the new course.
-        CourseName2->setText(FromBytes(wanted));
-        SetCourseHandicap(n);
-      }
     } else {
       ReportCourseNotFound(wanted);
     }
@@ -533,6 +535,13 @@ void TScoreForm::CourseFieldChange(int n) {
   CoursePicked->setText(QStringLiteral("1"));
   CourseName2->setText(FromBytes(courses_.At(n).CourseName));
   SetCourseHandicap(n);
+  // The adjusted score belongs to this course's handicap and the
+  // differential to its ratings: holes typed before the pick would
+  // otherwise be confirmed with the values of the course before.
+  Compute([](ScoreCard& card) {
+    ComputeAdjScore(card);
+    ComputeScoreDiff(card);
+  });
 }
 
 void TScoreForm::showEvent(QShowEvent* event) {

@@ -82,7 +82,10 @@ class TScoreForm : public QDialog {
   void FormShow();
   void FormActivate();
   void FormHide();
-  void CourseFieldChange(int n);  // the user picked course n (1-based)
+  // The user picked course n (1-based): ShowCourse, the round's course,
+  // the golfer's course handicap there, then the adjusted score and the
+  // differential with it.
+  void CourseFieldChange(int n);
   void FieldExit(QWidget* field);
   void SkipPuttsChkBoxClick();
   void OKButtonClick();

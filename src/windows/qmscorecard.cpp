@@ -10,8 +10,8 @@ namespace qm {
 
 namespace {
 
-constexpr int HoleWidth = 25;
-constexpr int SumWidth = 31;
+constexpr int HoleWidth = 24;
+constexpr int SumWidth = 30;
 constexpr int FieldHeight = 22;
 
 // Grid columns: 0 the row labels, 1-9 holes 1-9, 10 OUT, 11-19 holes
@@ -28,6 +28,7 @@ QLabel* Label(QWidget* parent, const QString& name, const QString& text, Qt::Ali
   bold.setBold(true);
   label->setFont(bold);
   label->setAlignment(align | Qt::AlignVCenter);
+  label->setMinimumWidth(label->sizeHint().width());
   return label;
 }
 
