@@ -1,0 +1,484 @@
+// The score entry window driven as a user drives it: typing, Tab, Enter and
+// the stepping keys, with a small opener window in the part of the golfer
+// windows that prime it and take the round over.
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "store/courses.h"
+#include "support/qt_prompts.h"
+#include "support/qt_support.h"
+#include "support/workdir.h"
+#include "ui/textconv.h"
+#include "windows/qmabout.h"
+#include "windows/qmapp.h"
+#include "windows/qmcourse.h"
+#include "windows/qmscore.h"
+#include "windows/qmscorecard.h"
+#include "windows/qmscorefields.h"
+
+using namespace qm;
+using namespace qm::test;
+
+namespace {
+
+const char* kOakHill = "OAK HILL~70.5~125~72~4~4~3~5~4~4~3~5~4~4~4~3~5~4~4~3~5~4~\r\n";
+const char* kMaple = "MAPLE RIDGE~71.3~128~72~4~5~3~4~4~5~3~4~4~4~4~3~5~4~4~3~5~4~\r\n";
+
+std::string ManyCourses(int count) {
+  std::string file;
+  for (int i = 1; i <= count; ++i)
+    file += "COURSE " + std::to_string(1000 + i) +
+            "~70.0~113~72~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r\n";
+  return file;
+}
+
+int Lines(const std::string& text) {
+  return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// Shows a real box over the active window and closes it again, as a user
+// would: the window under it loses and regains the activation meanwhile.
+class BoxPrompts : public ScriptedPrompts {
+ public:
+  void Message(const QString& text) override {
+    ScriptedPrompts::Message(text);
+    if (Shown.size() > 5) return;  // a loop would never end otherwise
+    QWidget* under = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, under);
+    box.show();
+    QApplication::setActiveWindow(&box);
+    box.hide();
+    if (under != nullptr) QApplication::setActiveWindow(under);
+  }
+};
+
+// A caller as the golfer windows are: it takes a confirmed round over when
+// it becomes active again, if the round is its own.
+class Opener : public QWidget {
+ public:
+  int Taken = 0;
+
+ protected:
+  void changeEvent(QEvent* event) override {
+    TScoreForm* form = Program().ScoreForm;
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && form != nullptr &&
+        form->OkPressed->text() == QLatin1String("1") && form->Hand.IsFor(this)) {
+      form->OkPressed->setText(QStringLiteral("0"));
+      ++Taken;
+    }
+  }
+};
+
+}  // namespace
+
+class ScoreTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<WorkDir> dir_;
+  ScriptedPrompts* prompts_ = nullptr;
+  std::unique_ptr<Opener> opener_;
+  TScoreForm* form_ = nullptr;
+
+  // The window as a new round's caller leaves it.
+  void OpenNewRound(const QString& golfer = QStringLiteral("Pat Golfer"),
+                    const QString& index = QString()) {
+    form_->GolferName->setText(golfer);
+    form_->DateField->setText(QStringLiteral("05/01/2004"));
+    form_->CourseField->SetText(QString());
+    form_->CourseName2->clear();
+    form_->CoursePicked->setText(QStringLiteral("0"));
+    form_->AddingGroup->setText(QStringLiteral("0"));
+    form_->IndexField->setText(index);
+    form_->Hand.ShowFor(opener_.get());
+  }
+  // Picks the list line with the keyboard, as the user does.
+  void Pick(int line) {
+    Focus(form_->CourseField);
+    form_->CourseField->setCurrentIndex(-1);
+    for (int i = 0; i <= line; ++i) QTest::keyClick(form_->CourseField, Qt::Key_Down);
+  }
+  void TypeAndTab(QLineEdit* field, const QString& text) {
+    TypeInto(field, text);
+    QTest::keyClick(field, Qt::Key_Tab);
+  }
+  QWidget* Focused() { return QApplication::focusWidget(); }
+
+ private slots:
+  void init() {
+    dir_ = std::make_unique<WorkDir>();
+    prompts_ = &InstallScriptedPrompts();
+    WriteFile("courses.qmd", std::string(kMaple) + kOakHill);
+    opener_ = std::make_unique<Opener>();
+    opener_->setWindowTitle(QStringLiteral("Opener"));
+    opener_->show();
+    Program().CourseForm = new TCourseForm;
+    form_ = Program().ScoreForm = new TScoreForm;
+  }
+  void cleanup() {
+    delete Program().ScoreForm;
+    delete Program().CourseForm;
+    Program() = QmProgram{};
+    opener_.reset();
+    dir_.reset();
+  }
+
+  void creationLoadsTheCourseListOnce() {
+    delete form_;
+    std::filesystem::rename("courses.qmd", "sample.qmd");
+    form_ = Program().ScoreForm = new TScoreForm;
+    QVERIFY(std::filesystem::exists("courses.qmd") && !std::filesystem::exists("sample.qmd"));
+    QCOMPARE(form_->CourseField->count(), 2);
+    QCOMPARE(form_->CourseField->itemText(0), QStringLiteral("MAPLE RIDGE"));
+    QCOMPARE(form_->DateField->text(), QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
+    QVERIFY(prompts_->Shown.empty());
+    delete form_;
+    std::filesystem::remove("courses.qmd");
+    form_ = Program().ScoreForm = new TScoreForm;
+    QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("Error renaming sample courses file!")});
+    // Activations read the file again but do not repeat the message.
+    OpenNewRound();
+    Activate(opener_.get());
+    Activate(form_);
+    QCOMPARE(prompts_->Shown.size(), std::size_t{1});
+    QCOMPARE(form_->CourseField->count(), 0);
+  }
+
+  void totalOnlyThenAHoleReplacesTheTotal() {
+    OpenNewRound();
+    TypeAndTab(form_->Score[0], QStringLiteral("0"));
+    QCOMPARE(Focused(), form_->ScoreTotal);
+    QCOMPARE(form_->ScoreOut->text(), QStringLiteral("0"));
+    TypeInto(form_->ScoreTotal, QStringLiteral("88"));
+    LeaveField(form_->ScoreTotal);
+    QCOMPARE(form_->AdjScore->text(), QStringLiteral("88"));
+    QCOMPARE(form_->ScoreDiff->text(), QStringLiteral(" 0.0"));
+    // The pick brings the course's differential at once:
+    // (88 - 70.5) * 113 / 125 = 15.82.
+    Pick(1);
+    QCOMPARE(form_->ScoreDiff->text(), QStringLiteral("15.8"));
+    TypeAndTab(form_->Score[1], QStringLiteral("5"));
+    QCOMPARE(form_->ScoreTotal->text(), QStringLiteral("5"));
+    QCOMPARE(form_->AdjScore->text(), QStringLiteral("5"));
+    QVERIFY(prompts_->Shown.empty());
+  }
+
+  void enterAndTabWithAndWithoutPutts() {
+    OpenNewRound();
+    Focus(form_->Score[4]);
+    QTest::keyClick(form_->Score[4], Qt::Key_Return);
+    QCOMPARE(Focused(), form_->Putts[4]);
+    QTest::keyClick(form_->Putts[4], Qt::Key_Enter);
+    QCOMPARE(Focused(), form_->Score[5]);
+    Focus(form_->Putts[8]);
+    QTest::keyClick(form_->Putts[8], Qt::Key_Tab);
+    QCOMPARE(Focused(), form_->Score[9]);
+
+    QTest::mouseClick(form_->SkipPuttsChkBox, Qt::LeftButton, {}, QPoint(8, 8));
+    QVERIFY(form_->SkipPuttsChkBox->isChecked());
+    Focus(form_->Score[4]);
+    QTest::keyClick(form_->Score[4], Qt::Key_Return);
+    QCOMPARE(Focused(), form_->Score[5]);
+    QTest::keyClick(form_->Score[5], Qt::Key_Tab);
+    QCOMPARE(Focused(), form_->Score[6]);
+    Focus(form_->Score[17]);
+    QTest::keyClick(form_->Score[17], Qt::Key_Return);
+    QCOMPARE(Focused(), form_->OKButton);
+    // Enter moves on and never closes the window or breaks a comment line.
+    for (QWidget* field : std::initializer_list<QWidget*>{form_->CourseField, form_->DateField,
+                                                          form_->SkipPuttsChkBox}) {
+      Focus(field);
+      QTest::keyClick(field, Qt::Key_Return);
+    }
+    QCOMPARE(Focused(), form_->Score[0]);
+    TypeInto(form_->Score[0], QStringLiteral("4"));
+    QTest::keyClick(form_->Score[0], Qt::Key_Return);
+    QCOMPARE(Focused(), form_->Score[1]);
+    TypeAndTab(form_->Putts[2], QStringLiteral("2"));  // putts can still be typed
+    Focus(form_->CommentField);
+    QTest::keyClicks(form_->CommentField, QStringLiteral("windy"));
+    QTest::keyClick(form_->CommentField, Qt::Key_Return);
+    QTest::keyClick(form_->CommentField, Qt::Key_Escape);
+    QVERIFY(form_->isVisible());
+    QCOMPARE(form_->CommentField->toPlainText(), QStringLiteral("windy"));
+    QCOMPARE(form_->PuttsTotal->text(), QStringLiteral("2"));
+  }
+
+  void steppingKeysChangeTheValueAndAreNeverTyped() {
+    OpenNewRound();
+    Pick(0);
+    TypeInto(form_->Score[2], QStringLiteral("4"));
+    QTest::keyClicks(form_->Score[2], QStringLiteral("+="));
+    QCOMPARE(form_->Score[2]->text(), QStringLiteral("6"));
+    QCOMPARE(form_->ScoreOut->text(), QStringLiteral("0"));  // sums follow the leaving
+    TypeInto(form_->Putts[6], QString());
+    QTest::keyClick(form_->Putts[6], '-');
+    QCOMPARE(form_->Putts[6]->text(), QStringLiteral("-1"));
+    QTest::keyClick(form_->Putts[6], '_');
+    QCOMPARE(form_->Putts[6]->text(), QStringLiteral("-2"));
+    TypeInto(form_->Score[3], QStringLiteral("x"));
+    QTest::keyClick(form_->Score[3], '+');
+    QCOMPARE(form_->Score[3]->text(), QStringLiteral("x"));
+    QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("'x' is not a valid integer value")});
+    TypeInto(form_->Score[3], QStringLiteral("3"));
+
+    TypeInto(form_->DateField, QStringLiteral("02/28/2004"));
+    QTest::keyClick(form_->DateField, '+');
+    QCOMPARE(form_->DateField->text(), QStringLiteral("02/29/2004"));
+    QTest::keyClick(form_->DateField, '-');
+    QTest::keyClick(form_->DateField, '-');
+    QCOMPARE(form_->DateField->text(), QStringLiteral("02/27/2004"));
+    TypeInto(form_->DateField, QStringLiteral("1/2/3"));
+    QTest::keyClick(form_->DateField, '+');
+    QCOMPARE(form_->DateField->text(), QString());
+    TypeAndTab(form_->DateField, QStringLiteral("7.4.1999"));
+    QCOMPARE(form_->DateField->text(), QStringLiteral("07/04/1999"));
+  }
+
+  void okNeedsACourseSaveExitDoesNot() {
+    OpenNewRound();
+    QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+    QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("You must pick a course.")});
+    QVERIFY(form_->isVisible());
+    QCOMPARE(Focused(), form_->CourseField);
+    QCOMPARE(form_->OkPressed->text(), QStringLiteral("0"));
+    // Save/Exit from the menu, the total still being typed: its adjusted
+    // score still reaches the returned round.
+    TypeInto(form_->ScoreTotal, QStringLiteral("80"));
+    form_->SaveExit1->trigger();
+    QVERIFY(!form_->isVisible());
+    QCOMPARE(form_->AdjScore->text(), QStringLiteral("80"));
+    QCOMPARE(opener_->Taken, 1);
+    QCOMPARE(QApplication::activeWindow(), opener_.get());
+    // Cancel, Exit and the frame give the round back unconfirmed.
+    OpenNewRound();
+    form_->close();
+    QVERIFY(!form_->isVisible());
+    QCOMPARE(form_->OkPressed->text(), QStringLiteral("0"));
+  }
+
+  void theRoundBelongsToTheWindowThatPrimedIt() {
+    Opener other;
+    other.show();
+    OpenNewRound();
+    Pick(0);
+    Activate(&other);  // the user looks at another window meanwhile
+    Activate(form_);
+    opener_->hide();  // and the opener is out of the way when OK comes
+    QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+    Activate(&other);
+    QCOMPARE(other.Taken, 0);
+    QCOMPARE(form_->OkPressed->text(), QStringLiteral("1"));
+    opener_->show();
+    Activate(opener_.get());
+    QCOMPARE(opener_->Taken, 1);
+  }
+
+  void caseOnlyMismatchIsSelectedOnShowAndReportedOnce() {
+    form_->GolferName->setText(QStringLiteral("Pat Golfer"));
+    form_->CourseField->SetText(QStringLiteral("Oak Hill"));
+    form_->CourseName2->setText(QStringLiteral("Oak Hill"));
+    form_->CoursePicked->setText(QStringLiteral("1"));
+    form_->ScoreTotal->setText(QStringLiteral("90"));
+    form_->AdjScore->setText(QStringLiteral("87"));
+    form_->Score[0]->setText(QStringLiteral("5"));
+    form_->Score[10]->setText(QStringLiteral("6"));
+    form_->Hand.ShowFor(opener_.get());
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Enter Score - Pat Golfer"));
+    QCOMPARE(form_->CourseField->Text(), QStringLiteral("OAK HILL"));
+    QCOMPARE(form_->RatingField->text(), QStringLiteral("70.5"));
+    QCOMPARE(form_->ParOut->text(), QStringLiteral("36"));
+    QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("ERROR: Course not found in list??")});
+    // The stored total and adjusted score stand; the sums are formed again.
+    QCOMPARE(form_->ScoreOut->text(), QStringLiteral("5"));
+    QCOMPARE(form_->ScoreIn->text(), QStringLiteral("6"));
+    QCOMPARE(form_->ScoreTotal->text(), QStringLiteral("90"));
+    QCOMPARE(form_->AdjScore->text(), QStringLiteral("87"));
+    // (87 - 70.5) * 113 / 125 = 14.916
+    QCOMPARE(form_->ScoreDiff->text(), QStringLiteral("14.9"));
+    Activate(opener_.get());
+    Activate(form_);
+    QCOMPARE(prompts_->Shown.size(), std::size_t{1});
+  }
+
+  void aDeletedCourseIsKeptAndHandedBack() {
+    form_->CourseField->SetText(QStringLiteral("PINE VALLEY"));
+    form_->CourseName2->setText(QStringLiteral("PINE VALLEY"));
+    form_->CoursePicked->setText(QStringLiteral("1"));
+    form_->RatingField->setText(QStringLiteral("69.9"));
+    form_->Hand.ShowFor(opener_.get());
+    QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("ERROR: Course not found in list??")});
+    QCOMPARE(form_->CourseField->currentIndex(), -1);
+    QCOMPARE(form_->RatingField->text(), QStringLiteral("69.9"));
+    QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+    QCOMPARE(opener_->Taken, 1);
+    QCOMPARE(form_->CourseField->Text(), QStringLiteral("PINE VALLEY"));
+  }
+
+  void closingItsOwnBoxIsNoNewActivation() {
+    auto boxes = std::make_unique<BoxPrompts>();
+    BoxPrompts* shown = boxes.get();
+    SetPrompts(std::move(boxes));
+    form_->CourseName2->setText(QStringLiteral("MAPLE RIDGE"));
+    form_->Score[2]->setText(QStringLiteral("x"));  // a stored round that cannot be summed
+    form_->Hand.ShowFor(opener_.get());
+    QCOMPARE(shown->Texts(), QStringList{QStringLiteral("'x' is not a valid integer value")});
+  }
+
+  void aStoredRoundWithoutCourseKeepsItsCard() {
+    form_->Score[0]->setText(QStringLiteral("5"));
+    form_->KeepCard->setText(QStringLiteral("1"));
+    form_->CommentField->setPlainText(QStringLiteral("no course"));
+    form_->Hand.ShowFor(opener_.get());
+    QCOMPARE(form_->Score[0]->text(), QStringLiteral("5"));
+    QCOMPARE(form_->CommentField->toPlainText(), QStringLiteral("no course"));
+    form_->Exit1->trigger();
+    QCOMPARE(form_->KeepCard->text(), QStringLiteral("0"));
+    form_->Hand.ShowFor(opener_.get());  // a new round: cleared
+    QCOMPARE(form_->Score[0]->text(), QStringLiteral("0"));
+    QCOMPARE(form_->CommentField->toPlainText(), QString());
+  }
+
+  void groupKeepsCourseAndDateAndClearsTheCard() {
+    OpenNewRound(QStringLiteral("First"));
+    form_->AddingGroup->setText(QStringLiteral("1"));
+    Pick(1);  // OAK HILL, slope 125
+    QCOMPARE(form_->CourseHandicapField->text(), QStringLiteral("0"));
+    TypeAndTab(form_->Score[0], QStringLiteral("5"));
+    form_->CommentField->setPlainText(QStringLiteral("first"));
+    QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+
+    form_->GolferName->setText(QStringLiteral("Second"));
+    form_->CoursePicked->setText(QStringLiteral("1"));
+    form_->IndexField->setText(QStringLiteral("20.0"));
+    form_->Hand.ShowFor(opener_.get());
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Enter Score - Second"));
+    QCOMPARE(form_->Score[0]->text(), QStringLiteral("0"));
+    QCOMPARE(form_->ScoreTotal->text(), QString());
+    QCOMPARE(form_->CommentField->toPlainText(), QString());
+    QCOMPARE(form_->CourseField->Text(), QStringLiteral("OAK HILL"));
+    QCOMPARE(form_->SlopeField->text(), QStringLiteral("125"));
+    QCOMPARE(form_->DateField->text(), QStringLiteral("05/01/2004"));
+    // 20.0 * 125 / 113 = 22.12
+    QCOMPARE(form_->CourseHandicapField->text(), QStringLiteral("22"));
+    QVERIFY(prompts_->Shown.empty());
+  }
+
+  void addCourseUpToTheLimit() {
+    WriteFile("courses.qmd", ManyCourses(200));
+    OpenNewRound();
+    QTest::mouseClick(form_->AddCourseButton, Qt::LeftButton);
+    QCOMPARE(prompts_->Texts(),
+             QStringList{QStringLiteral(
+                 "You have reached the maximum allowed number of courses.  If possible, delete "
+                 "some courses that you do not use.  Then, you can enter more new ones.")});
+    QVERIFY(!Program().CourseForm->isVisible());
+
+    WriteFile("courses.qmd", ManyCourses(199));
+    Activate(opener_.get());
+    Activate(form_);
+    Pick(4);
+    TCourseForm* editor = Program().CourseForm;
+    QTest::mouseClick(form_->AddCourseButton, Qt::LeftButton);
+    QVERIFY(editor->isVisible());
+    QCOMPARE(editor->CourseName->text(), QString());
+    TypeInto(editor->CourseName, QStringLiteral("aaa new"));
+    TypeInto(editor->RatingField, QStringLiteral("68.2"));
+    TypeInto(editor->SlopeField, QStringLiteral("117"));
+    TypeInto(editor->ParTotal, QStringLiteral("70"));
+    QTest::mouseClick(editor->OKButton, Qt::LeftButton);
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(QApplication::activeWindow(), form_);
+    QCOMPARE(Lines(ReadFile("courses.qmd")), 200);
+    QCOMPARE(form_->CourseField->count(), 200);
+    QCOMPARE(form_->CourseField->currentIndex(), 0);
+    QCOMPARE(form_->CourseField->Text(), QStringLiteral("AAA NEW"));
+    QCOMPARE(form_->RatingField->text(), QStringLiteral("68.2"));
+    QCOMPARE(form_->CoursePicked->text(), QStringLiteral("1"));
+    QCOMPARE(editor->OkPressed->text(), QStringLiteral("0"));
+    // Coming back to the window later keeps the new course.
+    Activate(opener_.get());
+    Activate(form_);
+    QCOMPARE(form_->CourseField->Text(), QStringLiteral("AAA NEW"));
+    QVERIFY(prompts_->Shown.size() == 1);
+    // Full again: the menu refuses too.
+    form_->EditCourses1->trigger();
+    QCOMPARE(prompts_->Shown.size(), std::size_t{2});
+  }
+
+  void aCancelledEditorReselectsTheCourse() {
+    OpenNewRound();
+    Pick(0);
+    TypeInto(form_->RatingField, QStringLiteral("1"));  // read-only: nothing typed
+    form_->Help2->trigger();
+    QTest::mouseClick(form_->AddCourseButton, Qt::LeftButton);
+    QTest::mouseClick(Program().CourseForm->CancelButton, Qt::LeftButton);
+    QCOMPARE(form_->CourseField->Text(), QStringLiteral("MAPLE RIDGE"));
+    QCOMPARE(form_->RatingField->text(), QStringLiteral("71.3"));
+    QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("Help not implemented yet.")});
+    QString about;
+    QTimer::singleShot(0, [&about] {
+      if (QWidget* box = QApplication::activeModalWidget()) {
+        about = box->metaObject()->className();
+        box->close();
+      }
+    });
+    form_->AboutQuillmor1->trigger();
+    QCOMPARE(about, QStringLiteral("qm::TAboutBox"));
+  }
+
+  void commentsHoldOneStorableLine() {
+    OpenNewRound();
+    Focus(form_->CommentField);
+    QTest::keyClicks(form_->CommentField, QStringLiteral("a~b"));
+    form_->CommentField->insertPlainText(QStringLiteral("\ncaf\u00e9\r\n\u263a!"));
+    QCOMPARE(form_->CommentField->toPlainText(), QStringLiteral("a-b caf\u00e9 !"));
+    form_->CommentField->insertPlainText(QString(120, QLatin1Char('x')));
+    QCOMPARE(form_->CommentField->toPlainText().size(), 100);
+    QVERIFY(form_->CommentField->toPlainText().startsWith(QStringLiteral("a-b caf")));
+    // A paste with a character that has no single byte is refused whole.
+    form_->Score[0]->selectAll();
+    form_->Score[0]->insert(QStringLiteral("\u263a4"));
+    QCOMPARE(form_->Score[0]->text(), QStringLiteral("0"));
+  }
+
+  void aRoundEndToEnd() {
+    OpenNewRound(QStringLiteral("Pat Golfer"), QStringLiteral("15.0"));
+    Pick(0);  // MAPLE RIDGE 71.3 / 128, pars 4 5 3 4 4 5 3 4 4 | 4 4 3 5 4 4 3 5 4
+    const int scores[18] = {5, 6, 4, 5, 8, 6, 3, 5, 5, 4, 5, 4, 6, 5, 9, 3, 6, 5};
+    const int putts[18] = {2, 2, 1, 2, 3, 2, 1, 2, 2, 2, 2, 2, 2, 2, 3, 1, 2, 2};
+    for (int i = 0; i < 18; ++i) {
+      TypeAndTab(form_->Score[i], QString::number(scores[i]));
+      TypeAndTab(form_->Putts[i], QString::number(putts[i]));
+    }
+    // By hand: course handicap round(15.0 * 128 / 113) = round(16.99) = 17,
+    // so no hole counts more than 7. Scores 47 out + 47 in = 94; hole 5 (8)
+    // counts 7 and hole 15 (9) counts 7: adjusted 94 - 1 - 2 = 91.
+    // Differential (91 - 71.3) * 113 / 128 = 2226.1 / 128 = 17.39 -> 17.4.
+    // Putts 17 out + 18 in = 35.
+    QCOMPARE(form_->CourseHandicapField->text(), QStringLiteral("17"));
+    QCOMPARE(form_->ParOut->text(), QStringLiteral("36"));
+    QCOMPARE(form_->ParIn->text(), QStringLiteral("36"));
+    QCOMPARE(form_->ParTotal->text(), QStringLiteral("72"));
+    QCOMPARE(form_->ScoreOut->text(), QStringLiteral("47"));
+    QCOMPARE(form_->ScoreIn->text(), QStringLiteral("47"));
+    QCOMPARE(form_->ScoreTotal->text(), QStringLiteral("94"));
+    QCOMPARE(form_->AdjScore->text(), QStringLiteral("91"));
+    QCOMPARE(form_->ScoreDiff->text(), QStringLiteral("17.4"));
+    QCOMPARE(form_->PuttsOut->text(), QStringLiteral("17"));
+    QCOMPARE(form_->PuttsIn->text(), QStringLiteral("18"));
+    QCOMPARE(form_->PuttsTotal->text(), QStringLiteral("35"));
+    QCOMPARE(Focused(), form_->OKButton);
+    form_->CommentField->setPlainText(QStringLiteral("Windy on the back nine"));
+    QVERIFY(!SaveScreen(form_, QStringLiteral("score_full_round")).isEmpty());
+    QTest::keyClick(form_->OKButton, Qt::Key_Return);
+    QVERIFY(prompts_->Shown.empty());
+    QCOMPARE(opener_->Taken, 1);
+    QVERIFY(!form_->isVisible());
+  }
+};
+
+QTEST_MAIN(ScoreTest)
+#include "score_test.moc"
