@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QShowEvent>
 #include <QValidator>
+#include <algorithm>
 
 #include "store/roster.h"
 #include "ui/guard.h"
@@ -106,7 +107,10 @@ TGNameForm::TGNameForm(QWidget* parent) : QDialog(parent) {
   Label3->setFont(noteFont);
   Label3->setWordWrap(true);
   Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label3->setGeometry(144, 89, 181, 61);
+  // Where the font here is wider than the one the dialog was drawn for, the
+  // note grows downwards (there is room above the buttons) rather than lose
+  // its last line.
+  Label3->setGeometry(144, 89, 181, std::clamp(Label3->heightForWidth(181), 61, 78));
 
   SexRadio = new QGroupBox(this);
   SexRadio->setObjectName(QStringLiteral("SexRadio"));

@@ -1,0 +1,404 @@
+// The roster maintenance window and the golfer name dialog as the user
+// meets them: adding, changing and deleting golfers, the score files that
+// follow at once, and what reaches golfers.qmd.
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "store/settings.h"
+#include "support/qt_prompts.h"
+#include "support/qt_support.h"
+#include "support/workdir.h"
+#include "windows/qmapp.h"
+#include "windows/qmgmaint.h"
+#include "windows/qmgname.h"
+
+using qm::Program;
+using qm::TGMaintForm;
+using qm::TGNameForm;
+using qm::test::LeaveField;
+using qm::test::ReadFile;
+using qm::test::TypeInto;
+using qm::test::WriteFile;
+namespace fs = std::filesystem;
+
+class GMaintTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<qm::test::WorkDir> dir_;
+  qm::test::ScriptedPrompts* prompts_ = nullptr;
+  QPointer<TGMaintForm> window_;
+
+  TGNameForm* Form() { return Program().GNameForm; }
+
+  TGMaintForm* OpenWindow() {
+    TGMaintForm* window = TGMaintForm::Open();
+    if (window == nullptr) return nullptr;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    qm::test::Activate(window);
+    window_ = window;
+    return window;
+  }
+
+  static void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+  // Add, type the long name and leave it (the short name is proposed).
+  void StartAdding(TGMaintForm* window, const QString& longName) {
+    Click(window->AddButton);
+    TypeInto(Form()->LongName, longName);
+    LeaveField(Form()->LongName);
+  }
+
+  QStringList Lines(QListWidget* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    return lines;
+  }
+
+  static void CloseNow(QWidget* window) {
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+ private slots:
+  void init() {
+    dir_ = std::make_unique<qm::test::WorkDir>();
+    prompts_ = &qm::test::InstallScriptedPrompts();
+    Program().GNameForm = new TGNameForm;
+  }
+
+  void cleanup() {
+    delete window_.data();
+    delete Program().GNameForm;
+    Program() = qm::QmProgram{};
+    dir_.reset();
+  }
+
+  void addingProposesAFreeShortNameAndCreatesItsFile() {
+    WriteFile("golfers.qmd", "");
+    WriteFile("MARY_JON.qmg", "");
+    TGMaintForm* window = OpenWindow();
+    QVERIFY(window != nullptr);
+    StartAdding(window, QStringLiteral("Mary Jones"));
+    QVERIFY(Form()->isVisible());
+    QCOMPARE(Form()->ShortName->text(), QStringLiteral("MARY_JO1"));
+    QVERIFY(!fs::exists("MARY_JO1.qmg"));
+    QVERIFY(!window->AddButton->isEnabled());  // the list waits for the dialog
+
+    Click(Form()->OKButton);
+    QVERIFY(!Form()->isVisible());
+    QVERIFY(fs::exists("MARY_JO1.qmg"));
+    QCOMPARE(fs::file_size("MARY_JO1.qmg"), std::uintmax_t{0});
+    QCOMPARE(Lines(window->GolferListBox), QStringList{QStringLiteral("Mary Jones")});
+    QVERIFY(window->SaveButton->isEnabled());
+    QCOMPARE(ReadFile("golfers.qmd"), std::string());  // the roster waits for Save
+
+    Click(window->SaveButton);
+    QCOMPARE(ReadFile("golfers.qmd"), std::string("Mary Jones~MARY_JO1~0~\r\n"));
+    QVERIFY(!window->SaveButton->isEnabled());
+
+    // Past nine retries the number takes two places; Enter confirms and
+    // still proposes the short name first.
+    for (int k = 2; k <= 9; ++k) WriteFile("MARY_JO" + std::to_string(k) + ".qmg", "");
+    Click(window->AddButton);
+    TypeInto(Form()->LongName, QStringLiteral("MARY JONES"));
+    QTest::keyClick(Form()->LongName, Qt::Key_Return);
+    QVERIFY(!Form()->isVisible());
+    QCOMPARE(window->Roster().At(1).ShortName, std::string("MARY_J10"));  // "MARY" before "Mary"
+    QVERIFY(fs::exists("MARY_J10.qmg"));
+    QVERIFY(prompts_->Shown.empty());
+  }
+
+  void anExistingScoreFileIsUsedOnlyWhenConfirmed() {
+    WriteFile("golfers.qmd", "");
+    WriteFile("SMITH.qmg", "20020101~OAK~90~\r\n");
+    TGMaintForm* window = OpenWindow();
+    StartAdding(window, QStringLiteral("JOHN SMITH"));
+    QCOMPARE(Form()->ShortName->text(), QStringLiteral("JOHN_SMI"));
+    TypeInto(Form()->ShortName, QStringLiteral("smith"));
+    QCOMPARE(Form()->ShortName->text(), QStringLiteral("SMITH"));
+
+    prompts_->Answers = {qm::Answer::No};
+    Click(Form()->OKButton);
+    QCOMPARE(prompts_->Texts(),
+             QStringList{QStringLiteral("A golfer score file with the same name \"SMITH.qmg\" "
+                                        "already exists.  Use it for this golfer?")});
+    QCOMPARE(prompts_->Shown.front().Kind, qm::test::BoxKind::WarningYesNo);
+    QVERIFY(Form()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), Form()->ShortName);
+    QCOMPARE(window->Roster().Count(), 0);
+
+    prompts_->Answers = {qm::Answer::Yes};
+    Click(Form()->OKButton);
+    QVERIFY(!Form()->isVisible());
+    QCOMPARE(window->Roster().At(1).ShortName, std::string("SMITH"));
+    QCOMPARE(ReadFile("SMITH.qmg"), std::string("20020101~OAK~90~\r\n"));
+  }
+
+  void okRefusesNamesThatCannotBeStored_data() {
+    QTest::addColumn<QString>("longName");
+    QTest::addColumn<QString>("shortName");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("no short name")
+        << QString() << QString() << "You must enter a value in the short name field."
+        << "ShortName";
+    QTest::newRow("dot in short name")
+        << "ANN LEE"
+        << "ANN.LEE"
+        << "The short golfer name can only contain the letters A - Z, numbers, dashes and "
+           "underlines."
+        << "ShortName";
+    QTest::newRow("letter outside the character set")
+        << QStringLiteral("Ann \u0141ee") << "ANNLEE"
+        << "The long name can only contain characters of the Western European character set."
+        << "LongName";
+    QTest::newRow("field separator") << "ANN~LEE"
+                                     << "ANNLEE"
+                                     << "The long name cannot contain the character \"~\"."
+                                     << "LongName";
+  }
+
+  void okRefusesNamesThatCannotBeStored() {
+    QFETCH(QString, longName);
+    QFETCH(QString, shortName);
+    QFETCH(QString, message);
+    QFETCH(QString, field);
+    TGMaintForm* window = OpenWindow();
+    Click(window->AddButton);
+    // Pasted, as a character without a key would come in.
+    for (auto [field, text] :
+         {std::pair{Form()->LongName, longName}, {Form()->ShortName, shortName}}) {
+      qm::test::Focus(field);
+      field->selectAll();
+      field->insert(text);
+    }
+    Click(Form()->OKButton);
+    QCOMPARE(prompts_->Texts(), QStringList{message});
+    QVERIFY(Form()->isVisible());
+    QCOMPARE(QApplication::focusWidget()->objectName(), field);
+    QCOMPARE(Form()->OkPressed->text(), QStringLiteral("0"));
+    QVERIFY(fs::is_empty(dir_->Work()));  // no score file made
+  }
+
+  void changingAShortNameRenamesTheScoreFileAtOnce() {
+    WriteFile("golfers.qmd", "TOM TAYLOR~TOM~0~\r\nMARY JONES~MARY~1~\r\n");
+    WriteFile("MARY.qmg", "mary's rounds\r\n");
+    WriteFile("TOM.qmg", "tom's rounds\r\n");
+    TGMaintForm* window = OpenWindow();
+    QCOMPARE(Lines(window->GolferListBox),
+             (QStringList{QStringLiteral("MARY JONES"), QStringLiteral("TOM TAYLOR")}));
+
+    // Another golfer's file is in the way: the other changes are taken,
+    // the short name is not.
+    window->GolferListBox->setCurrentRow(0);
+    Click(window->ModifyButton);
+    QCOMPARE(Form()->ShortName->text(), QStringLiteral("MARY"));
+    QCOMPARE(Form()->SexIndex(), 1);
+    TypeInto(Form()->LongName, QStringLiteral("MARY ANN JONES"));
+    LeaveField(Form()->LongName);
+    QCOMPARE(Form()->ShortName->text(), QStringLiteral("MARY"));
+    TypeInto(Form()->ShortName, QStringLiteral("TOM"));
+    Click(Form()->OKButton);
+    QCOMPARE(
+        prompts_->Texts(),
+        QStringList{QStringLiteral("ERROR: Unable to rename golfer file!  Try a different name.")});
+    QCOMPARE(Form()->ShortName->text(), QStringLiteral("MARY"));
+    QCOMPARE(window->Roster().At(1).LongName, std::string("MARY ANN JONES"));
+    QCOMPARE(window->Roster().At(1).ShortName, std::string("MARY"));
+    QCOMPARE(ReadFile("TOM.qmg"), std::string("tom's rounds\r\n"));
+    QCOMPARE(ReadFile("MARY.qmg"), std::string("mary's rounds\r\n"));
+
+    window->GolferListBox->setCurrentRow(0);
+    Click(window->ModifyButton);
+    TypeInto(Form()->ShortName, QStringLiteral("MJONES"));
+    Click(Form()->OKButton);
+    QVERIFY(!fs::exists("MARY.qmg"));
+    QCOMPARE(ReadFile("MJONES.qmg"), std::string("mary's rounds\r\n"));
+
+    // Leaving without saving keeps the old short name in the roster file;
+    // the next save gives that name an empty score file again.
+    prompts_->ClearShown();
+    prompts_->Answers = {qm::Answer::No};
+    Click(window->ExitButton);
+    QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("Save changes made to golfers?")});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(window_.isNull());
+    QCOMPARE(ReadFile("golfers.qmd"), std::string("TOM TAYLOR~TOM~0~\r\nMARY JONES~MARY~1~\r\n"));
+    window = OpenWindow();
+    window->Save1->trigger();
+    QVERIFY(fs::exists("MARY.qmg"));
+    QCOMPARE(fs::file_size("MARY.qmg"), std::uintmax_t{0});
+  }
+
+  void deletingAGolferAndLeavingWithoutSaving() {
+    WriteFile("golfers.qmd", "ANN~ANN~1~\r\nBOB~BOB~0~\r\nCAT~CAT~1~\r\n");
+    for (const char* name : {"ANN.qmg", "BOB.qmg", "CAT.qmg"}) WriteFile(name, "x");
+    TGMaintForm* window = OpenWindow();
+
+    window->GolferListBox->setCurrentRow(2);
+    prompts_->Answers = {qm::Answer::Yes};
+    Click(window->DeleteButton);
+    QCOMPARE(
+        prompts_->Texts(),
+        QStringList{QStringLiteral(
+            "Are you sure you want to delete this golfer along with score file \"CAT.qmg\"?")});
+    QCOMPARE(prompts_->Shown.front().Kind, qm::test::BoxKind::ConfirmYesNo);
+    QVERIFY(!fs::exists("CAT.qmg"));
+    QCOMPARE(Lines(window->GolferListBox), (QStringList{"ANN", "BOB"}));
+    QCOMPARE(window->GolferListBox->currentRow(), 1);  // the new last line
+    QVERIFY(window->SaveButton->isEnabled());
+
+    window->GolferListBox->setCurrentRow(0);
+    prompts_->Answers = {qm::Answer::No};
+    window->DeleteGolfer1->trigger();
+    QCOMPARE(window->Roster().Count(), 2);
+    QVERIFY(fs::exists("ANN.qmg"));
+
+    prompts_->Answers = {qm::Answer::No};
+    window->Exit1->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(window_.isNull());
+    QCOMPARE(ReadFile("golfers.qmd"), std::string("ANN~ANN~1~\r\nBOB~BOB~0~\r\nCAT~CAT~1~\r\n"));
+    window = OpenWindow();
+    QCOMPARE(window->Roster().Count(), 3);
+    window->Save1->trigger();
+    QVERIFY(fs::exists("CAT.qmg"));
+  }
+
+  void aSharedScoreFileStaysWithTheOtherGolfer() {
+    WriteFile("golfers.qmd", "ANN LEE~LEE~1~\r\nBEN LEE~LEE~0~\r\n");
+    WriteFile("LEE.qmg", "rounds");
+    TGMaintForm* window = OpenWindow();
+    window->GolferListBox->setCurrentRow(1);
+    Click(window->DeleteButton);
+    QCOMPARE(prompts_->Texts(),
+             QStringList{QStringLiteral("Are you sure you want to delete this golfer?  The score "
+                                        "file \"LEE.qmg\" stays, since another golfer uses it.")});
+    QCOMPARE(Lines(window->GolferListBox), QStringList{"ANN LEE"});
+    QCOMPARE(ReadFile("LEE.qmg"), std::string("rounds"));
+  }
+
+  void selectionAfterAddingAndAfterCancel() {
+    WriteFile("golfers.qmd", "BOB~BOB~0~\r\nCAROL~CAROL~1~\r\n");
+    TGMaintForm* window = OpenWindow();
+    QCOMPARE(window->GolferListBox->currentRow(), 0);
+    StartAdding(window, QStringLiteral("AARON"));
+    Form()->SetSexIndex(0);
+    Click(Form()->OKButton);
+    QCOMPARE(Lines(window->GolferListBox), (QStringList{"AARON", "BOB", "CAROL"}));
+    // The line the new golfer held before the sort: the last one.
+    QCOMPARE(window->GolferListBox->currentRow(), 2);
+
+    // A double-click on a line: as Modify.
+    const QPoint at =
+        window->GolferListBox->visualItemRect(window->GolferListBox->item(1)).center();
+    QTest::mouseClick(window->GolferListBox->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(window->GolferListBox->viewport(), Qt::LeftButton, {}, at);
+    QVERIFY(Form()->isVisible());
+    QCOMPARE(Form()->LongName->text(), QStringLiteral("BOB"));
+    QCOMPARE(QApplication::focusWidget(), Form()->LongName);
+    Form()->close();  // through the frame: as Cancel
+    QVERIFY(!Form()->isVisible());
+    QCOMPARE(Form()->OkPressed->text(), QStringLiteral("0"));
+    QVERIFY(window->isActiveWindow());
+    QVERIFY(window->AddButton->isEnabled());
+    QCOMPARE(window->GolferListBox->currentRow(), 1);
+    QCOMPARE(window->Roster().At(2).LongName, std::string("BOB"));
+  }
+
+  void theRosterLimitAndAddAfterADeletion() {
+    std::string roster;
+    for (int i = 0; i < 300; ++i) roster += "GOLFER " + std::to_string(1000 + i) + "~G~0~\r\n";
+    WriteFile("golfers.qmd", roster);
+    TGMaintForm* window = OpenWindow();
+    window->AddGolfer1->trigger();
+    QCOMPARE(prompts_->Texts(),
+             QStringList{QStringLiteral(
+                 "You have reached the maximum allowed number of golfers.  If possible, delete "
+                 "some golfers that are inactive.  Then, you can enter more new ones.")});
+    QCOMPARE(prompts_->Shown.front().Kind, qm::test::BoxKind::Warning);
+    QVERIFY(!Form()->isVisible());
+
+    window->GolferListBox->setCurrentRow(5);
+    prompts_->Answers = {qm::Answer::Yes};
+    Click(window->DeleteButton);
+    prompts_->ClearShown();
+    Click(window->AddButton);
+    QVERIFY(prompts_->Shown.empty());
+    QVERIFY(Form()->isVisible());
+  }
+
+  void anEmptyRosterLetsModifyAndDeleteDoNothing() {
+    TGMaintForm* window = OpenWindow();
+    QCOMPARE(window->GolferListBox->count(), 0);
+    Click(window->ModifyButton);
+    window->ModifyGolfer1->trigger();
+    Click(window->DeleteButton);
+    QVERIFY(prompts_->Shown.empty());
+    QVERIFY(!Form()->isVisible());
+  }
+
+  void leavingTheWindow() {
+    TGMaintForm* window = OpenWindow();
+    StartAdding(window, QStringLiteral("ANN"));
+    Click(Form()->OKButton);
+    prompts_->Answers = {qm::Answer::Cancel};
+    Click(window->ExitButton);
+    QVERIFY(window->isVisible());
+
+    // A save that fails through Exit keeps the window and its changes.
+    fs::create_directories("golfers.qmd/in-the-way");
+    prompts_->ClearShown();
+    prompts_->Answers = {qm::Answer::Yes};
+    Click(window->ExitButton);
+    QCOMPARE(prompts_->Shown.size(), std::size_t{2});
+    QCOMPARE(prompts_->Shown.back().Kind, qm::test::BoxKind::Message);
+    QVERIFY(window->isVisible());
+    QVERIFY(window->Modified());
+
+    // Through the frame: nothing is asked and nothing saved.
+    fs::remove_all("golfers.qmd");
+    prompts_->ClearShown();
+    Click(window->AddButton);  // an open dialog goes with its window
+    CloseNow(window);
+    QVERIFY(window_.isNull());
+    QVERIFY(prompts_->Shown.empty());
+    QVERIFY(!Form()->isVisible());
+    QVERIFY(!fs::exists("golfers.qmd"));
+  }
+
+  void oneWindowAtATime() {
+    TGMaintForm* window = OpenWindow();
+    QVERIFY(TGMaintForm::Open() == nullptr);
+    QCOMPARE(TGMaintForm::Instance(), window);
+    CloseNow(window);
+    QVERIFY(TGMaintForm::Instance() == nullptr);
+  }
+
+  void resizingLaysOutAndSavesThePlacement() {
+    TGMaintForm* window = OpenWindow();
+    window->resize(600, 500);
+    QApplication::processEvents();
+    QCOMPARE(window->GolferListBox->height(), window->centralWidget()->height() - 30);
+    QCOMPARE(qm::ReadSettingInt("GMaintForm", "Height", 0), 500);
+    QCOMPARE(qm::ReadSettingInt("GMaintForm", "Width", 0), 600);
+
+    Program().Closing = true;
+    window->resize(640, 420);
+    QApplication::processEvents();
+    QCOMPARE(qm::ReadSettingInt("GMaintForm", "Height", 0), 500);
+  }
+
+  void pictures() {
+    WriteFile("golfers.qmd", "MARY JONES~MARY~1~\r\nTOM TAYLOR~TOM~0~\r\n");
+    TGMaintForm* window = OpenWindow();
+    QVERIFY(!qm::test::SaveScreen(window, QStringLiteral("gmaint")).isEmpty());
+    Click(window->ModifyButton);
+    QVERIFY(!qm::test::SaveScreen(Form(), QStringLiteral("gname")).isEmpty());
+  }
+};
+
+QTEST_MAIN(GMaintTest)
+#include "gmaint_test.moc"
