@@ -56,10 +56,13 @@ class TwoChoiceTest : public QObject {
       QCOMPARE(dialog->Button1->text(), QStringLiteral("Printer"));
       QCOMPARE(dialog->Button2->text(), QStringLiteral("File"));
       QCOMPARE(dialog->CancelButton->text(), QStringLiteral("Cancel"));
+      // The keys go where the user's keys go: to the focus of the active dialog.
+      QTRY_VERIFY(dialog->isActiveWindow());
+      QCOMPARE(QApplication::focusWidget(), dialog->Button1);
       if (how == "escape")
-        QTest::keyClick(dialog, Qt::Key_Escape);
+        QTest::keyClick(dialog->Button1, Qt::Key_Escape);
       else if (how == "enter")
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(dialog->Button1, Qt::Key_Return);
       else if (how == "frame")
         dialog->close();
       else
