@@ -1,0 +1,331 @@
+// The course list maintenance window and the course editor as the user
+// meets them: entering pars and totals, the checks of OK, and what reaches
+// courses.qmd; and the editor's result going only to the window that
+// opened it.
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "store/settings.h"
+#include "support/qt_prompts.h"
+#include "support/qt_support.h"
+#include "support/workdir.h"
+#include "windows/qmapp.h"
+#include "windows/qmcmaint.h"
+#include "windows/qmcourse.h"
+
+using qm::Program;
+using qm::TCMaintForm;
+using qm::TCourseForm;
+using qm::test::LeaveField;
+using qm::test::ReadFile;
+using qm::test::TypeInto;
+using qm::test::WriteFile;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Another window that adds courses through the editor, as the score entry
+// window does: it takes a confirmed result when it becomes active.
+class OtherOpener : public QWidget {
+ public:
+  QStringList Taken;
+
+ protected:
+  void changeEvent(QEvent* event) override {
+    QWidget::changeEvent(event);
+    TCourseForm* editor = Program().CourseForm;
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        editor->OkPressed->text() == QLatin1String("1") && editor->Hand.IsFor(this)) {
+      editor->OkPressed->setText(QStringLiteral("0"));
+      Taken << editor->CourseName->text();
+    }
+  }
+};
+
+const std::string kElm = "ELM~71.0~120~70~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r\n";
+
+}  // namespace
+
+class CMaintTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<qm::test::WorkDir> dir_;
+  qm::test::ScriptedPrompts* prompts_ = nullptr;
+  QPointer<TCMaintForm> window_;
+
+  TCourseForm* Editor() { return Program().CourseForm; }
+
+  TCMaintForm* OpenWindow() {
+    TCMaintForm* window = TCMaintForm::Open();
+    if (window == nullptr) return nullptr;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    qm::test::Activate(window);
+    window_ = window;
+    return window;
+  }
+
+  static void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+  void TypePar(int hole, const QString& par) {
+    TypeInto(Editor()->Par[hole - 1], par);
+    LeaveField(Editor()->Par[hole - 1]);
+  }
+
+  static std::string Line(const std::string& head, const std::string& pars) {
+    std::string line = head;
+    for (char par : pars) line += std::string(1, par) + "~";
+    return line + "\r\n";
+  }
+
+ private slots:
+  void init() {
+    dir_ = std::make_unique<qm::test::WorkDir>();
+    prompts_ = &qm::test::InstallScriptedPrompts();
+    Program().CourseForm = new TCourseForm;
+  }
+
+  void cleanup() {
+    delete window_.data();
+    delete Program().CourseForm;
+    Program() = qm::QmProgram{};
+    dir_.reset();
+  }
+
+  void aZeroInHoleOneLeadsToTheTotal() {
+    WriteFile("courses.qmd", "");
+    TCMaintForm* window = OpenWindow();
+    Click(window->AddButton);
+    QVERIFY(Editor()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), Editor()->CourseName);
+    TypeInto(Editor()->CourseName, QStringLiteral("Oak Hollow"));
+    QCOMPARE(Editor()->CourseName->text(), QStringLiteral("OAK HOLLOW"));
+    TypePar(1, QStringLiteral("0"));
+    QCOMPARE(QApplication::focusWidget(), Editor()->ParTotal);
+    TypeInto(Editor()->ParTotal, QStringLiteral("72"));
+    Click(Editor()->OKButton);
+    QVERIFY(!Editor()->isVisible());
+    QVERIFY(QApplication::activeWindow() == window);
+    QCOMPARE(window->CourseListBox->item(0)->text(), QStringLiteral("OAK HOLLOW"));
+
+    Click(window->SaveButton);
+    QCOMPARE(ReadFile("courses.qmd"), Line("OAK HOLLOW~0.0~0~72~", "000000000000000000"));
+    QVERIFY(prompts_->Shown.empty());
+  }
+
+  void theFrontNineAndATypedTotal() {
+    WriteFile("courses.qmd", "");
+    TCMaintForm* window = OpenWindow();
+    Click(window->AddButton);
+    TypeInto(Editor()->CourseName, QStringLiteral("PINES"));
+    TypeInto(Editor()->RatingField, QStringLiteral("70.5"));
+    TypeInto(Editor()->SlopeField, QStringLiteral("125"));
+    const QString front = QStringLiteral("443544354");
+    for (int hole = 1; hole <= 9; ++hole) TypePar(hole, front.mid(hole - 1, 1));
+    QCOMPARE(Editor()->ParOut->text(), QStringLiteral("36"));
+    QCOMPARE(Editor()->ParIn->text(), QStringLiteral("0"));
+    QCOMPARE(Editor()->ParTotal->text(), QStringLiteral("36"));
+    TypeInto(Editor()->ParTotal, QStringLiteral("35"));
+    Click(Editor()->OKButton);
+    window->Save1->trigger();
+    QCOMPARE(ReadFile("courses.qmd"), Line("PINES~70.5~125~35~", "443544354000000000"));
+  }
+
+  void aStoredTotalStaysUntilAHoleIsLeft() {
+    WriteFile("courses.qmd", kElm);
+    TCMaintForm* window = OpenWindow();
+    window->ModifyCourse1->trigger();
+    QCOMPARE(Editor()->ParTotal->text(), QStringLiteral("70"));
+    QCOMPARE(Editor()->ParOut->text(), QStringLiteral("36"));
+    QCOMPARE(Editor()->ParIn->text(), QStringLiteral("36"));
+    TypePar(10, QStringLiteral("5"));
+    QCOMPARE(Editor()->ParIn->text(), QStringLiteral("37"));
+    QCOMPARE(Editor()->ParTotal->text(), QStringLiteral("73"));
+    Click(Editor()->CancelButton);
+    QVERIFY(!Editor()->isVisible());
+    QVERIFY(!window->Modified());
+    QCOMPARE(window->Courses().At(1).ParTotal, std::string("70"));
+  }
+
+  void okKeepsTheEditorOpenForWhatCannotBeStored() {
+    WriteFile("courses.qmd", "");
+    TCMaintForm* window = OpenWindow();
+    Click(window->AddButton);
+    TypeInto(Editor()->CourseName, QStringLiteral("BIRCH"));
+    TypeInto(Editor()->RatingField, QStringLiteral("71.2"));
+    const QString totalMessage =
+        QStringLiteral("You must enter a value of greater than zero for the Total Par.");
+    for (const QString& total : {QStringLiteral("0"), QString()}) {
+      TypeInto(Editor()->ParTotal, total);
+      Click(Editor()->OKButton);
+      QCOMPARE(prompts_->Texts(), QStringList{totalMessage});
+      QCOMPARE(QApplication::focusWidget(), Editor()->ParTotal);
+      prompts_->ClearShown();
+    }
+    QCOMPARE(Editor()->RatingField->text(), QStringLiteral("71.2"));
+    QCOMPARE(Editor()->SlopeField->text(), QStringLiteral("0"));
+
+    // A hole par that is no number: reported on leaving, and again at OK.
+    TypePar(5, QStringLiteral("x"));
+    QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("'x' is not a valid integer value")});
+    TypeInto(Editor()->ParTotal, QStringLiteral("72"));
+    Click(Editor()->OKButton);
+    QCOMPARE(prompts_->Texts().size(), 2);
+    QCOMPARE(prompts_->Texts().last(), QStringLiteral("'x' is not a valid integer value"));
+    QCOMPARE(QApplication::focusWidget(), Editor()->Par[4]);
+    TypePar(5, QStringLiteral("4"));
+
+    prompts_->ClearShown();
+    qm::test::Focus(Editor()->CourseName);
+    Editor()->CourseName->insert(QStringLiteral("\u0141"));  // pasted
+    Click(Editor()->OKButton);
+    QCOMPARE(prompts_->Texts(),
+             QStringList{QStringLiteral("The course name can only contain characters of the "
+                                        "Western European character set.")});
+    QVERIFY(Editor()->isVisible());
+    QCOMPARE(window->Courses().Count(), 0);
+  }
+
+  void theResultGoesToTheWindowThatOpenedTheEditor() {
+    WriteFile("courses.qmd", "");
+    TCMaintForm* window = OpenWindow();
+    OtherOpener other;
+    other.show();
+
+    // Opened by the other window: the maintenance window takes nothing,
+    // even when it becomes active first, and its Add leaves what was typed
+    // alone.
+    Editor()->CourseName->clear();
+    Editor()->Hand.ShowFor(&other);
+    TypeInto(Editor()->CourseName, QStringLiteral("FOR OTHER"));
+    TypeInto(Editor()->ParTotal, QStringLiteral("72"));
+    qm::test::Activate(window);
+    Click(window->AddButton);
+    QCOMPARE(Editor()->CourseName->text(), QStringLiteral("FOR OTHER"));
+    Editor()->OkPressed->setText(QStringLiteral("1"));
+    Editor()->hide();
+    qm::test::Activate(window);
+    QCOMPARE(window->Courses().Count(), 0);
+    qm::test::Activate(&other);
+    QCOMPARE(other.Taken, QStringList{QStringLiteral("FOR OTHER")});
+
+    // OK gives the activation back to the other window itself.
+    Editor()->Hand.ShowFor(&other);
+    TypeInto(Editor()->CourseName, QStringLiteral("AGAIN"));
+    Click(Editor()->OKButton);
+    QVERIFY(QApplication::activeWindow() == &other);
+    QCOMPARE(other.Taken.size(), 2);
+
+    // Opened by the maintenance window: the other window takes nothing,
+    // even when it becomes active first.
+    Click(window->AddButton);
+    TypeInto(Editor()->CourseName, QStringLiteral("FOR MAINTENANCE"));
+    TypeInto(Editor()->ParTotal, QStringLiteral("70"));
+    Editor()->OkPressed->setText(QStringLiteral("1"));
+    Editor()->hide();
+    qm::test::Activate(&other);
+    qm::test::Activate(window);
+    QCOMPARE(other.Taken.size(), 2);
+    QCOMPARE(window->Courses().Count(), 1);
+    QCOMPARE(window->Courses().At(1).CourseName, std::string("FOR MAINTENANCE"));
+    QCOMPARE(Editor()->OkPressed->text(), QStringLiteral("0"));
+  }
+
+  void theCourseLimitAndAddAfterADeletion() {
+    std::string courses;
+    for (int i = 0; i < 200; ++i)
+      courses += "COURSE " + std::to_string(1000 + i) + "~70.0~113~72~\r\n";
+    WriteFile("courses.qmd", courses);
+    TCMaintForm* window = OpenWindow();
+    Click(window->AddButton);
+    QCOMPARE(prompts_->Texts(),
+             QStringList{QStringLiteral(
+                 "You have reached the maximum allowed number of courses.  If possible, delete "
+                 "some courses that you do not use.  Then, you can enter more new ones.")});
+    QCOMPARE(prompts_->Shown.front().Kind, qm::test::BoxKind::Warning);
+    QVERIFY(!Editor()->isVisible());
+
+    window->CourseListBox->setCurrentRow(199);
+    prompts_->Answers = {qm::Answer::Yes};
+    Click(window->DeleteButton);
+    QCOMPARE(prompts_->Texts().last(),
+             QStringLiteral("Are you sure you want to delete this course?"));
+    QCOMPARE(window->CourseListBox->currentRow(), 198);
+    prompts_->ClearShown();
+    window->AddCourse1->trigger();
+    QVERIFY(prompts_->Shown.empty());
+    QVERIFY(Editor()->isVisible());
+  }
+
+  void withoutACourseFileTheSampleOrAnEmptyList() {
+    TCMaintForm* window = OpenWindow();
+    QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("Error renaming sample courses file!")});
+    QCOMPARE(prompts_->Shown.front().Kind, qm::test::BoxKind::Message);
+    QCOMPARE(window->CourseListBox->count(), 0);
+    Click(window->ModifyButton);
+    Click(window->DeleteButton);
+    QVERIFY(!Editor()->isVisible());
+    QCOMPARE(prompts_->Shown.size(), std::size_t{1});
+
+    // The first save makes the course file.
+    Click(window->AddButton);
+    TypeInto(Editor()->CourseName, QStringLiteral("ASH"));
+    TypeInto(Editor()->ParTotal, QStringLiteral("71"));
+    Click(Editor()->OKButton);
+    prompts_->Answers = {qm::Answer::Yes};
+    Click(window->ExitButton);
+    QCOMPARE(prompts_->Texts().last(), QStringLiteral("Save changes made to courses?"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(window_.isNull());
+    QCOMPARE(ReadFile("courses.qmd"), Line("ASH~0.0~0~71~", "000000000000000000"));
+
+    fs::remove("courses.qmd");
+    WriteFile("sample.qmd", kElm);
+    prompts_->ClearShown();
+    window = OpenWindow();
+    QVERIFY(prompts_->Shown.empty());
+    QVERIFY(!fs::exists("sample.qmd"));
+    QCOMPARE(window->CourseListBox->item(0)->text(), QStringLiteral("ELM"));
+  }
+
+  void deletingAndLeavingWithoutSaving() {
+    WriteFile("courses.qmd", kElm + Line("ASH~70.0~113~72~", "444444444444444444"));
+    TCMaintForm* window = OpenWindow();
+    QCOMPARE(window->CourseListBox->item(0)->text(), QStringLiteral("ASH"));
+    prompts_->Answers = {qm::Answer::No, qm::Answer::Yes};
+    Click(window->DeleteButton);
+    QCOMPARE(window->Courses().Count(), 2);
+    Click(window->DeleteButton);
+    QCOMPARE(window->CourseListBox->count(), 1);
+    QCOMPARE(window->CourseListBox->currentRow(), 0);
+
+    prompts_->Answers = {qm::Answer::No};
+    window->Exit1->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(window_.isNull());
+    QCOMPARE(ReadFile("courses.qmd"), kElm + Line("ASH~70.0~113~72~", "444444444444444444"));
+  }
+
+  void oneWindowAtATimeAndItsPlacement() {
+    WriteFile("courses.qmd", "");
+    TCMaintForm* window = OpenWindow();
+    QVERIFY(TCMaintForm::Open() == nullptr);
+    QCOMPARE(TCMaintForm::Instance(), window);
+    window->resize(580, 450);
+    QApplication::processEvents();
+    QCOMPARE(window->CourseListBox->height(), window->centralWidget()->height() - 30);
+    QCOMPARE(qm::ReadSettingInt("CMaintForm", "Height", 0), 450);
+  }
+
+  void pictures() {
+    WriteFile("courses.qmd", kElm);
+    TCMaintForm* window = OpenWindow();
+    QVERIFY(!qm::test::SaveScreen(window, QStringLiteral("cmaint")).isEmpty());
+    Click(window->ModifyButton);
+    QVERIFY(!qm::test::SaveScreen(Editor(), QStringLiteral("course")).isEmpty());
+  }
+};
+
+QTEST_MAIN(CMaintTest)
+#include "cmaint_test.moc"
