@@ -46,19 +46,18 @@ void StartUp() {
   InitResources();
   QmProgram& p = Program();
   p.MainForm = Keep(new TMainForm);
-  // Loads the course list: on a first start the sample list becomes the
-  // user's, or the rename error shows, before the main window appears.
+
+  // The long-lived windows, created hidden, in this order; a window that
+  // joins the program adds its line at its place. The About box and the
+  // card details dialog are made anew at each opening, so nothing is kept.
+  //
+  // The score entry window loads the course list: on a first start the
+  // sample list becomes the user's, or the rename error shows, before the
+  // main window appears.
   p.ScoreForm = Keep(new TScoreForm);
+  // The golfer scores window (TGolferForm) joins here.
   p.CourseForm = Keep(new TCourseForm);
   p.GNameForm = Keep(new TGNameForm);
-
-  // The long-lived windows, created hidden, in this order. A window that
-  // joins the program adds its line at its place:
-  //   the score entry window:   p.ScoreForm = Keep(new TScoreForm);
-  //   the golfer scores window (a later issue)
-  //   the course editor:        p.CourseForm = Keep(new TCourseForm);
-  //   the golfer name dialog:   p.GNameForm = Keep(new TGNameForm);
-  // The About box and the card details dialog are made anew at each opening.
 }
 
 void ShutDown() {
