@@ -4,6 +4,7 @@
 // (windows/qmapp.h), then the event loop until the main window ends it.
 #include <QApplication>
 
+#include "ui/guard.h"
 #include "ui/prompts.h"
 #include "windows/qmapp.h"
 #include "windows/qmmain.h"
@@ -16,7 +17,12 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   qm::SetPrompts(std::make_unique<qm::QtPrompts>());
 
-  qm::StartUp();
+  // A window that cannot be made is reported like any other error; the
+  // program cannot go on without its windows.
+  if (!qm::Guard([] { qm::StartUp(); }) || qm::Program().MainForm == nullptr) {
+    qm::ShutDown();
+    return 1;
+  }
   qm::Program().MainForm->show();
   const int result = QApplication::exec();
   qm::ShutDown();

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "store/roster.h"
 #include "store/settings.h"
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
@@ -19,6 +20,7 @@
 #include "windows/qmabout.h"
 #include "windows/qmapp.h"
 #include "windows/qmcourse.h"
+#include "windows/qmgmaint.h"
 #include "windows/qmgname.h"
 #include "windows/qmmain.h"
 #include "windows/qmscore.h"
@@ -28,15 +30,12 @@ using qm::TMainForm;
 
 namespace {
 
-// Stands in for a window with unsaved changes: closing it would ask.
-class UnsavedWindow : public QWidget {
- public:
-  bool AskedToClose = false;
-
+// A window that asks before it lets itself be closed (as a window with
+// unsaved changes may): ending the program must not close it.
+class AskingWindow : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override {
-    AskedToClose = true;
-    qm::CurrentPrompts().ConfirmYesNoCancel(QStringLiteral("Save changes made to golfers?"));
+    qm::CurrentPrompts().ConfirmYesNoCancel(QStringLiteral("Save changes?"));
     event->ignore();
   }
 };
@@ -242,9 +241,23 @@ class MainTest : public QObject {
   void endingTheProgram() {
     QFETCH(QString, way);
     QFETCH(bool, closing);
+    qm::TRosterTable roster;
+    roster.Entries = {{"Ann Able", "ANN", 1}, {"Bob Baker", "BOB", 0}};
+    qm::SaveRoster(roster);
+    const std::string saved = qm::test::ReadFile(dir_->Work() / "golfers.qmd");
     TMainForm* main = StartAndShow();
-    UnsavedWindow unsaved;
-    unsaved.show();
+
+    // The roster maintenance window holds an unsaved deletion.
+    main->EditGolferButton->click();
+    QCOMPARE(main->OpenedWindows().size(), std::size_t{1});
+    auto* maintenance = dynamic_cast<qm::TGMaintForm*>(main->OpenedWindows().front());
+    QVERIFY(maintenance != nullptr);
+    prompts_->Answers.push_back(qm::Answer::Yes);
+    maintenance->DeleteButtonClick();
+    QVERIFY(maintenance->Modified());
+    AskingWindow asking;
+    asking.show();
+    prompts_->ClearShown();
 
     QTimer act;
     act.setSingleShot(true);
@@ -264,8 +277,11 @@ class MainTest : public QObject {
 
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(Program().Closing, closing);
-    QVERIFY(!unsaved.AskedToClose);
+    // Nothing was asked, and the unsaved edit is lost.
     QVERIFY(prompts_->Shown.empty());
+    qm::ShutDown();
+    QVERIFY(prompts_->Shown.empty());
+    QCOMPARE(qm::test::ReadFile(dir_->Work() / "golfers.qmd"), saved);
   }
 
   void failedSettingsWriteIsReportedAndTheProgramGoesOn() {
