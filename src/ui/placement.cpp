@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 
+#include "store/errors.h"
 #include "store/settings.h"
 #include "ui/textconv.h"
 
@@ -83,11 +84,23 @@ void RestorePlacement(QWidget* window, const QString& section) {
 }
 
 void SavePlacement(QWidget* window, const QString& section) {
+  // A resize reports many sizes while the user drags the frame; a settings
+  // file that cannot be written is reported for the first of them only, not
+  // once for every step of the drag.
+  static std::string failedFile;
   const std::string name = ToBytes(section);
-  WriteSettingInt(name, "Height", window->height());
-  WriteSettingInt(name, "Left", window->x());
-  WriteSettingInt(name, "Top", window->y());
-  WriteSettingInt(name, "Width", window->width());
+  try {
+    WriteSettingInt(name, "Height", window->height());
+    WriteSettingInt(name, "Left", window->x());
+    WriteSettingInt(name, "Top", window->y());
+    WriteSettingInt(name, "Width", window->width());
+  } catch (const QmError&) {
+    const std::string file = SettingsFilePath();
+    if (file == failedFile) return;
+    failedFile = file;
+    throw;
+  }
+  failedFile.clear();
 }
 
 void CentreOnScreen(QWidget* window) {

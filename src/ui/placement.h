@@ -29,9 +29,12 @@ PlacementDefaults DefaultPlacement(const QString& section);
 void RestorePlacement(QWidget* window, const QString& section);
 
 // Writes Height, Left, Top and Width, in that order. Throws QmError "Unable
-// to write to quillmor.ini" when the file cannot be written. Callers run it
-// from their resize handler (through the guard); windows other than the main
-// window skip it while Program().Closing is set.
+// to write to quillmor.ini" when the file cannot be written; while the
+// failure lasts, further saves (of any window) give up silently, so that a
+// drag of a window's frame brings one box, not one per step. The first save
+// that succeeds again ends that. Callers run it from their resize handler
+// (through the guard); windows other than the main window skip it while
+// Program().Closing is set.
 void SavePlacement(QWidget* window, const QString& section);
 
 // Centres window on its screen (the available area).

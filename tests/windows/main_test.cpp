@@ -294,8 +294,22 @@ class MainTest : public QObject {
     QCOMPARE(prompts_->Shown[0].Kind, qm::test::BoxKind::Message);
     QCOMPARE(prompts_->Shown[0].Text, QStringLiteral("Unable to write to quillmor.ini"));
 
+    // Dragging the frame brings no box for every step of the drag.
     prompts_->ClearShown();
-    main->resize(480, 360);
+    for (int step = 1; step <= 5; ++step) main->resize(472 + step, 353 + step);
+    QApplication::processEvents();
+    QVERIFY(prompts_->Shown.empty());
+    QCOMPARE(main->size(), QSize(477, 358));
+
+    // Once the file can be written again, its placement is saved, and a
+    // new failure is reported again.
+    std::filesystem::remove(dir_->SettingsFile());
+    main->resize(490, 370);
+    QApplication::processEvents();
+    QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 490);
+    std::filesystem::remove(dir_->SettingsFile());
+    std::filesystem::create_directory(dir_->SettingsFile());
+    main->resize(500, 380);
     QApplication::processEvents();
     QCOMPARE(prompts_->Texts(), QStringList{"Unable to write to quillmor.ini"});
 
