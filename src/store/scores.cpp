@@ -50,7 +50,7 @@ FieldRef Field(TScoreRec& rec, int n) {
 // then is no date.
 std::string DateFromFile(const std::string& text) {
   std::string key = text;
-  if (key.size() == 6) key = (key[0] < '7' ? "20" : "19") + key;
+  if (key.size() == 6) key = (static_cast<unsigned char>(key[0]) < '7' ? "20" : "19") + key;
   return key.size() == 8 ? key : std::string(InvalidDate);
 }
 

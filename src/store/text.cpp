@@ -47,7 +47,8 @@ std::string PadLeft(const std::string& text, int size) {
 std::string DateKeyToDisplay(const std::string& key) {
   if (key.size() == 8) return key.substr(4, 2) + "/" + key.substr(6, 2) + "/" + key.substr(0, 4);
   if (key.size() == 6) {
-    std::string century = key[0] >= '7' ? "/19" : "/20";
+    // Character codes, as bytes: a byte above 127 is "7 or higher" too.
+    std::string century = static_cast<unsigned char>(key[0]) >= '7' ? "/19" : "/20";
     return key.substr(2, 2) + "/" + key.substr(4, 2) + century + key.substr(0, 2);
   }
   return "99/99/9999";
@@ -83,10 +84,14 @@ bool ParseInt(const std::string& text, int& value) {
   for (; i < text.size(); ++i) {
     char c = text[i];
     int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else return false;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else
+      return false;
     magnitude = magnitude * base + digit;
     if (magnitude > static_cast<std::int64_t>(INT_MAX) + 1) return false;
   }
@@ -102,8 +107,9 @@ bool ParseFloat(const std::string& text, long double& value) {
   std::size_t last = text.find_last_not_of(' ');
   const char* begin = text.data() + first;
   const char* end = text.data() + last + 1;
-  if (*begin == '+') ++begin;  // from_chars takes no "+"
-  if (begin == end) return false;
+  bool plus = *begin == '+';
+  if (plus) ++begin;  // from_chars takes no "+"
+  if (begin == end || (plus && *begin == '-')) return false;
   // from_chars would accept "inf" and "nan"; a number here has a digit or a
   // point right after its sign.
   const char* p = (*begin == '-') ? begin + 1 : begin;

@@ -60,8 +60,9 @@ TEST(Scores, ShortFormsAndOddLines) {
       "20020223~" +
       std::string(35, 'N') +
       "~85~70.5\n"                        // rating not ended by "~"
-      "20020223~A~85~70.5~125~one~two");  // more than five "~": tail dropped
-  ASSERT_EQ(table.Count(), 7);
+      "20020223~A~85~70.5~125~one~two\n"  // more than five "~": tail dropped
+      "\35110101~D~");                    // the century goes by character code
+  ASSERT_EQ(table.Count(), 8);
   const TScoreRec& windy = table.At(1);
   EXPECT_EQ(windy.Date, "20020223");
   EXPECT_EQ(windy.Comment, "Windy");
@@ -77,6 +78,7 @@ TEST(Scores, ShortFormsAndOddLines) {
   EXPECT_EQ(table.At(6).Course, std::string(30, 'N'));
   EXPECT_EQ(table.At(6).Rating, "XXXX");
   EXPECT_EQ(table.At(7).Comment, "one");
+  EXPECT_EQ(table.At(8).Date, "19\35110101");
   // Written back in the full form.
   TScoreTable first;
   first.Entries.push_back(windy);

@@ -30,6 +30,9 @@ TEST(TextHelpers, DateKeys) {
   EXPECT_EQ(DateKeyToDisplay("700101"), "01/01/1970");
   EXPECT_EQ(DateKeyToDisplay("691231"), "12/31/2069");
   EXPECT_EQ(DateKeyToDisplay("2002022"), "99/99/9999");
+  // The century goes by character code: the byte 0xE9 (\351) is "7 or higher".
+  EXPECT_EQ(DateKeyToDisplay("\35110101"), "01/01/19\3511");
+  EXPECT_EQ(DateKeyToDisplay("/10101"), "01/01/20/1");
   EXPECT_EQ(DateKeyToDisplay(""), "99/99/9999");
   EXPECT_EQ(DisplayDateToKey("02/23/2002"), "20020223");
   // Not the expected form: meaningless but harmless.
@@ -59,7 +62,8 @@ TEST(TextHelpers, StrictNumbers) {
   EXPECT_EQ(StrToFloat("113"), 113.0L);
   // Correctly rounded to long double, not through double.
   EXPECT_EQ(StrToFloat("0.1"), 0.1L);
-  for (const char* bad : {"", "  ", "abc", "XXXX", "1,5", "inf", "nan", "1.2.3", "+", "-"}) {
+  for (const char* bad :
+       {"", "  ", "abc", "XXXX", "1,5", "inf", "nan", "1.2.3", "+", "-", "+-5", "+-.5", "-+5"}) {
     try {
       StrToFloat(bad);
       ADD_FAILURE() << "accepted '" << bad << "'";
