@@ -103,8 +103,9 @@ IndexResult CalcIndex(const TScoreTable& table, const IndexRequest& request) {
                   std::to_string(h) + " differentials.";
     long double sum = 0;
     for (int i = 0; i < n; ++i) sum = RoundTo40Bits(sum + best[i].Differential);
-    long double average = RoundTo40Bits(sum / n);
-    long double product = RoundTo40Bits(average * 0.96L);
+    // The average is an intermediate of full precision; only the product is
+    // held at 40 bits before it is rounded.
+    long double product = RoundTo40Bits(sum / n * 0.96L);
     result.Index = RoundToTenths40(product);
     if (request.UseMaxIndex) {
       long double maximum = RoundToTenths40(male ? 36.4L : 40.4L);
