@@ -1,35 +1,15 @@
 #include "windows/qmcourse.h"
 
-#include <QEvent>
-#include <QFocusEvent>
 #include <QLabel>
-#include <QShowEvent>
-#include <QValidator>
 
 #include "store/errors.h"
 #include "store/text.h"
-#include "ui/guard.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 
 namespace qm {
 
 namespace {
-
-// Turns typed letters to upper case, one character for one, and only where
-// the capital has a single byte too (so "µ" stays as it is and "ß" does
-// not grow into "SS").
-class UpperCaseTyping : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    for (QChar& c : input) {
-      const QChar upper = c.toUpper();
-      if (upper != c && IsSingleByte(QString(upper))) c = upper;
-    }
-    return Acceptable;
-  }
-};
 
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w,
                  Qt::Alignment align) {
@@ -47,25 +27,13 @@ QLineEdit* AddField(QWidget* parent, const QString& name, int x, int y, int w, i
   return field;
 }
 
-// Leaving a field by moving within the window; the window merely losing
-// the activation (a message box, another program) is no leaving.
-bool IsLeaving(QEvent* event) {
-  if (event->type() != QEvent::FocusOut) return false;
-  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
 int FieldInt(const QLineEdit* field) { return StrToInt(ToBytes(field->text())); }
 
 }  // namespace
 
-TCourseForm::TCourseForm(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("CourseForm"));
-  setWindowTitle(QStringLiteral("Course Maintenance"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                 Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(626, 312);
-
+TCourseForm::TCourseForm(QWidget* parent)
+    : THandOverDialog(parent, QStringLiteral("CourseForm"), QStringLiteral("Course Maintenance"),
+                      QSize(626, 312)) {
   const Qt::Alignment right = Qt::AlignRight;
   const Qt::Alignment centre = Qt::AlignHCenter;
 
@@ -73,7 +41,7 @@ TCourseForm::TCourseForm(QWidget* parent) : QDialog(parent) {
            right);
   CourseName = AddField(this, QStringLiteral("CourseName"), 181, 19, 286);
   CourseName->setMaxLength(30);
-  CourseName->setValidator(new UpperCaseTyping(CourseName));
+  TypeInCapitals(CourseName, Capitals::SingleByte);
 
   AddLabel(this, QStringLiteral("RatingLabel"), QStringLiteral("Rating:"), 60, 58, 114, right);
   RatingField = AddField(this, QStringLiteral("RatingField"), 180, 56, 49);
@@ -111,18 +79,7 @@ TCourseForm::TCourseForm(QWidget* parent) : QDialog(parent) {
     sum->setText(QStringLiteral("0"));
   }
 
-  OKButton = new QPushButton(QStringLiteral("OK"), this);
-  OKButton->setObjectName(QStringLiteral("OKButton"));
-  OKButton->setGeometry(215, 259, 71, 30);
-  OKButton->setDefault(true);
-  CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-  CancelButton->setObjectName(QStringLiteral("CancelButton"));
-  CancelButton->setGeometry(341, 259, 71, 30);
-
-  OkPressed = new QLineEdit(QStringLiteral("0"), this);
-  OkPressed->setObjectName(QStringLiteral("OkPressed"));
-  OkPressed->setEnabled(false);
-  OkPressed->hide();
+  AddButtons(QPoint(215, 259));
 
   QWidget* previous = CourseName;
   auto chain = [&previous](QWidget* next) {
@@ -135,10 +92,6 @@ TCourseForm::TCourseForm(QWidget* parent) : QDialog(parent) {
   chain(ParTotal);
   chain(OKButton);
   chain(CancelButton);
-
-  connect(OKButton, &QPushButton::clicked, this, Guarded([this](bool) { OKButtonClick(); }));
-  connect(CancelButton, &QPushButton::clicked, this,
-          Guarded([this](bool) { CancelButtonClick(); }));
 }
 
 void TCourseForm::RecalcCourseTotals(bool setTotal) {
@@ -197,8 +150,7 @@ void TCourseForm::OKButtonClick() {
       ThrowNotInteger(ToBytes(total));
     }
     if (value > 0) {
-      OkPressed->setText(QStringLiteral("1"));
-      Hand.Finish();
+      Confirm();
       return;
     }
   }
@@ -207,62 +159,9 @@ void TCourseForm::OKButtonClick() {
       QStringLiteral("You must enter a value of greater than zero for the Total Par."));
 }
 
-void TCourseForm::CancelButtonClick() {
-  OkPressed->setText(QStringLiteral("0"));
-  Hand.Finish();
-}
-
-void TCourseForm::reject() {
-  Guard([this] { CancelButtonClick(); });
-}
-
-void TCourseForm::RunPendingExit() {
-  QWidget* focused = focusWidget();
+void TCourseForm::FieldExit(QObject* field) {
   for (int i = 0; i < 18; ++i)
-    if (focused == Par[i]) ParExit(i + 1);
-}
-
-bool TCourseForm::CheckStorable(QLineEdit* field, const QString& what) {
-  const QString text = field->text();
-  QString problem;
-  if (!IsSingleByte(text))
-    problem = QStringLiteral(
-                  "The %1 can only contain characters of the Western European "
-                  "character set.")
-                  .arg(what);
-  else if (text.contains(QLatin1Char('~')))
-    problem = QStringLiteral("The %1 cannot contain the character \"~\".").arg(what);
-  if (problem.isEmpty()) return true;
-  field->setFocus(Qt::OtherFocusReason);
-  CurrentPrompts().Message(problem);
-  return false;
-}
-
-bool TCourseForm::eventFilter(QObject* watched, QEvent* event) {
-  if (IsLeaving(event)) {
-    for (int i = 0; i < 18; ++i)
-      if (watched == Par[i]) Guard([this, i] { ParExit(i + 1); });
-  }
-  return QDialog::eventFilter(watched, event);
-}
-
-void TCourseForm::changeEvent(QEvent* event) {
-  QDialog::changeEvent(event);
-  // Only the activation that follows a showing: a message box closing
-  // activates the editor again and must not move the focus it set.
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && activatePending_) {
-    activatePending_ = false;
-    Guard([this] { FormActivate(); });
-  }
-}
-
-void TCourseForm::showEvent(QShowEvent* event) {
-  // A restore from the task bar is no new showing.
-  if (!event->spontaneous()) {
-    OkPressed->setText(QStringLiteral("0"));
-    activatePending_ = true;
-  }
-  QDialog::showEvent(event);
+    if (field == Par[i]) ParExit(i + 1);
 }
 
 }  // namespace qm

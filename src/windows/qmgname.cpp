@@ -1,31 +1,15 @@
 #include "windows/qmgname.h"
 
 #include <QButtonGroup>
-#include <QEvent>
-#include <QFocusEvent>
-#include <QShowEvent>
-#include <QValidator>
 #include <algorithm>
 
 #include "store/roster.h"
-#include "ui/guard.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 
 namespace qm {
 
 namespace {
-
-// Short names take upper-case letters; typed small ones a-z are turned.
-class UpperCaseTyping : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    for (QChar& c : input)
-      if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 'a' + 'A');
-    return Acceptable;
-  }
-};
 
 bool IsShortNameChar(QChar c) {
   return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
@@ -53,12 +37,6 @@ QString Candidate(const QString& base, int k) {
 
 bool ScoreFileTaken(const QString& shortName) { return ScoreFileExists(ToBytes(shortName)); }
 
-bool IsLeaving(QEvent* event) {
-  if (event->type() != QEvent::FocusOut) return false;
-  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
 QLabel* NavyLabel(QWidget* parent, const QString& name, const QString& text, int x, int y) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
@@ -73,13 +51,9 @@ QLabel* NavyLabel(QWidget* parent, const QString& name, const QString& text, int
 
 }  // namespace
 
-TGNameForm::TGNameForm(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("GNameForm"));
-  setWindowTitle(QStringLiteral("Golfer Name"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                 Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(472, 214);
-
+TGNameForm::TGNameForm(QWidget* parent)
+    : THandOverDialog(parent, QStringLiteral("GNameForm"), QStringLiteral("Golfer Name"),
+                      QSize(472, 214)) {
   Label2 = NavyLabel(this, QStringLiteral("Label2"), QStringLiteral("Long Name"), 46, 31);
   LongName = new QLineEdit(this);
   LongName->setObjectName(QStringLiteral("LongName"));
@@ -93,7 +67,8 @@ TGNameForm::TGNameForm(QWidget* parent) : QDialog(parent) {
   ShortName->setObjectName(QStringLiteral("ShortName"));
   ShortName->setGeometry(46, 117, 85, 24);
   ShortName->setMaxLength(8);
-  ShortName->setValidator(new UpperCaseTyping(ShortName));
+  // Short names take upper-case letters; typed small ones a-z are turned.
+  TypeInCapitals(ShortName, Capitals::AtoZ);
   ShortName->setToolTip(QStringLiteral("8 character name used for Golfer file"));
   ShortName->installEventFilter(this);
 
@@ -132,28 +107,13 @@ TGNameForm::TGNameForm(QWidget* parent) : QDialog(parent) {
   }
   SexItems[0]->setChecked(true);
 
-  OKButton = new QPushButton(QStringLiteral("OK"), this);
-  OKButton->setObjectName(QStringLiteral("OKButton"));
-  OKButton->setGeometry(134, 170, 71, 30);
-  OKButton->setDefault(true);
-  CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-  CancelButton->setObjectName(QStringLiteral("CancelButton"));
-  CancelButton->setGeometry(260, 170, 71, 30);
-
-  OkPressed = new QLineEdit(QStringLiteral("0"), this);
-  OkPressed->setObjectName(QStringLiteral("OkPressed"));
-  OkPressed->setEnabled(false);
-  OkPressed->hide();
+  AddButtons(QPoint(134, 170));
 
   QWidget::setTabOrder(LongName, ShortName);
   QWidget::setTabOrder(ShortName, OKButton);
   QWidget::setTabOrder(OKButton, CancelButton);
   QWidget::setTabOrder(CancelButton, SexItems[0]);
   QWidget::setTabOrder(SexItems[0], SexItems[1]);
-
-  connect(OKButton, &QPushButton::clicked, this, Guarded([this](bool) { OKButtonClick(); }));
-  connect(CancelButton, &QPushButton::clicked, this,
-          Guarded([this](bool) { CancelButtonClick(); }));
 }
 
 int TGNameForm::SexIndex() const { return SexItems[1]->isChecked() ? 1 : 0; }
@@ -202,19 +162,7 @@ void TGNameForm::OKButtonClick() {
       return;
     }
   }
-  // The roster file holds single-byte text with "~" between the fields.
-  const QString longName = LongName->text();
-  QString problem;
-  if (!IsSingleByte(longName))
-    problem = QStringLiteral(
-        "The long name can only contain characters of the Western European character set.");
-  else if (longName.contains(QLatin1Char('~')))
-    problem = QStringLiteral("The long name cannot contain the character \"~\".");
-  if (!problem.isEmpty()) {
-    LongName->setFocus(Qt::OtherFocusReason);
-    CurrentPrompts().Message(problem);
-    return;
-  }
+  if (!CheckStorable(LongName, QStringLiteral("long name"))) return;
   if (EditMode == QLatin1String("A")) {
     const std::string stem = ToBytes(shortName);
     if (!ScoreFileExists(stem)) {
@@ -227,50 +175,12 @@ void TGNameForm::OKButtonClick() {
       return;
     }
   }
-  OkPressed->setText(QStringLiteral("1"));
-  Hand.Finish();
+  Confirm();
 }
 
-void TGNameForm::CancelButtonClick() {
-  OkPressed->setText(QStringLiteral("0"));
-  Hand.Finish();
-}
-
-void TGNameForm::reject() {
-  Guard([this] { CancelButtonClick(); });
-}
-
-void TGNameForm::RunPendingExit() {
-  QWidget* focused = focusWidget();
-  if (focused == LongName) LongNameExit();
-  if (focused == ShortName) ShortNameExit();
-}
-
-bool TGNameForm::eventFilter(QObject* watched, QEvent* event) {
-  if (IsLeaving(event)) {
-    if (watched == LongName) Guard([this] { LongNameExit(); });
-    if (watched == ShortName) Guard([this] { ShortNameExit(); });
-  }
-  return QDialog::eventFilter(watched, event);
-}
-
-void TGNameForm::changeEvent(QEvent* event) {
-  QDialog::changeEvent(event);
-  // Only the activation that follows a showing: a message box closing
-  // activates the dialog again and must not move the focus it set.
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && activatePending_) {
-    activatePending_ = false;
-    Guard([this] { FormActivate(); });
-  }
-}
-
-void TGNameForm::showEvent(QShowEvent* event) {
-  // A restore from the task bar is no new showing.
-  if (!event->spontaneous()) {
-    OkPressed->setText(QStringLiteral("0"));
-    activatePending_ = true;
-  }
-  QDialog::showEvent(event);
+void TGNameForm::FieldExit(QObject* field) {
+  if (field == LongName) LongNameExit();
+  if (field == ShortName) ShortNameExit();
 }
 
 }  // namespace qm

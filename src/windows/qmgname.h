@@ -2,12 +2,8 @@
 // roster maintenance window.
 //
 // One long-lived instance, created by StartUp() and reached as
-// Program().GNameForm. The opener sets the fields and EditMode ("A" adding,
-// "E" modifying), calls Hand.ShowFor(this) and goes on. OK sets OkPressed to
-// "1", Cancel (also Escape and a close through the frame) to "0", and both
-// call Hand.Finish(). The opener takes the fields over in its activation
-// handler when OkPressed is "1" and Hand.IsFor(it), setting OkPressed back to
-// "0" first. Every showing starts with OkPressed at "0".
+// Program().GNameForm, handed over as THandOverDialog describes. The opener
+// sets the fields and EditMode ("A" adding, "E" modifying) before showing it.
 //
 // Score files: OK while adding creates the new short name's empty score file
 // at once (or, when it exists, asks whether the golfer is to use it). While
@@ -15,20 +11,18 @@
 // takes a changed short name over.
 #pragma once
 
-#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QString>
 #include <array>
 
-#include "ui/handover.h"
+#include "windows/qmdialogbase.h"
 
 namespace qm {
 
-class TGNameForm : public QDialog {
+class TGNameForm : public THandOverDialog {
  public:
   explicit TGNameForm(QWidget* parent = nullptr);
 
@@ -39,40 +33,23 @@ class TGNameForm : public QDialog {
   QLabel* Label3;        // the note on unique short names
   QGroupBox* SexRadio;   // items: "Male" (0), "Female" (1)
   std::array<QRadioButton*, 2> SexItems;
-  QPushButton* OKButton;
-  QPushButton* CancelButton;
-  QLineEdit* OkPressed;  // hidden, disabled: "1" after OK, "0" otherwise
   QString EditMode = QStringLiteral("A");
-  HandOver Hand{this};
 
   // The selected item of SexRadio (0 male, 1 female).
   int SexIndex() const;
   void SetSexIndex(int index);
 
-  // Runs at the first activation after each showing: focus on LongName.
-  void FormActivate();
+  // Focus on LongName.
+  void FormActivate() override;
   // With ShortName empty: proposes a short name from the long name, and
   // while adding, the first one whose score file does not exist yet.
   void LongNameExit();
   // With LongName empty: copies the short name into it.
   void ShortNameExit();
-  void OKButtonClick();
-  void CancelButtonClick();
-
-  // Cancel for Escape and for a close through the frame.
-  void reject() override;
+  void OKButtonClick() override;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void changeEvent(QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-
- private:
-  // Runs the leaving handler of the field that has the focus, for an OK
-  // given by the Enter key (no focus change, so no leaving event).
-  void RunPendingExit();
-
-  bool activatePending_ = false;
+  void FieldExit(QObject* field) override;
 };
 
 }  // namespace qm
