@@ -1,31 +1,22 @@
-// The roster maintenance window: adds, changes and deletes golfers.
+// The roster maintenance window: adds, changes and deletes golfers, as
+// TListMaintForm describes, writing golfers.qmd.
 //
-// The window works on its own copy of the roster, loaded when it is made,
-// and writes golfers.qmd only on Save (or Yes at Exit). Golfers are entered
-// in the golfer name dialog (Program().GNameForm), whose result the window
-// takes over when it becomes active again. Score files follow at once: the
-// dialog creates a new golfer's file, taking over a changed short name
-// renames the file, and Delete removes it.
+// Golfers are entered in the golfer name dialog (Program().GNameForm).
+// Score files follow at once: the dialog creates a new golfer's file,
+// taking over a changed short name renames the file, and Delete removes it
+// (unless another golfer shares it).
 //
 // At most one roster maintenance window is open: Open() brings it to the
-// front instead of making a second. While the name dialog is open for the
-// window, its list and its Add, Modify and Delete commands are disabled, so
-// the golfer being edited keeps its position until the result comes back.
+// front instead of making a second.
 #pragma once
 
-#include <QAction>
-#include <QListWidget>
-#include <QMainWindow>
-#include <QMenu>
-#include <QPushButton>
-
 #include "store/records.h"
+#include "windows/qmgname.h"
+#include "windows/qmmaintbase.h"
 
 namespace qm {
 
-class TGNameForm;
-
-class TGMaintForm : public QMainWindow {
+class TGMaintForm : public TListMaintForm {
  public:
   // Loads and sorts the roster. A failed load is reported at once and
   // leaves the window without a roster (Loaded() false).
@@ -39,56 +30,29 @@ class TGMaintForm : public QMainWindow {
   // The open window, or null.
   static TGMaintForm* Instance();
 
-  bool Loaded() const { return loaded_; }
-  bool Modified() const { return modified_; }
-  int EditIndex() const { return editIndex_; }
   const TRosterTable& Roster() const { return roster_; }
 
-  QListWidget* GolferListBox;
-  QPushButton* AddButton;
-  QPushButton* ModifyButton;
-  QPushButton* DeleteButton;
-  QPushButton* SaveButton;
-  QPushButton* ExitButton;
-  QMenu* File1;
-  QAction* Save1;
-  QAction* Exit1;
-  QMenu* Edit1;
-  QAction* AddGolfer1;
-  QAction* ModifyGolfer1;
-  QAction* DeleteGolfer1;
+  QListWidget* GolferListBox = listBox_;
+  QAction* AddGolfer1 = addItem_;
+  QAction* ModifyGolfer1 = modifyItem_;
+  QAction* DeleteGolfer1 = deleteItem_;
 
-  // Takes the dialog's result over when it was confirmed for this window,
-  // then shows the sorted roster again.
-  void FormActivate();
-  void FormResize();
-  void AddButtonClick();
-  void ModifyButtonClick();
-  void DeleteButtonClick();
-  void SaveButtonClick();
-  void ExitButtonClick();
+  void AddButtonClick() override;
+  void ModifyButtonClick() override;
+  void DeleteButtonClick() override;
+  void SaveButtonClick() override;
 
  protected:
-  void changeEvent(QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  TGNameForm* Dialog() const override;
+  // A changed short name renames the golfer's score file first; when that
+  // fails, the old short name stays.
+  void TakeOverResult() override;
+  void SortEntries() override;
+  int EntryCount() const override { return roster_.Count(); }
+  QString EntryName(int position) const override;
 
  private:
-  TGNameForm* NameForm() const;
-  // True while the name dialog is open for this window.
-  bool DialogOpenForMe() const;
-  void ShowDialog();
-  void SetEditing(bool editing);
-  void FillList();
-  void SelectLine(int position);
-  void SetModified(bool modified);
-  int SelectedPosition() const;
-
   TRosterTable roster_;
-  int editIndex_ = 0;
-  bool modified_ = false;
-  bool loaded_ = false;
-  bool editing_ = false;
 };
 
 }  // namespace qm

@@ -1,0 +1,228 @@
+#include "windows/qmmaintbase.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QMenuBar>
+#include <QPalette>
+#include <QResizeEvent>
+#include <algorithm>
+
+#include "ui/placement.h"
+#include "ui/prompts.h"
+#include "windows/qmapp.h"
+
+namespace qm {
+
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int x,
+                        int y) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setGeometry(x, y, 111, 41);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QAction* MakeItem(QMenu* menu, const QString& name, const QString& caption) {
+  QAction* item = menu->addAction(caption);
+  item->setObjectName(name);
+  return item;
+}
+
+}  // namespace
+
+TListMaintForm::TListMaintForm(const Layout& layout, QWidget* parent)
+    : QMainWindow(parent), section_(layout.Name), exitQuestion_(layout.ExitQuestion) {
+  setObjectName(layout.Name);
+  setWindowTitle(layout.Title);
+  QFont font = this->font();
+  font.setPixelSize(16);
+  setFont(font);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("Client"));
+  setCentralWidget(client);
+
+  listBox_ = new QListWidget(client);
+  listBox_->setObjectName(layout.ListName);
+  listBox_->setGeometry(layout.List);
+  listBox_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+  const int x = layout.ButtonX;
+  AddButton = MakeButton(client, QStringLiteral("AddButton"), QStringLiteral("Add"), x, 38);
+  ModifyButton =
+      MakeButton(client, QStringLiteral("ModifyButton"), QStringLiteral("Modify"), x, 93);
+  DeleteButton =
+      MakeButton(client, QStringLiteral("DeleteButton"), QStringLiteral("Delete"), x, 148);
+  SaveButton = MakeButton(client, QStringLiteral("SaveButton"), QStringLiteral("Save"), x, 203);
+  ExitButton = MakeButton(client, QStringLiteral("ExitButton"), QStringLiteral("Exit"), x, 258);
+  setTabOrder(listBox_, AddButton);
+  setTabOrder(AddButton, ModifyButton);
+  setTabOrder(ModifyButton, DeleteButton);
+  setTabOrder(DeleteButton, ExitButton);
+  setTabOrder(ExitButton, SaveButton);
+
+  File1 = menuBar()->addMenu(QStringLiteral("&File"));
+  File1->setObjectName(QStringLiteral("File1"));
+  Save1 = MakeItem(File1, QStringLiteral("Save1"), QStringLiteral("&Save"));
+  Exit1 = MakeItem(File1, QStringLiteral("Exit1"), QStringLiteral("&Exit"));
+  Edit1 = menuBar()->addMenu(QStringLiteral("&Edit"));
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  // "&Add Golfer" is the item AddGolfer1, and so on.
+  auto makeEditItem = [this, &layout](const QString& verb) {
+    return MakeItem(Edit1, verb + layout.Noun + QLatin1Char('1'),
+                    QLatin1Char('&') + verb + QLatin1Char(' ') + layout.Noun);
+  };
+  addItem_ = makeEditItem(QStringLiteral("Add"));
+  modifyItem_ = makeEditItem(QStringLiteral("Modify"));
+  deleteItem_ = makeEditItem(QStringLiteral("Delete"));
+
+  connect(AddButton, &QPushButton::clicked, this, Guarded([this](bool) { AddButtonClick(); }));
+  connect(ModifyButton, &QPushButton::clicked, this,
+          Guarded([this](bool) { ModifyButtonClick(); }));
+  connect(DeleteButton, &QPushButton::clicked, this,
+          Guarded([this](bool) { DeleteButtonClick(); }));
+  connect(SaveButton, &QPushButton::clicked, this, Guarded([this](bool) { SaveButtonClick(); }));
+  connect(ExitButton, &QPushButton::clicked, this, Guarded([this](bool) { ExitButtonClick(); }));
+  connect(Save1, &QAction::triggered, this, Guarded([this](bool) { SaveButtonClick(); }));
+  connect(Exit1, &QAction::triggered, this, Guarded([this](bool) { ExitButtonClick(); }));
+  connect(addItem_, &QAction::triggered, this, Guarded([this](bool) { AddButtonClick(); }));
+  connect(modifyItem_, &QAction::triggered, this, Guarded([this](bool) { ModifyButtonClick(); }));
+  connect(deleteItem_, &QAction::triggered, this, Guarded([this](bool) { DeleteButtonClick(); }));
+  connect(listBox_, &QListWidget::itemDoubleClicked, this,
+          Guarded([this](QListWidgetItem*) { ModifyButtonClick(); }));
+
+  RestorePlacement(this, section_);
+}
+
+bool TListMaintForm::BringToFront(QWidget* window) {
+  if (window == nullptr) return false;
+  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return true;
+}
+
+bool TListMaintForm::DialogOpenForMe() const {
+  THandOverDialog* dialog = Dialog();
+  return dialog != nullptr && dialog->isVisible() && dialog->Hand.IsFor(this);
+}
+
+void TListMaintForm::ReleaseDialog() {
+  if (!DialogOpenForMe()) return;
+  Dialog()->hide();
+  Dialog()->Hand.Forget();
+}
+
+void TListMaintForm::FormActivate() {
+  THandOverDialog* dialog = Dialog();
+  if (dialog == nullptr || DialogOpenForMe()) return;
+  bool returning = editing_;
+  SetEditing(false);
+  // Taken before anything is shown: a message box closing activates this
+  // window again.
+  if (dialog->TakeResult(this)) {
+    returning = true;
+    TakeOverResult();
+    SetModified(true);
+  }
+  if (!returning) return;
+  SortEntries();
+  FillList();
+  SelectLine(editIndex_ == 0 ? 1 : editIndex_);
+}
+
+void TListMaintForm::FormResize() {
+  if (Program().Closing) return;
+  listBox_->resize(listBox_->width(), std::max(0, centralWidget()->height() - 30));
+  SavePlacement(this, section_);
+}
+
+bool TListMaintForm::MayOpenDialog() const {
+  THandOverDialog* dialog = Dialog();
+  if (dialog == nullptr || editing_) return false;
+  if (!dialog->isVisible() || dialog->Hand.IsFor(this)) return true;
+  dialog->raise();
+  dialog->activateWindow();
+  return false;
+}
+
+void TListMaintForm::ShowDialog(int position) {
+  editIndex_ = position;
+  SetEditing(true);
+  Dialog()->Hand.ShowFor(this);
+}
+
+void TListMaintForm::ExitButtonClick() {
+  if (modified_) {
+    switch (CurrentPrompts().ConfirmYesNoCancel(exitQuestion_)) {
+      case Answer::Yes: SaveButtonClick(); break;
+      case Answer::No: break;
+      case Answer::Cancel: return;
+    }
+  }
+  close();
+}
+
+void TListMaintForm::SetEditing(bool editing) {
+  editing_ = editing;
+  for (QWidget* control :
+       {static_cast<QWidget*>(listBox_), static_cast<QWidget*>(AddButton),
+        static_cast<QWidget*>(ModifyButton), static_cast<QWidget*>(DeleteButton)})
+    control->setEnabled(!editing);
+  for (QAction* item : {addItem_, modifyItem_, deleteItem_}) item->setEnabled(!editing);
+}
+
+void TListMaintForm::FillList() {
+  listBox_->clear();
+  for (int n = 1; n <= EntryCount(); ++n) listBox_->addItem(EntryName(n));
+}
+
+void TListMaintForm::SelectLine(int position) {
+  if (position >= 1 && position <= listBox_->count())
+    listBox_->setCurrentRow(position - 1);
+  else
+    listBox_->clearSelection();
+}
+
+void TListMaintForm::LineDeleted(int position) {
+  delete listBox_->takeItem(position - 1);
+  SetModified(true);
+  SelectLine(std::min(position, EntryCount()));
+}
+
+void TListMaintForm::SetModified(bool modified) {
+  modified_ = modified;
+  SaveButton->setEnabled(modified);
+}
+
+int TListMaintForm::SelectedPosition() const {
+  const QList<QListWidgetItem*> selected = listBox_->selectedItems();
+  if (selected.isEmpty()) return 0;
+  const int row = listBox_->row(selected.front());
+  return row >= 0 && row < EntryCount() ? row + 1 : 0;
+}
+
+void TListMaintForm::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    Guard([this] { FormActivate(); });
+}
+
+void TListMaintForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  Guard([this] { FormResize(); });
+}
+
+void TListMaintForm::closeEvent(QCloseEvent* event) {
+  ReleaseDialog();
+  event->accept();
+}
+
+}  // namespace qm
