@@ -4,12 +4,10 @@
 // opened it.
 #include <QtTest>
 #include <filesystem>
-#include <memory>
+#include <optional>
 
 #include "store/settings.h"
-#include "support/qt_prompts.h"
-#include "support/qt_support.h"
-#include "support/workdir.h"
+#include "support/qt_maint.h"
 #include "windows/qmapp.h"
 #include "windows/qmcmaint.h"
 #include "windows/qmcourse.h"
@@ -17,6 +15,8 @@
 using qm::Program;
 using qm::TCMaintForm;
 using qm::TCourseForm;
+using qm::test::Click;
+using qm::test::DeleteClosedWindows;
 using qm::test::LeaveField;
 using qm::test::ReadFile;
 using qm::test::TypeInto;
@@ -50,23 +50,11 @@ const std::string kElm = "ELM~71.0~120~70~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r
 class CMaintTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<qm::test::WorkDir> dir_;
+  std::optional<qm::test::MaintFixture<TCMaintForm, TCourseForm>> fixture_;
   qm::test::ScriptedPrompts* prompts_ = nullptr;
-  QPointer<TCMaintForm> window_;
 
   TCourseForm* Editor() { return Program().CourseForm; }
-
-  TCMaintForm* OpenWindow() {
-    TCMaintForm* window = TCMaintForm::Open();
-    if (window == nullptr) return nullptr;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
-    qm::test::Activate(window);
-    window_ = window;
-    return window;
-  }
-
-  static void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+  TCMaintForm* OpenWindow() { return fixture_->Open(); }
 
   void TypePar(int hole, const QString& par) {
     TypeInto(Editor()->Par[hole - 1], par);
@@ -81,17 +69,11 @@ class CMaintTest : public QObject {
 
  private slots:
   void init() {
-    dir_ = std::make_unique<qm::test::WorkDir>();
-    prompts_ = &qm::test::InstallScriptedPrompts();
-    Program().CourseForm = new TCourseForm;
+    fixture_.emplace(&qm::QmProgram::CourseForm);
+    prompts_ = &fixture_->Prompts();
   }
 
-  void cleanup() {
-    delete window_.data();
-    delete Program().CourseForm;
-    Program() = qm::QmProgram{};
-    dir_.reset();
-  }
+  void cleanup() { fixture_.reset(); }
 
   void aZeroInHoleOneLeadsToTheTotal() {
     WriteFile("courses.qmd", "");
@@ -99,6 +81,10 @@ class CMaintTest : public QObject {
     Click(window->AddButton);
     QVERIFY(Editor()->isVisible());
     QCOMPARE(QApplication::focusWidget(), Editor()->CourseName);
+    // Every letter with a single-byte capital is turned, one for one (a
+    // pasted text as a typed one).
+    Editor()->CourseName->insert(QStringLiteral("\u00e9t\u00e9 \u00b5\u00df"));
+    QCOMPARE(Editor()->CourseName->text(), QStringLiteral("\u00c9T\u00c9 \u00b5\u00df"));
     TypeInto(Editor()->CourseName, QStringLiteral("Oak Hollow"));
     QCOMPARE(Editor()->CourseName->text(), QStringLiteral("OAK HOLLOW"));
     TypePar(1, QStringLiteral("0"));
@@ -276,8 +262,8 @@ class CMaintTest : public QObject {
     prompts_->Answers = {qm::Answer::Yes};
     Click(window->ExitButton);
     QCOMPARE(prompts_->Texts().last(), QStringLiteral("Save changes made to courses?"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(window_.isNull());
+    DeleteClosedWindows();
+    QVERIFY(fixture_->Window() == nullptr);
     QCOMPARE(ReadFile("courses.qmd"), Line("ASH~0.0~0~71~", "000000000000000000"));
 
     fs::remove("courses.qmd");
@@ -302,9 +288,21 @@ class CMaintTest : public QObject {
 
     prompts_->Answers = {qm::Answer::No};
     window->Exit1->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(window_.isNull());
+    DeleteClosedWindows();
+    QVERIFY(fixture_->Window() == nullptr);
     QCOMPARE(ReadFile("courses.qmd"), kElm + Line("ASH~70.0~113~72~", "444444444444444444"));
+  }
+
+  void theWindowAndItsCommandsByName() {
+    WriteFile("courses.qmd", "");
+    TCMaintForm* window = OpenWindow();
+    QCOMPARE(window->objectName(), QStringLiteral("CMaintForm"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Course Maintenance"));
+    QCOMPARE(qm::test::Control<QListWidget>(window, "CourseListBox"), window->CourseListBox);
+    QCOMPARE(qm::test::NamesAndCaptions({window->Save1, window->Exit1, window->AddCourse1,
+                                         window->ModifyCourse1, window->DeleteCourse1}),
+             (QStringList{"Save1 &Save", "Exit1 &Exit", "AddCourse1 &Add Course",
+                          "ModifyCourse1 &Modify Course", "DeleteCourse1 &Delete Course"}));
   }
 
   void oneWindowAtATimeAndItsPlacement() {

@@ -3,12 +3,10 @@
 // follow at once, and what reaches golfers.qmd.
 #include <QtTest>
 #include <filesystem>
-#include <memory>
+#include <optional>
 
 #include "store/settings.h"
-#include "support/qt_prompts.h"
-#include "support/qt_support.h"
-#include "support/workdir.h"
+#include "support/qt_maint.h"
 #include "windows/qmapp.h"
 #include "windows/qmgmaint.h"
 #include "windows/qmgname.h"
@@ -16,7 +14,10 @@
 using qm::Program;
 using qm::TGMaintForm;
 using qm::TGNameForm;
+using qm::test::Click;
+using qm::test::DeleteClosedWindows;
 using qm::test::LeaveField;
+using qm::test::Lines;
 using qm::test::ReadFile;
 using qm::test::TypeInto;
 using qm::test::WriteFile;
@@ -25,23 +26,11 @@ namespace fs = std::filesystem;
 class GMaintTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<qm::test::WorkDir> dir_;
+  std::optional<qm::test::MaintFixture<TGMaintForm, TGNameForm>> fixture_;
   qm::test::ScriptedPrompts* prompts_ = nullptr;
-  QPointer<TGMaintForm> window_;
 
   TGNameForm* Form() { return Program().GNameForm; }
-
-  TGMaintForm* OpenWindow() {
-    TGMaintForm* window = TGMaintForm::Open();
-    if (window == nullptr) return nullptr;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
-    qm::test::Activate(window);
-    window_ = window;
-    return window;
-  }
-
-  static void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+  TGMaintForm* OpenWindow() { return fixture_->Open(); }
 
   // Add, type the long name and leave it (the short name is proposed).
   void StartAdding(TGMaintForm* window, const QString& longName) {
@@ -50,30 +39,18 @@ class GMaintTest : public QObject {
     LeaveField(Form()->LongName);
   }
 
-  QStringList Lines(QListWidget* list) {
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-    return lines;
-  }
-
   static void CloseNow(QWidget* window) {
     window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    DeleteClosedWindows();
   }
 
  private slots:
   void init() {
-    dir_ = std::make_unique<qm::test::WorkDir>();
-    prompts_ = &qm::test::InstallScriptedPrompts();
-    Program().GNameForm = new TGNameForm;
+    fixture_.emplace(&qm::QmProgram::GNameForm);
+    prompts_ = &fixture_->Prompts();
   }
 
-  void cleanup() {
-    delete window_.data();
-    delete Program().GNameForm;
-    Program() = qm::QmProgram{};
-    dir_.reset();
-  }
+  void cleanup() { fixture_.reset(); }
 
   void addingProposesAFreeShortNameAndCreatesItsFile() {
     WriteFile("golfers.qmd", "");
@@ -116,6 +93,9 @@ class GMaintTest : public QObject {
     TGMaintForm* window = OpenWindow();
     StartAdding(window, QStringLiteral("JOHN SMITH"));
     QCOMPARE(Form()->ShortName->text(), QStringLiteral("JOHN_SMI"));
+    Form()->ShortName->selectAll();
+    Form()->ShortName->insert(QStringLiteral("\u00e9t\u00e9"));  // only a-z are turned
+    QCOMPARE(Form()->ShortName->text(), QStringLiteral("\u00e9T\u00e9"));
     TypeInto(Form()->ShortName, QStringLiteral("smith"));
     QCOMPARE(Form()->ShortName->text(), QStringLiteral("SMITH"));
 
@@ -179,7 +159,7 @@ class GMaintTest : public QObject {
     QVERIFY(Form()->isVisible());
     QCOMPARE(QApplication::focusWidget()->objectName(), field);
     QCOMPARE(Form()->OkPressed->text(), QStringLiteral("0"));
-    QVERIFY(fs::is_empty(dir_->Work()));  // no score file made
+    QVERIFY(fs::is_empty(fixture_->Dir().Work()));  // no score file made
   }
 
   void changingAShortNameRenamesTheScoreFileAtOnce() {
@@ -223,8 +203,8 @@ class GMaintTest : public QObject {
     prompts_->Answers = {qm::Answer::No};
     Click(window->ExitButton);
     QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("Save changes made to golfers?")});
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(window_.isNull());
+    DeleteClosedWindows();
+    QVERIFY(fixture_->Window() == nullptr);
     QCOMPARE(ReadFile("golfers.qmd"), std::string("TOM TAYLOR~TOM~0~\r\nMARY JONES~MARY~1~\r\n"));
     window = OpenWindow();
     window->Save1->trigger();
@@ -258,8 +238,8 @@ class GMaintTest : public QObject {
 
     prompts_->Answers = {qm::Answer::No};
     window->Exit1->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(window_.isNull());
+    DeleteClosedWindows();
+    QVERIFY(fixture_->Window() == nullptr);
     QCOMPARE(ReadFile("golfers.qmd"), std::string("ANN~ANN~1~\r\nBOB~BOB~0~\r\nCAT~CAT~1~\r\n"));
     window = OpenWindow();
     QCOMPARE(window->Roster().Count(), 3);
@@ -363,10 +343,21 @@ class GMaintTest : public QObject {
     prompts_->ClearShown();
     Click(window->AddButton);  // an open dialog goes with its window
     CloseNow(window);
-    QVERIFY(window_.isNull());
+    QVERIFY(fixture_->Window() == nullptr);
     QVERIFY(prompts_->Shown.empty());
     QVERIFY(!Form()->isVisible());
     QVERIFY(!fs::exists("golfers.qmd"));
+  }
+
+  void theWindowAndItsCommandsByName() {
+    TGMaintForm* window = OpenWindow();
+    QCOMPARE(window->objectName(), QStringLiteral("GMaintForm"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Golfer Maintenance"));
+    QCOMPARE(qm::test::Control<QListWidget>(window, "GolferListBox"), window->GolferListBox);
+    QCOMPARE(qm::test::NamesAndCaptions({window->Save1, window->Exit1, window->AddGolfer1,
+                                         window->ModifyGolfer1, window->DeleteGolfer1}),
+             (QStringList{"Save1 &Save", "Exit1 &Exit", "AddGolfer1 &Add Golfer",
+                          "ModifyGolfer1 &Modify Golfer", "DeleteGolfer1 &Delete Golfer"}));
   }
 
   void oneWindowAtATime() {
