@@ -13,6 +13,7 @@
 #include "engine/coursehcp.h"
 #include "store/courses.h"
 #include "ui/guard.h"
+#include "ui/placement.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 #include "windows/qmabout.h"
@@ -241,7 +242,10 @@ void TScoreForm::BuildControls() {
   KeepCard = Hidden(this, QStringLiteral("KeepCard"), QStringLiteral("0"));
 
   // Tab order: course, date, putts switch, then hole by hole score and
-  // putts, then the buttons and last the comment.
+  // putts, then the buttons and last the comment. The pars and sums are no
+  // tab stops but sit in the chain where they stand on the card, so Tab
+  // from one reached with the mouse (or from the total, where a "0" in the
+  // first hole sends the focus) goes on to the next field of the card.
   QWidget* previous = CourseField;
   auto chain = [&previous](QWidget* next) {
     QWidget::setTabOrder(previous, next);
@@ -250,9 +254,13 @@ void TScoreForm::BuildControls() {
   chain(DateField);
   chain(SkipPuttsChkBox);
   for (int i = 0; i < HoleCount; ++i) {
+    chain(Par[i]);
     chain(Score[i]);
     chain(Putts[i]);
+    if (i == 8)
+      for (QWidget* sum : {ParOut, ScoreOut, PuttsOut}) chain(sum);
   }
+  for (QWidget* sum : {ParIn, ScoreIn, PuttsIn, ParTotal, ScoreTotal, PuttsTotal}) chain(sum);
   chain(OKButton);
   chain(CancelButton);
   chain(AddCourseButton);
@@ -453,6 +461,7 @@ void TScoreForm::FormShow() {
   notFoundReported_ = false;
   notFoundName_.clear();
   ownBoxActive_ = false;
+  return_.Forget();
   const std::string wanted = FieldBytes(CourseName2);
   if (!wanted.empty()) {
     const int n = FindCourseCaseBlind(wanted);
@@ -547,7 +556,10 @@ void TScoreForm::CourseFieldChange(int n) {
 void TScoreForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // A window brought back from the task bar is not shown anew.
-  if (!event->spontaneous()) Guard([this] { FormShow(); });
+  if (event->spontaneous()) return;
+  // On the screen's centre, not over the window that opened it.
+  CentreOnScreen(this);
+  Guard([this] { FormShow(); });
 }
 
 void TScoreForm::hideEvent(QHideEvent* event) {
@@ -564,6 +576,7 @@ void TScoreForm::changeEvent(QEvent* event) {
     QWidget* now = QApplication::activeWindow();
     ownBoxActive_ = now != nullptr && now != this && qobject_cast<QMessageBox*>(now) != nullptr &&
                     now->parentWidget() != nullptr && now->parentWidget()->window() == this;
+    return_.Deactivated();
     return;
   }
   if (ownBoxActive_) {
@@ -572,6 +585,9 @@ void TScoreForm::changeEvent(QEvent* event) {
     ownBoxActive_ = false;
     return;
   }
+  // Back from another program: this window was the program's active window
+  // all along, and the focus stays where the user left it.
+  if (return_.TakeReturn()) return;
   if (isVisible()) Guard([this] { FormActivate(); });
 }
 

@@ -45,6 +45,7 @@
 
 #include "engine/scorecard.h"
 #include "store/records.h"
+#include "ui/activation.h"
 #include "ui/handover.h"
 
 class QKeyEvent;
@@ -201,6 +202,8 @@ class TScoreForm : public QDialog {
   // One of this window's message boxes holds the activation; its closing is
   // no new activation.
   bool ownBoxActive_ = false;
+  // A return from another program is no new activation either.
+  ReturnWatch return_{this};
   // A leaving handler is moving the focus; the field it passes is not left.
   bool leaving_ = false;
 };

@@ -3,6 +3,7 @@
 // windows that prime it and take the round over.
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -152,7 +153,9 @@ class ScoreTest : public QObject {
     QCOMPARE(Focused(), form_->ScoreTotal);
     QCOMPARE(form_->ScoreOut->text(), QStringLiteral("0"));
     TypeInto(form_->ScoreTotal, QStringLiteral("88"));
-    LeaveField(form_->ScoreTotal);
+    // Tab goes on from the total as Enter does, to OK.
+    QTest::keyClick(form_->ScoreTotal, Qt::Key_Tab);
+    QCOMPARE(Focused(), form_->OKButton);
     QCOMPARE(form_->AdjScore->text(), QStringLiteral("88"));
     QCOMPARE(form_->ScoreDiff->text(), QStringLiteral(" 0.0"));
     // The pick brings the course's differential at once:
@@ -204,6 +207,53 @@ class ScoreTest : public QObject {
     QVERIFY(form_->isVisible());
     QCOMPARE(form_->CommentField->toPlainText(), QStringLiteral("windy"));
     QCOMPARE(form_->PuttsTotal->text(), QStringLiteral("2"));
+  }
+
+  void tabRunsThroughTheWindowInItsOrder() {
+    form_->SkipPuttsChkBox->setChecked(false);
+    OpenNewRound();
+    form_->Score[0]->setText(QStringLiteral("4"));  // a "0" would send the focus to the total
+    const auto tabFrom = [this](QWidget* field) {
+      Focus(field);
+      QTest::keyClick(field, Qt::Key_Tab);
+      return Focused();
+    };
+    QCOMPARE(tabFrom(form_->CourseField), form_->DateField);
+    QCOMPARE(tabFrom(form_->SkipPuttsChkBox), form_->Score[0]);
+    QCOMPARE(tabFrom(form_->Putts[17]), form_->OKButton);
+    QCOMPARE(tabFrom(form_->OKButton), form_->CancelButton);
+    QCOMPARE(tabFrom(form_->AddCourseButton), form_->CommentField);
+    QCOMPARE(tabFrom(form_->CommentField), form_->CourseField);
+    // A field outside the order, reached with the mouse, hands Tab on to
+    // the card's next field.
+    QCOMPARE(tabFrom(form_->ScoreOut), form_->Score[9]);
+    QCOMPARE(tabFrom(form_->PuttsIn), form_->OKButton);
+    QCOMPARE(tabFrom(form_->Par[4]), form_->Score[4]);
+  }
+
+  void aReturnFromAnotherProgramIsNoActivation() {
+    OpenNewRound();
+    Pick(0);
+    TypeInto(form_->Score[7], QStringLiteral("x"));  // not left yet
+    // The user switches to another program and back: the field keeps the
+    // focus and nothing is recomputed.
+    QApplication::setActiveWindow(nullptr);
+    QApplication::processEvents();
+    Activate(form_);
+    QCOMPARE(Focused(), form_->Score[7]);
+    QVERIFY(prompts_->Shown.empty());
+    // Back to another window of the program first: that is an activation.
+    QApplication::setActiveWindow(nullptr);
+    QApplication::processEvents();
+    Activate(opener_.get());
+    Activate(form_);
+    QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("'x' is not a valid integer value")});
+    QCOMPARE(Focused(), form_->Score[7]);
+    TypeInto(form_->Score[7], QStringLiteral("5"));
+    Activate(opener_.get());
+    Activate(form_);
+    QCOMPARE(Focused(), form_->CourseField);
+    QCOMPARE(form_->ScoreOut->text(), QStringLiteral("5"));
   }
 
   void steppingKeysChangeTheValueAndAreNeverTyped() {
@@ -285,7 +335,9 @@ class ScoreTest : public QObject {
     form_->AdjScore->setText(QStringLiteral("87"));
     form_->Score[0]->setText(QStringLiteral("5"));
     form_->Score[10]->setText(QStringLiteral("6"));
+    opener_->move(0, 0);  // the window opens on the screen's centre, not over it
     form_->Hand.ShowFor(opener_.get());
+    QCOMPARE(form_->frameGeometry().center(), form_->screen()->availableGeometry().center());
     QCOMPARE(form_->windowTitle(), QStringLiteral("Enter Score - Pat Golfer"));
     QCOMPARE(form_->CourseField->Text(), QStringLiteral("OAK HILL"));
     QCOMPARE(form_->RatingField->text(), QStringLiteral("70.5"));
