@@ -11,7 +11,6 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Quillmor for Windows"));
   // Only the main window ends the program (its Exit button, its File, Exit
   // and its frame); closing the last other window does not.
   QApplication::setQuitOnLastWindowClosed(false);

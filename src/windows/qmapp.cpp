@@ -1,5 +1,6 @@
 #include "windows/qmapp.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
@@ -44,6 +45,11 @@ void InitResources() {
 
 void StartUp() {
   InitResources();
+  // The application's name, not its display name: the window system adds a
+  // display name to every window's caption, so "Enter Score - Ann" would
+  // carry the program's title behind it. The name is what the task bar
+  // groups the windows by, and the caption of the plain message boxes.
+  QCoreApplication::setApplicationName(QStringLiteral("Quillmor for Windows"));
   QmProgram& p = Program();
   p.MainForm = Keep(new TMainForm);
 

@@ -50,9 +50,10 @@ struct QmProgram {
 // The one program object.
 QmProgram& Program();
 
-// Creates the main window (its creation handler runs), then, hidden and in
-// this order, the score entry window, the course editor and the golfer name
-// dialog. The About box is made anew whenever it is opened.
+// Sets the program's title (the task bar text), creates the main window (its
+// creation handler runs), then, hidden and in this order, the score entry
+// window, the course editor and the golfer name dialog. The About box is
+// made anew whenever it is opened. Needs the QApplication.
 void StartUp();
 
 // Destroys the windows the main window's commands opened (asking nothing),

@@ -107,6 +107,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   VersionField->setFrame(false);
   VersionField->setFocusPolicy(Qt::NoFocus);
   QFont smallFont = VersionField->font();
+  smallFont.setFamilies({QStringLiteral("Small Fonts"), smallFont.family()});
   smallFont.setPixelSize(9);
   VersionField->setFont(smallFont);
   VersionField->setGeometry(189, 280, 82, 17);

@@ -81,6 +81,11 @@ class MainTest : public QObject {
     QCOMPARE(main->size(), QSize(472, 353));
     QCOMPARE(main->frameGeometry().center(), ScreenArea(main).center());
     QCOMPARE(main->windowTitle(), QStringLiteral("Quillmor for Windows"));
+    // The title is the application's name (the task bar's text, and the
+    // caption of the plain boxes). A display name would be added by the
+    // window system to every other window's caption.
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Quillmor for Windows"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Quillmor for Windows"));
     QVERIFY(!(main->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(main->windowFlags() & Qt::WindowMinimizeButtonHint);
 
@@ -91,6 +96,9 @@ class MainTest : public QObject {
     QCOMPARE(Program().MaxCourses, 200);
     QCOMPARE(main->VersionField->text(), QStringLiteral("Version 2.8 r05"));
     QVERIFY(main->VersionField->isReadOnly());
+    QCOMPARE(main->VersionField->font().families().value(0), QStringLiteral("Small Fonts"));
+    QCOMPARE(main->VersionField->font().pixelSize(), 9);
+    QCOMPARE(main->Label1->font().families().value(0), QStringLiteral("Times New Roman"));
     QCOMPARE(main->VersionField->focusPolicy(), Qt::NoFocus);
 
     // Showing the window is its first resize: the placement is written then.
