@@ -43,7 +43,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
   auto* button = new QPushButton(QString::fromLatin1(caption), parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(303, y, 120, 40);
-  button->setAutoDefault(false);
+  // Enter presses the button that has the focus, as Space does.
+  button->setAutoDefault(true);
   return button;
 }
 

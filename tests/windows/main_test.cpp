@@ -19,6 +19,7 @@
 #include "support/workdir.h"
 #include "windows/qmabout.h"
 #include "windows/qmapp.h"
+#include "windows/qmcmaint.h"
 #include "windows/qmcourse.h"
 #include "windows/qmgmaint.h"
 #include "windows/qmgname.h"
@@ -188,6 +189,24 @@ class MainTest : public QObject {
     main->resize(510, 410);
     QApplication::processEvents();
     QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 510);
+  }
+
+  void theButtonsAnswerTheKeyboard() {
+    TMainForm* main = StartAndShow();
+    qm::test::Activate(main);
+    QCOMPARE(QApplication::focusWidget(), main->EditGolferButton);
+    for (QPushButton* next : {main->EditCoursesButton, main->EnterScoresButton, main->ExitButton}) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), next);
+    }
+    QTest::keyClick(main->ExitButton, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), main->EditGolferButton);
+
+    // Enter on the focused button does what a click does.
+    main->EditCoursesButton->setFocus();
+    QTest::keyClick(main->EditCoursesButton, Qt::Key_Return);
+    QCOMPARE(main->OpenedWindows().size(), std::size_t{1});
+    QVERIFY(dynamic_cast<qm::TCMaintForm*>(main->OpenedWindows().front()) != nullptr);
   }
 
   void helpShowsItsWarningOnly() {
