@@ -6,6 +6,7 @@
 #include <QValidator>
 
 #include "ui/guard.h"
+#include "ui/placement.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 
@@ -133,6 +134,9 @@ void THandOverDialog::showEvent(QShowEvent* event) {
     activatePending_ = true;
   }
   QDialog::showEvent(event);
+  // Both dialogs open at the screen's centre, not over their opener, where
+  // the window system would put a transient window.
+  if (!event->spontaneous()) CentreOnScreen(this);
 }
 
 }  // namespace qm

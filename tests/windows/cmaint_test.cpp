@@ -78,8 +78,12 @@ class CMaintTest : public QObject {
   void aZeroInHoleOneLeadsToTheTotal() {
     WriteFile("courses.qmd", "");
     TCMaintForm* window = OpenWindow();
+    window->move(0, 0);
     Click(window->AddButton);
     QVERIFY(Editor()->isVisible());
+    // The editor opens at the screen's centre, not over its opener.
+    QCOMPARE(Editor()->frameGeometry().center(),
+             Editor()->screen()->availableGeometry().center());
     QCOMPARE(QApplication::focusWidget(), Editor()->CourseName);
     // Every letter with a single-byte capital is turned, one for one (a
     // pasted text as a typed one).
