@@ -56,6 +56,36 @@ void SortByName(std::vector<Rec>& entries) {
   }
 }
 
+// The fields both kinds of entry keep: name, rating, slope and total par.
+// False for a field beyond them.
+template <class Rec>
+bool StoreHeadField(Rec& rec, int field, const std::string& text) {
+  switch (field) {
+    case 0: rec.CourseName = CutTo(text, width::CourseName); return true;
+    case 1: rec.Rating = CutTo(text, width::Rating); return true;
+    case 2: rec.Slope = CutTo(text, width::Slope); return true;
+    case 3: rec.ParTotal = CutTo(text, width::ParTotalFile); return true;
+    default: return false;
+  }
+}
+
+// Fills table with one entry per line of the course file, each starting as
+// placeholder; fields beyond the first four go to storeRest.
+template <class Table, class Rec, class StoreRest>
+LoadCoursesResult LoadCourseLines(Table& table, const Rec& placeholder, StoreRest storeRest) {
+  table.Clear();
+  if (!ObtainCourseFile()) return {SampleRenameError};
+  std::vector<std::string> lines = fileio::ReadLines(CourseFileName, CourseLineKeep);
+  table.Entries.reserve(lines.size());
+  for (const std::string& line : lines) {
+    Rec& rec = table.Entries.emplace_back(placeholder);
+    ScanCourseLine(line, [&rec, &storeRest](int field, const std::string& text) {
+      if (!StoreHeadField(rec, field, text)) storeRest(rec, field, text);
+    });
+  }
+  return {};
+}
+
 }  // namespace
 
 TCourseRec PlaceholderCourseRec() {
@@ -80,43 +110,16 @@ TCourseSummaryRec PlaceholderCourseSummaryRec() {
 void ClearCourseRec(TCourseTable& table, int n) { table.At(n) = PlaceholderCourseRec(); }
 
 LoadCoursesResult LoadCourses(TCourseTable& table) {
-  table.Clear();
-  if (!ObtainCourseFile()) return {SampleRenameError};
-  std::vector<std::string> lines = fileio::ReadLines(CourseFileName, CourseLineKeep);
-  table.Entries.reserve(lines.size());
-  for (const std::string& line : lines) {
-    TCourseRec& rec = table.Entries.emplace_back(PlaceholderCourseRec());
-    ScanCourseLine(line, [&rec](int field, const std::string& text) {
-      switch (field) {
-        case 0: rec.CourseName = CutTo(text, width::CourseName); break;
-        case 1: rec.Rating = CutTo(text, width::Rating); break;
-        case 2: rec.Slope = CutTo(text, width::Slope); break;
-        case 3: rec.ParTotal = CutTo(text, width::ParTotalFile); break;
-        default: rec.HolePar[field - 4] = CutTo(text, width::HoleParFile); break;
-      }
-    });
-  }
-  return {};
+  return LoadCourseLines(table, PlaceholderCourseRec(),
+                         [](TCourseRec& rec, int field, const std::string& text) {
+                           rec.HolePar[field - 4] = CutTo(text, width::HoleParFile);
+                         });
 }
 
 LoadCoursesResult LoadCourseSummaries(TCourseSummaryTable& table) {
-  table.Clear();
-  if (!ObtainCourseFile()) return {SampleRenameError};
-  std::vector<std::string> lines = fileio::ReadLines(CourseFileName, CourseLineKeep);
-  table.Entries.reserve(lines.size());
-  for (const std::string& line : lines) {
-    TCourseSummaryRec& rec = table.Entries.emplace_back(PlaceholderCourseSummaryRec());
-    ScanCourseLine(line, [&rec](int field, const std::string& text) {
-      switch (field) {
-        case 0: rec.CourseName = CutTo(text, width::CourseName); break;
-        case 1: rec.Rating = CutTo(text, width::Rating); break;
-        case 2: rec.Slope = CutTo(text, width::Slope); break;
-        case 3: rec.ParTotal = CutTo(text, width::ParTotalFile); break;
-        default: break;  // the hole pars are not kept
-      }
-    });
-  }
-  return {};
+  // The summary keeps no hole pars.
+  return LoadCourseLines(table, PlaceholderCourseSummaryRec(),
+                         [](TCourseSummaryRec&, int, const std::string&) {});
 }
 
 void SortCourses(TCourseTable& table) { SortByName(table.Entries); }
