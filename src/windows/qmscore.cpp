@@ -239,7 +239,6 @@ void TScoreForm::BuildControls() {
   // A number from the start, so that a round typed before any course is
   // picked can be summed; the pick sets the golfer's own value.
   CourseHandicapField = Hidden(this, QStringLiteral("CourseHandicapField"), QStringLiteral("0"));
-  KeepCard = Hidden(this, QStringLiteral("KeepCard"), QStringLiteral("0"));
 
   // Tab order: course, date, putts switch, then hole by hole score and
   // putts, then the buttons and last the comment. The pars and sums are no
@@ -478,7 +477,7 @@ void TScoreForm::FormShow() {
     // Every golfer of a group gets his own course handicap.
     if (group) SetCourseHandicap(n);
   } else {
-    if (KeepCard->text() != QLatin1String("1")) ClearCard();
+    if (!keepCard_) ClearCard();
     CoursePicked->setText(QStringLiteral("0"));
   }
 }
@@ -535,7 +534,7 @@ void TScoreForm::FormActivate() {
 
 void TScoreForm::FormHide() {
   SetPuttsTabStops(!SkipPuttsChkBox->isChecked());
-  KeepCard->setText(QStringLiteral("0"));
+  keepCard_ = false;
 }
 
 void TScoreForm::CourseFieldChange(int n) {

@@ -6,27 +6,50 @@
 // Program().ScoreForm. It never writes a score file; the window that opened
 // it stores the round.
 //
-// How a caller uses it:
-//   1. Prime the fields (GolferName, DateField, CourseField->SetText(...),
-//      CourseName2, CoursePicked, AddingGroup, IndexField and, for a stored
-//      round, the card fields, CommentField, AdjScore, CourseHandicapField).
-//      A caller that shows a stored round whose course name is empty sets
-//      KeepCard to "1", or the card would be cleared on showing; KeepCard
-//      goes back to "0" whenever the window is hidden.
-//   2. Call Program().ScoreForm->Hand.ShowFor(this) and return. If the window
-//      is already shown for another use, hide() it first, so that it is
-//      shown (and its caption and card set up) afresh.
-//   3. OK and File > Save/Exit set OkPressed to "1", Cancel, File > Exit and a
-//      close through the frame set it to "0"; all hide the window and
-//      activate the opener again (Hand.Finish()).
-//   4. In the caller's activation handler: take the round over only when
-//      OkPressed->text() == "1" && Hand.IsFor(this); set OkPressed to "0"
-//      first, then read DateField, CourseField->Text() (not currentText():
-//      a stored name that is not in the course list is kept and handed
-//      back), ScoreTotal, RatingField, SlopeField,
-//      CommentField->toPlainText(), Score, Putts, AdjScore and, where stored,
-//      IndexField and CourseHandicapField. All texts are single-byte
-//      (ui/textconv.h ToBytes) and the comment holds no "~" or line break.
+// How a window hands a round over (the golfer list, the golfer scores
+// window, the group-of-scores window):
+//
+//   // Add: a new round for the golfer (the index text as the window shows it).
+//   TScoreForm::RoundGolfer golfer{longName, shortName, indexText};
+//   if (form->PrimeNewRound(this, golfer, TScoreForm::EntryValues::Zero)) pending_ = Add;
+//   // Modify: a stored round (golfer.Index is the current index, shown when
+//   // the round has no EntryIndex of its own).
+//   if (form->PrimeStoredRound(this, golfer, scores_.At(n))) pending_ = Modify(n);
+//   // A group: the first golfer, then each further one (date and course stay).
+//   form->PrimeGroupRound(this, golfer, /*first=*/count == 0);
+//
+//   // In the window's activation handler:
+//   if (std::optional<TScoreRec> round = form->TakeRound(this)) {
+//     ... store *round in form->Owner().ShortName's score file ...
+//   }
+//
+//   // When the window closes or is destroyed:
+//   form->ReleaseRound(this);
+//
+// Each Prime operation sets every field its use needs, records the owner
+// (the window and the golfer's short name) and shows the window without
+// blocking; the caller returns at once. It primes nothing and returns false
+// (bringing the window to the front) while the window is shown for a round
+// already, so a round being typed is never thrown away.
+//
+// TakeRound gives the confirmed round once, and only to the window that
+// primed it: every other window, a second call, or a call after Cancel gets
+// nothing. The record has every field of the score file: Date through
+// DisplayDateToKey, Course the text of the course box (a stored name no
+// longer in the course list is kept), each text cut to its field's width.
+// EntryIndex and EntryHandicap: "0" for a new round primed with
+// EntryValues::Zero and for a group; the shown index and course handicap
+// with EntryValues::Fields; for a stored round the stored EntryIndex and
+// the shown course handicap.
+//
+// ReleaseRound hides the window when it is shown for owner (nobody takes the
+// round) and forgets a confirmed round not yet taken. A window that primes
+// rounds calls it as it closes; otherwise the round typed for it would go
+// nowhere.
+//
+// The hidden fields (OkPressed, CoursePicked, CourseName2, AddingGroup,
+// GolferName, CourseHandicapField) keep their names and values for the
+// tests; only this window writes them.
 //
 // Every handler runs through the error guard (ui/guard.h): a text that is
 // not a number where a rule needs one is reported, and the fields the rule
@@ -39,8 +62,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "engine/scorecard.h"
@@ -98,6 +123,26 @@ class TScoreForm : public QDialog {
   void Help2Click();
   void AboutQuillmor1Click();
 
+  // ---- the hand-over of a round (see the top of this file) ----
+  struct RoundGolfer {
+    QString LongName;       // shown in the caption
+    std::string ShortName;  // the golfer's score file, without ".qmg"
+    QString Index;          // the index text the window shows
+  };
+  struct RoundOwner {
+    QPointer<QWidget> Window;
+    std::string ShortName;
+  };
+  enum class EntryValues { Zero, Fields };
+
+  bool PrimeNewRound(QWidget* owner, const RoundGolfer& golfer, EntryValues entry);
+  bool PrimeStoredRound(QWidget* owner, const RoundGolfer& golfer, const TScoreRec& round);
+  bool PrimeGroupRound(QWidget* owner, const RoundGolfer& golfer, bool first);
+  std::optional<TScoreRec> TakeRound(const QWidget* owner);
+  void ReleaseRound(const QWidget* owner);
+  // The window and golfer of the last priming; kept until the next one.
+  const RoundOwner& Owner() const { return owner_; }
+
   // The course table behind CourseField (list line n - 1 is position n).
   const TCourseTable& Courses() const { return courses_; }
 
@@ -137,7 +182,6 @@ class TScoreForm : public QDialog {
   QLineEdit* CourseName2;
   QLineEdit* AddingGroup;
   QLineEdit* CourseHandicapField;
-  QLineEdit* KeepCard;
 
   QMenuBar* MainMenu;
   QMenu* File1;
@@ -175,6 +219,10 @@ class TScoreForm : public QDialog {
   bool CoursesFull();
   void OpenCourseEditor();
   void Close(bool confirmed);
+  // Records the owner and shows the window; false (the window brought to
+  // the front) while it is shown already.
+  bool MayPrime();
+  void ShowFor(QWidget* owner, const RoundGolfer& golfer);
 
   // Runs the leaving handler of the field that has the focus: a command
   // from the menu does not move the focus, so the field's value would
@@ -194,6 +242,13 @@ class TScoreForm : public QDialog {
   void Compute(Rules&& rules);
 
   TCourseTable courses_;
+  RoundOwner owner_;
+  // What TakeRound stores in EntryIndex and EntryHandicap.
+  enum class Entry { Zero, Fields, StoredIndex } entry_ = Entry::Zero;
+  std::string storedEntryIndex_;
+  // A stored round without a course name keeps its card when shown; ends
+  // with the showing.
+  bool keepCard_ = false;
   // The course-not-found message is shown once per showing for one name.
   bool notFoundReported_ = false;
   std::string notFoundName_;

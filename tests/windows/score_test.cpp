@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "store/courses.h"
+#include "store/scores.h"
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
 #include "support/workdir.h"
@@ -61,17 +62,31 @@ class BoxPrompts : public ScriptedPrompts {
 class Opener : public QWidget {
  public:
   int Taken = 0;
+  std::vector<TScoreRec> Rounds;
 
  protected:
   void changeEvent(QEvent* event) override {
     TScoreForm* form = Program().ScoreForm;
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && form != nullptr &&
-        form->OkPressed->text() == QLatin1String("1") && form->Hand.IsFor(this)) {
-      form->OkPressed->setText(QStringLiteral("0"));
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || form == nullptr) return;
+    if (std::optional<TScoreRec> round = form->TakeRound(this)) {
+      Rounds.push_back(*round);
       ++Taken;
     }
   }
 };
+
+// A stored round as the score file gives it, at a course of the list.
+TScoreRec StoredRound(const std::string& course) {
+  TScoreRec round = PlaceholderScoreRec();
+  round.Date = "20040501";
+  round.Course = course;
+  round.ScoreTotal = "90";
+  round.Rating = "";
+  round.Slope = "";
+  round.Comment = "";
+  round.AdjScore = "87";
+  return round;
+}
 
 }  // namespace
 
@@ -86,14 +101,12 @@ class ScoreTest : public QObject {
   // The window as a new round's caller leaves it.
   void OpenNewRound(const QString& golfer = QStringLiteral("Pat Golfer"),
                     const QString& index = QString()) {
-    form_->GolferName->setText(golfer);
-    form_->DateField->setText(QStringLiteral("05/01/2004"));
-    form_->CourseField->SetText(QString());
-    form_->CourseName2->clear();
-    form_->CoursePicked->setText(QStringLiteral("0"));
-    form_->AddingGroup->setText(QStringLiteral("0"));
-    form_->IndexField->setText(index);
-    form_->Hand.ShowFor(opener_.get());
+    QVERIFY(form_->PrimeNewRound(opener_.get(), {golfer, "PAT", index},
+                                 TScoreForm::EntryValues::Fields));
+  }
+  void OpenStoredRound(const TScoreRec& round, const QString& index = QStringLiteral("12.0")) {
+    QVERIFY(form_->PrimeStoredRound(opener_.get(), {QStringLiteral("Pat Golfer"), "PAT", index},
+                                    round));
   }
   // Picks the list line with the keyboard, as the user does.
   void Pick(int line) {
@@ -309,34 +322,109 @@ class ScoreTest : public QObject {
     QCOMPARE(form_->OkPressed->text(), QStringLiteral("0"));
   }
 
-  void theRoundBelongsToTheWindowThatPrimedIt() {
+  void theRoundBelongsToTheWindowThatPrimedItAndIsTakenOnce() {
     Opener other;
     other.show();
     OpenNewRound();
     Pick(0);
+    // Another window cannot prime over a round being typed; it is brought
+    // to the front instead.
+    QVERIFY(!form_->PrimeNewRound(&other, {QStringLiteral("Other"), "OTHER", QString()},
+                                  TScoreForm::EntryValues::Zero));
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Enter Score - Pat Golfer"));
+    QCOMPARE(form_->CourseField->Text(), QStringLiteral("MAPLE RIDGE"));
     Activate(&other);  // the user looks at another window meanwhile
     Activate(form_);
     opener_->hide();  // and the opener is out of the way when OK comes
     QTest::mouseClick(form_->OKButton, Qt::LeftButton);
     Activate(&other);
     QCOMPARE(other.Taken, 0);
+    QVERIFY(!form_->TakeRound(&other));
     QCOMPARE(form_->OkPressed->text(), QStringLiteral("1"));
     opener_->show();
     Activate(opener_.get());
     QCOMPARE(opener_->Taken, 1);
+    QCOMPARE(form_->Owner().ShortName, std::string("PAT"));
+    QVERIFY(!form_->TakeRound(opener_.get()));
+    Activate(&other);
+    Activate(opener_.get());
+    QCOMPARE(opener_->Taken, 1);
+    // A round confirmed and never taken is not handed to the next use.
+    OpenNewRound();
+    Pick(0);
+    form_->SaveExit1->trigger();
+    QVERIFY(!form_->isVisible());
+    QVERIFY(form_->PrimeNewRound(&other, {QStringLiteral("Other"), "OTHER", QString()},
+                                 TScoreForm::EntryValues::Zero));
+    QVERIFY(!form_->TakeRound(&other));
+    QVERIFY(!form_->TakeRound(opener_.get()));
+    // A window that closes releases the window it primed: nobody takes it.
+    form_->ReleaseRound(opener_.get());
+    QVERIFY(form_->isVisible());
+    form_->ReleaseRound(&other);
+    QVERIFY(!form_->isVisible());
+    QVERIFY(!form_->TakeRound(&other));
+  }
+
+  void theTakenRoundHoldsTheFieldsAsTheScoreFileDoes() {
+    OpenNewRound(QStringLiteral("Pat Golfer"), QStringLiteral("15.0"));
+    QCOMPARE(form_->DateField->text(), QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
+    Pick(0);  // MAPLE RIDGE 71.3 / 128: course handicap 17
+    TypeAndTab(form_->DateField, QStringLiteral("02/23/2002"));
+    TypeInto(form_->ScoreTotal, QStringLiteral("1234"));
+    TypeAndTab(form_->Score[17], QStringLiteral("123"));
+    form_->CommentField->setPlainText(QString(100, QLatin1Char('c')));
+    QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+    QCOMPARE(opener_->Rounds.size(), std::size_t{1});
+    TScoreRec round = opener_->Rounds[0];
+    QCOMPARE(round.Date, std::string("20020223"));
+    QCOMPARE(round.Course, std::string("MAPLE RIDGE"));
+    QCOMPARE(round.Rating, std::string("71.3"));
+    QCOMPARE(round.Slope, std::string("128"));
+    QCOMPARE(round.HoleScore[17], std::string("12"));
+    QCOMPARE(round.HolePutts[17], std::string("0"));
+    QCOMPARE(round.ScoreTotal.size(), std::size_t{3});
+    QCOMPARE(round.Comment.size(), std::size_t{100});
+    QCOMPARE(round.EntryIndex, std::string("15.0"));
+    QCOMPARE(round.EntryHandicap, std::string("17"));
+
+    // A stored round changed: its own EntryIndex is shown and kept, the
+    // course handicap is the one shown.
+    TScoreRec stored = StoredRound("MAPLE RIDGE");
+    stored.EntryIndex = "9.9";
+    stored.EntryHandicap = "11";
+    OpenStoredRound(stored);
+    QCOMPARE(form_->IndexField->text(), QStringLiteral("9.9"));
+    QCOMPARE(form_->DateField->text(), QStringLiteral("05/01/2004"));
+    QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+    round = opener_->Rounds.at(1);
+    QCOMPARE(round.EntryIndex, std::string("9.9"));
+    QCOMPARE(round.EntryHandicap, std::string("11"));
+    QCOMPARE(round.Date, std::string("20040501"));
+    QCOMPARE(round.AdjScore, std::string("87"));
+    // Without an index of its own it shows the current one.
+    stored.EntryIndex = "0";
+    OpenStoredRound(stored, QStringLiteral("12.0"));
+    QCOMPARE(form_->IndexField->text(), QStringLiteral("12.0"));
+    form_->Exit1->trigger();
+    QCOMPARE(opener_->Rounds.size(), std::size_t{2});
+
+    // The golfer list and the group store no index nor handicap.
+    QVERIFY(form_->PrimeNewRound(opener_.get(),
+                                 {QStringLiteral("Pat"), "PAT", QStringLiteral("15.0")},
+                                 TScoreForm::EntryValues::Zero));
+    Pick(0);
+    QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+    QCOMPARE(opener_->Rounds.at(2).EntryIndex, std::string("0"));
+    QCOMPARE(opener_->Rounds.at(2).EntryHandicap, std::string("0"));
   }
 
   void caseOnlyMismatchIsSelectedOnShowAndReportedOnce() {
-    form_->GolferName->setText(QStringLiteral("Pat Golfer"));
-    form_->CourseField->SetText(QStringLiteral("Oak Hill"));
-    form_->CourseName2->setText(QStringLiteral("Oak Hill"));
-    form_->CoursePicked->setText(QStringLiteral("1"));
-    form_->ScoreTotal->setText(QStringLiteral("90"));
-    form_->AdjScore->setText(QStringLiteral("87"));
-    form_->Score[0]->setText(QStringLiteral("5"));
-    form_->Score[10]->setText(QStringLiteral("6"));
+    TScoreRec stored = StoredRound("Oak Hill");
+    stored.HoleScore[0] = "5";
+    stored.HoleScore[10] = "6";
     opener_->move(0, 0);  // the window opens on the screen's centre, not over it
-    form_->Hand.ShowFor(opener_.get());
+    OpenStoredRound(stored);
     QCOMPARE(form_->frameGeometry().center(), form_->screen()->availableGeometry().center());
     QCOMPARE(form_->windowTitle(), QStringLiteral("Enter Score - Pat Golfer"));
     QCOMPARE(form_->CourseField->Text(), QStringLiteral("OAK HILL"));
@@ -356,57 +444,59 @@ class ScoreTest : public QObject {
   }
 
   void aDeletedCourseIsKeptAndHandedBack() {
-    form_->CourseField->SetText(QStringLiteral("PINE VALLEY"));
-    form_->CourseName2->setText(QStringLiteral("PINE VALLEY"));
-    form_->CoursePicked->setText(QStringLiteral("1"));
-    form_->RatingField->setText(QStringLiteral("69.9"));
-    form_->Hand.ShowFor(opener_.get());
+    TScoreRec stored = StoredRound("PINE VALLEY");
+    stored.Rating = "69.9";
+    OpenStoredRound(stored);
     QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("ERROR: Course not found in list??")});
     QCOMPARE(form_->CourseField->currentIndex(), -1);
     QCOMPARE(form_->RatingField->text(), QStringLiteral("69.9"));
     QTest::mouseClick(form_->OKButton, Qt::LeftButton);
     QCOMPARE(opener_->Taken, 1);
-    QCOMPARE(form_->CourseField->Text(), QStringLiteral("PINE VALLEY"));
+    QCOMPARE(opener_->Rounds[0].Course, std::string("PINE VALLEY"));
+    QCOMPARE(opener_->Rounds[0].Rating, std::string("69.9"));
   }
 
   void closingItsOwnBoxIsNoNewActivation() {
     auto boxes = std::make_unique<BoxPrompts>();
     BoxPrompts* shown = boxes.get();
     SetPrompts(std::move(boxes));
-    form_->CourseName2->setText(QStringLiteral("MAPLE RIDGE"));
-    form_->Score[2]->setText(QStringLiteral("x"));  // a stored round that cannot be summed
-    form_->Hand.ShowFor(opener_.get());
+    TScoreRec stored = StoredRound("MAPLE RIDGE");
+    stored.HoleScore[2] = "x";  // a stored round that cannot be summed
+    OpenStoredRound(stored);
     QCOMPARE(shown->Texts(), QStringList{QStringLiteral("'x' is not a valid integer value")});
   }
 
   void aStoredRoundWithoutCourseKeepsItsCard() {
-    form_->Score[0]->setText(QStringLiteral("5"));
-    form_->KeepCard->setText(QStringLiteral("1"));
-    form_->CommentField->setPlainText(QStringLiteral("no course"));
-    form_->Hand.ShowFor(opener_.get());
+    TScoreRec stored = StoredRound("");
+    stored.HoleScore[0] = "5";
+    stored.Comment = "no course";
+    OpenStoredRound(stored);
     QCOMPARE(form_->Score[0]->text(), QStringLiteral("5"));
     QCOMPARE(form_->CommentField->toPlainText(), QStringLiteral("no course"));
+    QCOMPARE(form_->CoursePicked->text(), QStringLiteral("0"));
     form_->Exit1->trigger();
-    QCOMPARE(form_->KeepCard->text(), QStringLiteral("0"));
-    form_->Hand.ShowFor(opener_.get());  // a new round: cleared
+    OpenNewRound();  // a new round: cleared
     QCOMPARE(form_->Score[0]->text(), QStringLiteral("0"));
     QCOMPARE(form_->CommentField->toPlainText(), QString());
   }
 
   void groupKeepsCourseAndDateAndClearsTheCard() {
-    OpenNewRound(QStringLiteral("First"));
-    form_->AddingGroup->setText(QStringLiteral("1"));
+    const auto golfer = [](const char* name, const QString& index) {
+      return TScoreForm::RoundGolfer{QString::fromLatin1(name), name, index};
+    };
+    QVERIFY(form_->PrimeGroupRound(opener_.get(), golfer("First", QString()), true));
+    QCOMPARE(form_->AddingGroup->text(), QStringLiteral("1"));
     Pick(1);  // OAK HILL, slope 125
     QCOMPARE(form_->CourseHandicapField->text(), QStringLiteral("0"));
+    TypeAndTab(form_->DateField, QStringLiteral("05/01/2004"));
     TypeAndTab(form_->Score[0], QStringLiteral("5"));
     form_->CommentField->setPlainText(QStringLiteral("first"));
     QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+    QCOMPARE(opener_->Rounds.at(0).EntryHandicap, std::string("0"));
 
-    form_->GolferName->setText(QStringLiteral("Second"));
-    form_->CoursePicked->setText(QStringLiteral("1"));
-    form_->IndexField->setText(QStringLiteral("20.0"));
-    form_->Hand.ShowFor(opener_.get());
+    QVERIFY(form_->PrimeGroupRound(opener_.get(), golfer("Second", QStringLiteral("20.0")), false));
     QCOMPARE(form_->windowTitle(), QStringLiteral("Enter Score - Second"));
+    QCOMPARE(form_->Owner().ShortName, std::string("Second"));
     QCOMPARE(form_->Score[0]->text(), QStringLiteral("0"));
     QCOMPARE(form_->ScoreTotal->text(), QString());
     QCOMPARE(form_->CommentField->toPlainText(), QString());
@@ -416,6 +506,16 @@ class ScoreTest : public QObject {
     // 20.0 * 125 / 113 = 22.12
     QCOMPARE(form_->CourseHandicapField->text(), QStringLiteral("22"));
     QVERIFY(prompts_->Shown.empty());
+    form_->Exit1->trigger();
+
+    // Another window's round meanwhile: the group starts afresh rather than
+    // take that round's course, date and card.
+    OpenStoredRound(StoredRound("MAPLE RIDGE"));
+    form_->Exit1->trigger();
+    QVERIFY(form_->PrimeGroupRound(opener_.get(), golfer("Third", QString()), false));
+    QCOMPARE(form_->CourseField->Text(), QString());
+    QCOMPARE(form_->CoursePicked->text(), QStringLiteral("0"));
+    QCOMPARE(form_->ScoreTotal->text(), QString());
   }
 
   void addCourseUpToTheLimit() {
