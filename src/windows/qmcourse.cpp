@@ -107,13 +107,13 @@ void TCourseForm::RecalcCourseTotals(bool setTotal) {
 }
 
 void TCourseForm::FormActivate() {
-  CourseName->setFocus(Qt::ActiveWindowFocusReason);
+  FocusField(CourseName, Qt::ActiveWindowFocusReason);
   if (!CourseName->text().isEmpty()) RecalcCourseTotals(false);
 }
 
 void TCourseForm::Par1Exit() {
   RecalcCourseTotals(true);
-  if (Par[0]->text() == QLatin1String("0")) ParTotal->setFocus(Qt::OtherFocusReason);
+  if (Par[0]->text() == QLatin1String("0")) FocusField(ParTotal);
 }
 
 void TCourseForm::ParExit(int hole) {
@@ -138,7 +138,7 @@ void TCourseForm::OKButtonClick() {
     if (par->text().isEmpty()) par->setText(QStringLiteral("0"));
     int value = 0;
     if (!TryStrToInt(ToBytes(par->text()), value)) {
-      par->setFocus(Qt::OtherFocusReason);
+      FocusField(par);
       ThrowNotInteger(ToBytes(par->text()));
     }
   }
@@ -146,7 +146,7 @@ void TCourseForm::OKButtonClick() {
   if (!total.isEmpty()) {
     int value = 0;
     if (!TryStrToInt(ToBytes(total), value)) {
-      ParTotal->setFocus(Qt::OtherFocusReason);
+      FocusField(ParTotal);
       ThrowNotInteger(ToBytes(total));
     }
     if (value > 0) {
@@ -154,7 +154,7 @@ void TCourseForm::OKButtonClick() {
       return;
     }
   }
-  ParTotal->setFocus(Qt::OtherFocusReason);
+  FocusField(ParTotal);
   CurrentPrompts().Message(
       QStringLiteral("You must enter a value of greater than zero for the Total Par."));
 }

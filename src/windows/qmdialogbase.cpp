@@ -3,12 +3,9 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QShowEvent>
-#include <QValidator>
 
 #include "ui/guard.h"
 #include "ui/placement.h"
-#include "ui/prompts.h"
-#include "ui/textconv.h"
 
 namespace qm {
 
@@ -19,25 +16,6 @@ bool IsLeaving(QEvent* event) {
   const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
   return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
-
-class CapitalsTyping : public QValidator {
- public:
-  CapitalsTyping(bool onlyAtoZ, QObject* parent) : QValidator(parent), onlyAtoZ_(onlyAtoZ) {}
-  State validate(QString& input, int&) const override {
-    for (QChar& c : input) {
-      if (onlyAtoZ_) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 'a' + 'A');
-      } else {
-        const QChar upper = c.toUpper();
-        if (upper != c && IsSingleByte(QString(upper))) c = upper;
-      }
-    }
-    return Acceptable;
-  }
-
- private:
-  bool onlyAtoZ_;
-};
 
 }  // namespace
 
@@ -90,27 +68,7 @@ void THandOverDialog::reject() {
   Guard([this] { CancelButtonClick(); });
 }
 
-void THandOverDialog::TypeInCapitals(QLineEdit* field, Capitals which) {
-  field->setValidator(new CapitalsTyping(which == Capitals::AtoZ, field));
-}
-
 void THandOverDialog::RunPendingExit() { FieldExit(focusWidget()); }
-
-bool THandOverDialog::CheckStorable(QLineEdit* field, const QString& what) {
-  const QString text = field->text();
-  QString problem;
-  if (!IsSingleByte(text))
-    problem = QStringLiteral(
-                  "The %1 can only contain characters of the Western European "
-                  "character set.")
-                  .arg(what);
-  else if (text.contains(QLatin1Char('~')))
-    problem = QStringLiteral("The %1 cannot contain the character \"~\".").arg(what);
-  if (problem.isEmpty()) return true;
-  field->setFocus(Qt::OtherFocusReason);
-  CurrentPrompts().Message(problem);
-  return false;
-}
 
 bool THandOverDialog::eventFilter(QObject* watched, QEvent* event) {
   if (IsLeaving(event)) Guard([this, watched] { FieldExit(watched); });

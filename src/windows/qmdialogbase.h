@@ -21,6 +21,7 @@
 #include <QString>
 
 #include "ui/handover.h"
+#include "ui/textentry.h"
 
 class QEvent;
 class QShowEvent;
@@ -57,13 +58,6 @@ class THandOverDialog : public QDialog {
   // Ends the dialog as confirmed.
   void Confirm();
 
-  // Which typed letters TypeInCapitals turns: a-z only, or every letter
-  // whose capital has a single byte too (so "µ" stays as it is and "ß" does
-  // not grow into "SS").
-  enum class Capitals { AtoZ, SingleByte };
-  // Turns the letters typed into field to capitals, one character for one.
-  static void TypeInCapitals(QLineEdit* field, Capitals which);
-
   // Runs the leaving handler of field, when it has one. A field with one has
   // the dialog as its event filter; the handler runs when the focus moves
   // on within the dialog, not when the dialog merely loses the activation
@@ -72,10 +66,6 @@ class THandOverDialog : public QDialog {
   // Runs the leaving handler of the field that has the focus, for an OK
   // given by the Enter key (no focus change, so no leaving event).
   void RunPendingExit();
-  // False (after the message, with the focus on field) when field's text
-  // cannot be stored: it must be single-byte text without "~", the data
-  // files' field separator. what names the field in the message.
-  bool CheckStorable(QLineEdit* field, const QString& what);
 
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;

@@ -120,7 +120,7 @@ int TGNameForm::SexIndex() const { return SexItems[1]->isChecked() ? 1 : 0; }
 
 void TGNameForm::SetSexIndex(int index) { SexItems[index == 1 ? 1 : 0]->setChecked(true); }
 
-void TGNameForm::FormActivate() { LongName->setFocus(Qt::ActiveWindowFocusReason); }
+void TGNameForm::FormActivate() { FocusField(LongName, Qt::ActiveWindowFocusReason); }
 
 void TGNameForm::LongNameExit() {
   if (!ShortName->text().isEmpty()) return;
@@ -149,13 +149,13 @@ void TGNameForm::OKButtonClick() {
   RunPendingExit();
   const QString shortName = ShortName->text();
   if (shortName.isEmpty()) {
-    ShortName->setFocus(Qt::OtherFocusReason);
+    FocusField(ShortName);
     CurrentPrompts().Message(QStringLiteral("You must enter a value in the short name field."));
     return;
   }
   for (QChar c : shortName) {
     if (!IsShortNameChar(c)) {
-      ShortName->setFocus(Qt::OtherFocusReason);
+      FocusField(ShortName);
       CurrentPrompts().Message(
           QStringLiteral("The short golfer name can only contain the letters A - Z, numbers, "
                          "dashes and underlines."));
@@ -171,7 +171,7 @@ void TGNameForm::OKButtonClick() {
                    QStringLiteral("A golfer score file with the same name \"%1\" already "
                                   "exists.  Use it for this golfer?")
                        .arg(FromBytes(ScoreFileName(stem))))) {
-      ShortName->setFocus(Qt::OtherFocusReason);
+      FocusField(ShortName);
       return;
     }
   }

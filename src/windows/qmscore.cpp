@@ -468,9 +468,9 @@ void TScoreForm::FormShow() {
     const bool group = AddingGroup->text() == QLatin1String("1");
     if (group) {
       ClearCard();
-      Score[0]->setFocus(Qt::OtherFocusReason);
+      FocusField(Score[0]);
     } else {
-      CourseField->setFocus(Qt::OtherFocusReason);
+      FocusField(CourseField);
     }
     CourseField->setCurrentIndex(n - 1);
     ShowCourse(n);
@@ -529,7 +529,7 @@ void TScoreForm::FormActivate() {
     ComputeScoreDiff(card);
   });
   SetPuttsTabStops(!SkipPuttsChkBox->isChecked());
-  CourseField->setFocus(Qt::OtherFocusReason);
+  FocusField(CourseField);
 }
 
 void TScoreForm::FormHide() {
@@ -597,7 +597,7 @@ void TScoreForm::FieldExit(QWidget* field) {
     if (field == Score[i]) {
       if (i == 0 && Score[0]->text() == QLatin1String("0")) {
         // No hole scores: the round is entered as a total.
-        ScoreTotal->setFocus(Qt::OtherFocusReason);
+        FocusField(ScoreTotal);
         return;
       }
       Compute([i](ScoreCard& card) {
@@ -742,7 +742,7 @@ void TScoreForm::OKButtonClick() {
   RunPendingExit();
   if (CoursePicked->text() == QLatin1String("0")) {
     CurrentPrompts().Message(kPickACourse);
-    CourseField->setFocus(Qt::OtherFocusReason);
+    FocusField(CourseField);
     return;
   }
   Close(true);

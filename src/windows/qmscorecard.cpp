@@ -44,20 +44,6 @@ QLineEdit* Field(QWidget* parent, const QString& name, int width, const QString&
 
 }  // namespace
 
-std::string FieldBytes(const QLineEdit* field) { return ToBytes(field->text()); }
-
-void SetFieldBytes(QLineEdit* field, const std::string& bytes) {
-  const QString text = FromBytes(bytes);
-  if (field->text() != text) field->setText(text);
-}
-
-void MakeReadOnly(QLineEdit* field) {
-  field->setReadOnly(true);
-  QPalette palette = field->palette();
-  palette.setColor(QPalette::Base, QColor(212, 208, 200));
-  field->setPalette(palette);
-}
-
 TScoreCardGrid::TScoreCardGrid(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("ScoreCardGrid"));
   setFrameShape(QFrame::StyledPanel);

@@ -11,6 +11,7 @@
 #include <array>
 
 #include "engine/scorecard.h"
+#include "ui/textentry.h"
 
 namespace qm {
 
@@ -37,13 +38,5 @@ class TScoreCardGrid : public QFrame {
   // Sets every grid field whose text differs from the card's.
   void WriteFrom(const ScoreCard& card);
 };
-
-// Single-byte text of a field, and a field set to single-byte text only when
-// it differs (so an unchanged field keeps its cursor and selection).
-std::string FieldBytes(const QLineEdit* field);
-void SetFieldBytes(QLineEdit* field, const std::string& bytes);
-
-// Grey background and no typing: the look of the window's read-only fields.
-void MakeReadOnly(QLineEdit* field);
 
 }  // namespace qm

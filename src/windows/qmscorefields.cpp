@@ -111,8 +111,4 @@ void TCommentEdit::Tidy() {
   last_ = toPlainText();
 }
 
-QValidator::State SingleByteValidator::validate(QString& input, int&) const {
-  return IsSingleByte(input) ? Acceptable : Invalid;
-}
-
 }  // namespace qm

@@ -18,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
-#include <QValidator>
 
 namespace qm {
 
@@ -64,14 +63,6 @@ class TCommentEdit : public QPlainTextEdit {
 
   QString last_;
   bool tidying_ = false;
-};
-
-// Refuses any edit that would put a character without a Windows-1252 byte
-// into a line edit; everything else is accepted as typed.
-class SingleByteValidator : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int& pos) const override;
 };
 
 }  // namespace qm

@@ -82,8 +82,7 @@ class CMaintTest : public QObject {
     Click(window->AddButton);
     QVERIFY(Editor()->isVisible());
     // The editor opens at the screen's centre, not over its opener.
-    QCOMPARE(Editor()->frameGeometry().center(),
-             Editor()->screen()->availableGeometry().center());
+    QCOMPARE(Editor()->frameGeometry().center(), Editor()->screen()->availableGeometry().center());
     QCOMPARE(QApplication::focusWidget(), Editor()->CourseName);
     // Every letter with a single-byte capital is turned, one for one (a
     // pasted text as a typed one).
@@ -92,8 +91,16 @@ class CMaintTest : public QObject {
     TypeInto(Editor()->CourseName, QStringLiteral("Oak Hollow"));
     QCOMPARE(Editor()->CourseName->text(), QStringLiteral("OAK HOLLOW"));
     TypePar(1, QStringLiteral("0"));
+    // The jump selects the total, so typing replaces it (not "072").
     QCOMPARE(QApplication::focusWidget(), Editor()->ParTotal);
-    TypeInto(Editor()->ParTotal, QStringLiteral("72"));
+    QCOMPARE(Editor()->ParTotal->selectedText(), QStringLiteral("0"));
+    Click(Editor()->OKButton);
+    QCOMPARE(prompts_->Texts(),
+             QStringList{
+                 QStringLiteral("You must enter a value of greater than zero for the Total Par.")});
+    QCOMPARE(QApplication::focusWidget(), Editor()->ParTotal);
+    QCOMPARE(Editor()->ParTotal->selectedText(), QStringLiteral("0"));
+    QTest::keyClicks(Editor()->ParTotal, QStringLiteral("72"));
     Click(Editor()->OKButton);
     QVERIFY(!Editor()->isVisible());
     QVERIFY(QApplication::activeWindow() == window);
@@ -101,7 +108,7 @@ class CMaintTest : public QObject {
 
     Click(window->SaveButton);
     QCOMPARE(ReadFile("courses.qmd"), Line("OAK HOLLOW~0.0~0~72~", "000000000000000000"));
-    QVERIFY(prompts_->Shown.empty());
+    QCOMPARE(prompts_->Shown.size(), std::size_t{1});
   }
 
   void theFrontNineAndATypedTotal() {

@@ -158,6 +158,9 @@ class GMaintTest : public QObject {
     QCOMPARE(prompts_->Texts(), QStringList{message});
     QVERIFY(Form()->isVisible());
     QCOMPARE(QApplication::focusWidget()->objectName(), field);
+    // Sent back with the text selected, so typing replaces it.
+    auto* refused = static_cast<QLineEdit*>(QApplication::focusWidget());
+    QCOMPARE(refused->selectedText(), refused->text());
     QCOMPARE(Form()->OkPressed->text(), QStringLiteral("0"));
     QVERIFY(fs::is_empty(fixture_->Dir().Work()));  // no score file made
   }

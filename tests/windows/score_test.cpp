@@ -181,6 +181,16 @@ class ScoreTest : public QObject {
     QVERIFY(prompts_->Shown.empty());
   }
 
+  void aJumpToTheTotalSelectsIt() {
+    OpenStoredRound(StoredRound("MAPLE RIDGE"));  // no hole scores, total 90
+    Focus(form_->Score[0]);
+    QTest::keyClick(form_->Score[0], Qt::Key_Tab);
+    QCOMPARE(Focused(), form_->ScoreTotal);
+    QCOMPARE(form_->ScoreTotal->selectedText(), QStringLiteral("90"));
+    QTest::keyClicks(form_->ScoreTotal, QStringLiteral("88"));
+    QCOMPARE(form_->ScoreTotal->text(), QStringLiteral("88"));
+  }
+
   void enterAndTabWithAndWithoutPutts() {
     OpenNewRound();
     Focus(form_->Score[4]);
