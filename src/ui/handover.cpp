@@ -1,6 +1,7 @@
 #include "ui/handover.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QWindow>
 
 namespace qm {
@@ -32,6 +33,37 @@ void HandOver::Finish() {
     // handler runs now on every platform.
     QApplication::setActiveWindow(top);
   }
+}
+
+HandOverResult::HandOverResult(QWidget* dialog, HandOver& hand)
+    : dialog_(dialog), hand_(hand), okPressed_(new QLineEdit(QStringLiteral("0"), dialog)) {
+  okPressed_->setObjectName(QStringLiteral("OkPressed"));
+  okPressed_->setEnabled(false);
+  okPressed_->hide();
+}
+
+void HandOverResult::Reset() { okPressed_->setText(QStringLiteral("0")); }
+
+void HandOverResult::Finish(bool confirmed) {
+  okPressed_->setText(confirmed ? QStringLiteral("1") : QStringLiteral("0"));
+  hand_.Finish();
+}
+
+bool HandOverResult::Take(const QWidget* opener) {
+  if (okPressed_->text() != QLatin1String("1") || !hand_.IsFor(opener)) return false;
+  Reset();
+  return true;
+}
+
+bool HandOverResult::OpenFor(const QWidget* opener) const {
+  return dialog_->isVisible() && hand_.IsFor(opener);
+}
+
+void HandOverResult::Release(const QWidget* opener) {
+  if (!hand_.IsFor(opener)) return;
+  Reset();
+  hand_.Forget();
+  dialog_->hide();
 }
 
 }  // namespace qm

@@ -32,6 +32,10 @@ TCMaintForm* TCMaintForm::Instance() { return Current<TCMaintForm>().data(); }
 
 TCourseForm* TCMaintForm::Dialog() const { return Program().CourseForm; }
 
+HandOverResult* TCMaintForm::DialogResult() const {
+  return Dialog() != nullptr ? &Dialog()->Result : nullptr;
+}
+
 void TCMaintForm::TakeOverResult() {
   TCourseForm* form = Dialog();
   TCourseRec& course = EditedEntry(courses_);

@@ -43,7 +43,8 @@ class TCMaintForm : public TListMaintForm {
   void SaveButtonClick() override;
 
  protected:
-  TCourseForm* Dialog() const override;
+  TCourseForm* Dialog() const;
+  HandOverResult* DialogResult() const override;
   void TakeOverResult() override;
   void SortEntries() override;
   int EntryCount() const override { return courses_.Count(); }

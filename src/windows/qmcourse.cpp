@@ -150,7 +150,7 @@ void TCourseForm::OKButtonClick() {
       ThrowNotInteger(ToBytes(total));
     }
     if (value > 0) {
-      Confirm();
+      Result.Finish(true);
       return;
     }
   }

@@ -38,31 +38,12 @@ void THandOverDialog::AddButtons(QPoint okAt) {
   CancelButton->setObjectName(QStringLiteral("CancelButton"));
   CancelButton->setGeometry(okAt.x() + 126, okAt.y(), 71, 30);
 
-  OkPressed = new QLineEdit(QStringLiteral("0"), this);
-  OkPressed->setObjectName(QStringLiteral("OkPressed"));
-  OkPressed->setEnabled(false);
-  OkPressed->hide();
-
   connect(OKButton, &QPushButton::clicked, this, Guarded([this](bool) { OKButtonClick(); }));
   connect(CancelButton, &QPushButton::clicked, this,
           Guarded([this](bool) { CancelButtonClick(); }));
 }
 
-bool THandOverDialog::TakeResult(const QWidget* opener) {
-  if (OkPressed->text() != QLatin1String("1") || !Hand.IsFor(opener)) return false;
-  OkPressed->setText(QStringLiteral("0"));
-  return true;
-}
-
-void THandOverDialog::Confirm() {
-  OkPressed->setText(QStringLiteral("1"));
-  Hand.Finish();
-}
-
-void THandOverDialog::CancelButtonClick() {
-  OkPressed->setText(QStringLiteral("0"));
-  Hand.Finish();
-}
+void THandOverDialog::CancelButtonClick() { Result.Finish(false); }
 
 void THandOverDialog::reject() {
   Guard([this] { CancelButtonClick(); });
@@ -88,7 +69,7 @@ void THandOverDialog::changeEvent(QEvent* event) {
 void THandOverDialog::showEvent(QShowEvent* event) {
   // A restore from the task bar is no new showing.
   if (!event->spontaneous()) {
-    OkPressed->setText(QStringLiteral("0"));
+    Result.Reset();
     activatePending_ = true;
   }
   QDialog::showEvent(event);

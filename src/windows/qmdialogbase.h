@@ -3,14 +3,8 @@
 // them, without blocking it.
 //
 // An opener primes the dialog's fields, calls Hand.ShowFor(this) and goes
-// on. OK sets OkPressed to "1" (Confirm), Cancel (also Escape and a close
-// through the frame) to "0", and both call Hand.Finish(), which hides the
-// dialog and activates the opener again. The opener's activation handler
-// takes the fields over only when TakeResult(this) is true; that sets
-// OkPressed back to "0" before the opener shows anything, since a message
-// box closing activates the opener again. Every showing starts with
-// OkPressed at "0", so a result nobody took cannot be taken over by the
-// next opener.
+// on; the result comes back as ui/handover.h (HandOverResult) describes. OK
+// confirms, Cancel (also Escape and a close through the frame) does not.
 #pragma once
 
 #include <QDialog>
@@ -32,12 +26,9 @@ class THandOverDialog : public QDialog {
  public:
   QPushButton* OKButton = nullptr;
   QPushButton* CancelButton = nullptr;
-  QLineEdit* OkPressed = nullptr;  // hidden, disabled: "1" after OK, "0" otherwise
   HandOver Hand{this};
-
-  // True, once, when the dialog was confirmed for opener; OkPressed is set
-  // back to "0".
-  bool TakeResult(const QWidget* opener);
+  HandOverResult Result{this, Hand};
+  QLineEdit* OkPressed = Result.Field();  // hidden, disabled: "1" after OK, "0" otherwise
 
   // Runs at the first activation after each showing (not when a message box
   // closing activates the dialog again).
@@ -52,11 +43,9 @@ class THandOverDialog : public QDialog {
   // A fixed-size dialog with a title bar and a close button.
   THandOverDialog(QWidget* parent, const QString& name, const QString& title, QSize size);
 
-  // OK (the default button) at okAt, Cancel beside it, and the hidden
-  // OkPressed; called where they belong in the creation order.
+  // OK (the default button) at okAt and Cancel beside it; called where
+  // they belong in the creation order.
   void AddButtons(QPoint okAt);
-  // Ends the dialog as confirmed.
-  void Confirm();
 
   // Runs the leaving handler of field, when it has one. A field with one has
   // the dialog as its event filter; the handler runs when the focus moves

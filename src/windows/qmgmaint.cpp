@@ -34,6 +34,10 @@ TGMaintForm* TGMaintForm::Instance() { return Current<TGMaintForm>().data(); }
 
 TGNameForm* TGMaintForm::Dialog() const { return Program().GNameForm; }
 
+HandOverResult* TGMaintForm::DialogResult() const {
+  return Dialog() != nullptr ? &Dialog()->Result : nullptr;
+}
+
 void TGMaintForm::TakeOverResult() {
   TGNameForm* form = Dialog();
   std::string shortName = ToBytes(form->ShortName->text());

@@ -43,7 +43,8 @@ class TGMaintForm : public TListMaintForm {
   void SaveButtonClick() override;
 
  protected:
-  TGNameForm* Dialog() const override;
+  TGNameForm* Dialog() const;
+  HandOverResult* DialogResult() const override;
   // A changed short name renames the golfer's score file first; when that
   // fails, the old short name stays.
   void TakeOverResult() override;

@@ -175,7 +175,7 @@ void TGNameForm::OKButtonClick() {
       return;
     }
   }
-  Confirm();
+  Result.Finish(true);
 }
 
 void TGNameForm::FieldExit(QObject* field) {

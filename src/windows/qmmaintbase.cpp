@@ -110,24 +110,22 @@ bool TListMaintForm::BringToFront(QWidget* window) {
 }
 
 bool TListMaintForm::DialogOpenForMe() const {
-  THandOverDialog* dialog = Dialog();
-  return dialog != nullptr && dialog->isVisible() && dialog->Hand.IsFor(this);
+  HandOverResult* result = DialogResult();
+  return result != nullptr && result->OpenFor(this);
 }
 
 void TListMaintForm::ReleaseDialog() {
-  if (!DialogOpenForMe()) return;
-  Dialog()->hide();
-  Dialog()->Hand.Forget();
+  if (HandOverResult* result = DialogResult()) result->Release(this);
 }
 
 void TListMaintForm::FormActivate() {
-  THandOverDialog* dialog = Dialog();
-  if (dialog == nullptr || DialogOpenForMe()) return;
+  HandOverResult* result = DialogResult();
+  if (result == nullptr || result->OpenFor(this)) return;
   bool returning = editing_;
   SetEditing(false);
   // Taken before anything is shown: a message box closing activates this
   // window again.
-  if (dialog->TakeResult(this)) {
+  if (result->Take(this)) {
     returning = true;
     TakeOverResult();
     SetModified(true);
@@ -145,9 +143,10 @@ void TListMaintForm::FormResize() {
 }
 
 bool TListMaintForm::MayOpenDialog() const {
-  THandOverDialog* dialog = Dialog();
-  if (dialog == nullptr || editing_) return false;
-  if (!dialog->isVisible() || dialog->Hand.IsFor(this)) return true;
+  HandOverResult* result = DialogResult();
+  if (result == nullptr || editing_) return false;
+  QWidget* dialog = result->Dialog();
+  if (!dialog->isVisible() || result->Hand().IsFor(this)) return true;
   dialog->raise();
   dialog->activateWindow();
   return false;
@@ -156,7 +155,8 @@ bool TListMaintForm::MayOpenDialog() const {
 void TListMaintForm::ShowDialog(int position) {
   editIndex_ = position;
   SetEditing(true);
-  Dialog()->Hand.ShowFor(this);
+  HandOverResult* result = DialogResult();
+  if (!result->OpenFor(this)) result->Hand().ShowFor(this);
 }
 
 void TListMaintForm::ExitButtonClick() {

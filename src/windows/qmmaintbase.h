@@ -3,7 +3,7 @@
 //
 // Such a window works on its own copy of a table, loaded when it is made,
 // and writes the table's file only on Save (or Yes at Exit). An entry is
-// edited in a long-lived dialog (THandOverDialog) whose result the window
+// edited in a long-lived dialog (any with a HandOverResult) whose result the window
 // takes over when it becomes active again, and only when it opened the
 // dialog itself. While the dialog is open for the window, its list and its
 // Add, Modify and Delete commands are disabled, so the entry being edited
@@ -28,7 +28,7 @@
 
 #include "store/records.h"
 #include "ui/guard.h"
-#include "windows/qmdialogbase.h"
+#include "ui/handover.h"
 
 class QCloseEvent;
 class QEvent;
@@ -81,8 +81,8 @@ class TListMaintForm : public QMainWindow {
   // ReleaseDialog (this one cannot: the derived Dialog() is gone by then).
   explicit TListMaintForm(const Layout& layout, QWidget* parent = nullptr);
 
-  // The dialog that edits an entry; null when there is none.
-  virtual THandOverDialog* Dialog() const = 0;
+  // The result of the dialog that edits an entry; null when there is none.
+  virtual HandOverResult* DialogResult() const = 0;
   // Stores the confirmed dialog's fields in the entry EditedEntry gives.
   virtual void TakeOverResult() = 0;
   virtual void SortEntries() = 0;
@@ -126,7 +126,8 @@ class TListMaintForm : public QMainWindow {
   // is brought to the front).
   bool MayOpenDialog() const;
   // Opens the dialog, primed by the caller, for the entry at position (0
-  // while adding).
+  // while adding). A dialog whose priming showed it already (the score
+  // entry window) is not shown again.
   void ShowDialog(int position);
   // Closes the dialog when it is open for this window; nobody takes its
   // result over.

@@ -232,7 +232,7 @@ void TScoreForm::BuildControls() {
   }
 
   GolferName = Hidden(this, QStringLiteral("GolferName"));
-  OkPressed = Hidden(this, QStringLiteral("OkPressed"), QStringLiteral("0"));
+  OkPressed = Result.Field();
   CoursePicked = Hidden(this, QStringLiteral("CoursePicked"), QStringLiteral("0"));
   CourseName2 = Hidden(this, QStringLiteral("CourseName2"));
   AddingGroup = Hidden(this, QStringLiteral("AddingGroup"), QStringLiteral("0"));
@@ -558,6 +558,7 @@ void TScoreForm::showEvent(QShowEvent* event) {
   if (event->spontaneous()) return;
   // On the screen's centre, not over the window that opened it.
   CentreOnScreen(this);
+  Result.Reset();
   Guard([this] { FormShow(); });
 }
 
@@ -733,10 +734,7 @@ void TScoreForm::keyPressEvent(QKeyEvent* event) {
 
 // ---- commands ----
 
-void TScoreForm::Close(bool confirmed) {
-  OkPressed->setText(confirmed ? QStringLiteral("1") : QStringLiteral("0"));
-  Hand.Finish();
-}
+void TScoreForm::Close(bool confirmed) { Result.Finish(confirmed); }
 
 void TScoreForm::OKButtonClick() {
   RunPendingExit();

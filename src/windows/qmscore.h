@@ -139,6 +139,9 @@ class TScoreForm : public QDialog {
   bool PrimeStoredRound(QWidget* owner, const RoundGolfer& golfer, const TScoreRec& round);
   bool PrimeGroupRound(QWidget* owner, const RoundGolfer& golfer, bool first);
   std::optional<TScoreRec> TakeRound(const QWidget* owner);
+  // The round as TakeRound maps it, for a window that took the result
+  // through Result itself (one built on the list maintenance base).
+  TScoreRec ConfirmedRound() const;
   void ReleaseRound(const QWidget* owner);
   // The window and golfer of the last priming; kept until the next one.
   const RoundOwner& Owner() const { return owner_; }
@@ -194,6 +197,7 @@ class TScoreForm : public QDialog {
   QAction* AboutQuillmor1;
 
   HandOver Hand{this};
+  HandOverResult Result{this, Hand};
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -32,9 +32,6 @@ void TScoreForm::ShowFor(QWidget* owner, const RoundGolfer& golfer) {
   owner_ = {owner, golfer.ShortName};
   GolferName->setText(golfer.LongName);
   IndexField->setText(golfer.Index);
-  // A round confirmed for an earlier use and never taken is not handed to
-  // this one.
-  OkPressed->setText(QStringLiteral("0"));
   Hand.ShowFor(owner);
 }
 
@@ -112,8 +109,11 @@ bool TScoreForm::PrimeGroupRound(QWidget* owner, const RoundGolfer& golfer, bool
 }
 
 std::optional<TScoreRec> TScoreForm::TakeRound(const QWidget* owner) {
-  if (OkPressed->text() != QLatin1String("1") || !Hand.IsFor(owner)) return std::nullopt;
-  OkPressed->setText(QStringLiteral("0"));
+  if (!Result.Take(owner)) return std::nullopt;
+  return ConfirmedRound();
+}
+
+TScoreRec TScoreForm::ConfirmedRound() const {
   TScoreRec round = PlaceholderScoreRec();
   round.Date = CutTo(DisplayDateToKey(FieldBytes(DateField)), width::Date);
   round.Course = CutTo(ToBytes(CourseField->Text()), width::Course);
@@ -132,11 +132,6 @@ std::optional<TScoreRec> TScoreForm::TakeRound(const QWidget* owner) {
   return round;
 }
 
-void TScoreForm::ReleaseRound(const QWidget* owner) {
-  if (!Hand.IsFor(owner)) return;
-  OkPressed->setText(QStringLiteral("0"));
-  Hand.Forget();
-  hide();
-}
+void TScoreForm::ReleaseRound(const QWidget* owner) { Result.Release(owner); }
 
 }  // namespace qm

@@ -4,48 +4,41 @@
 
 #include <QDialog>
 #include <QEvent>
+#include <QLineEdit>
 #include <QWindow>
 #include <QtTest>
 #include <memory>
 
+#include "support/qt_opener.h"
 #include "support/qt_support.h"
 #include "support/workdir.h"
 
 namespace {
 
-// The shared dialog: OkPressed as its callers read it.
+using qm::test::ScriptedOpener;
+
+// The shared dialog, with its result as the program's dialogs keep it.
 class Dialog : public QDialog {
  public:
   qm::HandOver Hand{this};
-  QString OkPressed = QStringLiteral("0");
-  void Ok() {
-    OkPressed = QStringLiteral("1");
-    Hand.Finish();
+  qm::HandOverResult Result{this, Hand};
+  void Ok() { Result.Finish(true); }
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    Result.Reset();
+    QDialog::showEvent(event);
   }
 };
 
 // An opener whose activation handler takes a confirmed result over, but
 // only one it asked for.
-class Opener : public QWidget {
+class Opener : public ScriptedOpener {
  public:
-  explicit Opener(Dialog& dialog) : dialog_(dialog) {}
-  int Activations = 0;
-  int Taken = 0;
-
- protected:
-  void changeEvent(QEvent* event) override {
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
-    ++Activations;
-    if (dialog_.OkPressed == "1" && dialog_.Hand.IsFor(this)) {
-      dialog_.OkPressed = QStringLiteral("0");
-      ++Taken;
-    }
-  }
-
- private:
-  Dialog& dialog_;
+  explicit Opener(Dialog& dialog) : ScriptedOpener(From(dialog.Result)) {}
 };
+
+bool Confirmed(const Dialog& dialog) { return dialog.Result.Field()->text() == "1"; }
 
 }  // namespace
 
@@ -90,12 +83,45 @@ class HandOverTest : public QObject {
     // Shown next for B: A's activation no longer takes anything.
     dialog.Hand.ShowFor(&b);
     QCOMPARE(dialog.windowHandle()->transientParent(), b.windowHandle());
-    dialog.OkPressed = QStringLiteral("1");
+    QVERIFY(dialog.Result.OpenFor(&b) && !dialog.Result.OpenFor(&a));
+    dialog.Result.Field()->setText(QStringLiteral("1"));
     qm::test::Activate(&a);
     QCOMPARE(a.Taken, 1);
     dialog.Hand.Finish();
     QCOMPARE(QApplication::activeWindow(), &b);
     QCOMPARE(b.Taken, 1);
+    // Taken once: later activations take nothing.
+    qm::test::Activate(&a);
+    qm::test::Activate(&b);
+    QCOMPARE(b.Taken, 1);
+    QVERIFY(!Confirmed(dialog));
+  }
+
+  void aResultNobodyTookIsGoneAtTheNextShowing() {
+    Dialog dialog;
+    Opener a(dialog), b(dialog);
+    a.show();
+    b.show();
+    dialog.Hand.ShowFor(&a);
+    a.hide();  // no activation comes back to it
+    dialog.Ok();
+    QVERIFY(Confirmed(dialog));
+    dialog.Hand.ShowFor(&b);
+    QVERIFY(!Confirmed(dialog));
+    // Cancel gives nothing either.
+    dialog.Result.Finish(false);
+    QCOMPARE(b.Taken, 0);
+    QVERIFY(!dialog.Result.Take(&b));
+
+    // An opener that closes releases the dialog it holds, and only that.
+    dialog.Hand.ShowFor(&b);
+    dialog.Result.Release(&a);
+    QVERIFY(dialog.isVisible());
+    dialog.Result.Field()->setText(QStringLiteral("1"));
+    dialog.Result.Release(&b);
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(!Confirmed(dialog));
+    QVERIFY(!dialog.Hand.IsFor(&b));
   }
 
   void openerGoneWhileTheDialogIsOpen() {
@@ -107,6 +133,7 @@ class HandOverTest : public QObject {
     QCOMPARE(dialog.Hand.Opener(), nullptr);
     dialog.Ok();
     QVERIFY(!dialog.isVisible());
+    QVERIFY(!dialog.Result.Take(nullptr));
 
     Opener other(dialog);
     other.show();

@@ -8,6 +8,7 @@
 
 #include "store/settings.h"
 #include "support/qt_maint.h"
+#include "support/qt_opener.h"
 #include "windows/qmapp.h"
 #include "windows/qmcmaint.h"
 #include "windows/qmcourse.h"
@@ -24,24 +25,6 @@ using qm::test::WriteFile;
 namespace fs = std::filesystem;
 
 namespace {
-
-// Another window that adds courses through the editor, as the score entry
-// window does: it takes a confirmed result when it becomes active.
-class OtherOpener : public QWidget {
- public:
-  QStringList Taken;
-
- protected:
-  void changeEvent(QEvent* event) override {
-    QWidget::changeEvent(event);
-    TCourseForm* editor = Program().CourseForm;
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
-        editor->OkPressed->text() == QLatin1String("1") && editor->Hand.IsFor(this)) {
-      editor->OkPressed->setText(QStringLiteral("0"));
-      Taken << editor->CourseName->text();
-    }
-  }
-};
 
 const std::string kElm = "ELM~71.0~120~70~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r\n";
 
@@ -187,7 +170,11 @@ class CMaintTest : public QObject {
   void theResultGoesToTheWindowThatOpenedTheEditor() {
     WriteFile("courses.qmd", "");
     TCMaintForm* window = OpenWindow();
-    OtherOpener other;
+    // Another window that adds courses through the editor, as the score
+    // entry window does.
+    QStringList taken;
+    qm::test::ScriptedOpener other(qm::test::ScriptedOpener::From(
+        Editor()->Result, [&] { taken << Editor()->CourseName->text(); }));
     other.show();
 
     // Opened by the other window: the maintenance window takes nothing,
@@ -205,14 +192,14 @@ class CMaintTest : public QObject {
     qm::test::Activate(window);
     QCOMPARE(window->Courses().Count(), 0);
     qm::test::Activate(&other);
-    QCOMPARE(other.Taken, QStringList{QStringLiteral("FOR OTHER")});
+    QCOMPARE(taken, QStringList{QStringLiteral("FOR OTHER")});
 
     // OK gives the activation back to the other window itself.
     Editor()->Hand.ShowFor(&other);
     TypeInto(Editor()->CourseName, QStringLiteral("AGAIN"));
     Click(Editor()->OKButton);
     QVERIFY(QApplication::activeWindow() == &other);
-    QCOMPARE(other.Taken.size(), 2);
+    QCOMPARE(other.Taken, 2);
 
     // Opened by the maintenance window: the other window takes nothing,
     // even when it becomes active first.
@@ -223,7 +210,7 @@ class CMaintTest : public QObject {
     Editor()->hide();
     qm::test::Activate(&other);
     qm::test::Activate(window);
-    QCOMPARE(other.Taken.size(), 2);
+    QCOMPARE(other.Taken, 2);
     QCOMPARE(window->Courses().Count(), 1);
     QCOMPARE(window->Courses().At(1).CourseName, std::string("FOR MAINTENANCE"));
     QCOMPARE(Editor()->OkPressed->text(), QStringLiteral("0"));

@@ -10,6 +10,7 @@
 
 #include "store/courses.h"
 #include "store/scores.h"
+#include "support/qt_opener.h"
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
 #include "support/workdir.h"
@@ -59,20 +60,16 @@ class BoxPrompts : public ScriptedPrompts {
 
 // A caller as the golfer windows are: it takes a confirmed round over when
 // it becomes active again, if the round is its own.
-class Opener : public QWidget {
+class Opener : public ScriptedOpener {
  public:
-  int Taken = 0;
   std::vector<TScoreRec> Rounds;
 
- protected:
-  void changeEvent(QEvent* event) override {
-    TScoreForm* form = Program().ScoreForm;
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || form == nullptr) return;
-    if (std::optional<TScoreRec> round = form->TakeRound(this)) {
-      Rounds.push_back(*round);
-      ++Taken;
-    }
-  }
+  Opener()
+      : ScriptedOpener([this](QWidget* self) {
+          std::optional<TScoreRec> round = Program().ScoreForm->TakeRound(self);
+          if (round) Rounds.push_back(*round);
+          return round.has_value();
+        }) {}
 };
 
 // A stored round as the score file gives it, at a course of the list.
@@ -126,7 +123,6 @@ class ScoreTest : public QObject {
     prompts_ = &InstallScriptedPrompts();
     WriteFile("courses.qmd", std::string(kMaple) + kOakHill);
     opener_ = std::make_unique<Opener>();
-    opener_->setWindowTitle(QStringLiteral("Opener"));
     opener_->show();
     Program().CourseForm = new TCourseForm;
     form_ = Program().ScoreForm = new TScoreForm;
