@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QProcess>
 #include <filesystem>
 
 #include "store/errors.h"
@@ -117,28 +115,6 @@ TEST(PrintOrFile, CancelWritesNothing) {
   EXPECT_TRUE(std::filesystem::is_empty("."));
   ASSERT_EQ(prompts.Shown.size(), 3u);
   EXPECT_EQ(prompts.Shown[2].Kind, test::BoxKind::SelectPrinter);
-}
-
-TEST(PrintOrFile, PrinterFormMakesAPdfThatReadsBack) {
-  test::EnsureApplication();
-  auto& prompts = test::InstallScriptedPrompts();
-  const QString pdf = QStringLiteral("lines.pdf");
-  prompts.Choices = {1};
-  prompts.PrinterChoices = {true};
-  prompts.SetUpPrinter = test::PrintToPdf(pdf);
-  EXPECT_EQ(PrintOrWrite(Job()), OutputResult::Printed);
-  EXPECT_EQ(prompts.Texts().back(), "Printing completed.");
-
-  QProcess text;
-  text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-  ASSERT_TRUE(text.waitForFinished(20000));
-  // pdftotext guesses the gaps between words; the words and their order are
-  // what it reads back exactly.
-  const QString out = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-  const qsizetype first = out.indexOf(QStringLiteral("FIRST LINE"));
-  const qsizetype third = out.indexOf(QStringLiteral("third line"));
-  const qsizetype last = out.indexOf(QStringLiteral("last"));
-  EXPECT_TRUE(first >= 0 && first < third && third < last) << out.toStdString();
 }
 
 TEST(PrintOrFile, APdfThatCannotBeWrittenIsNoCompletedPrint) {
