@@ -1,6 +1,8 @@
 #include "print/printorfile.h"
 
+#include <QDir>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <utility>
 
 #include "print/printobject.h"
@@ -8,6 +10,7 @@
 #include "store/errors.h"
 #include "store/fileio.h"
 #include "ui/prompts.h"
+#include "ui/textconv.h"
 
 namespace qm {
 
@@ -72,6 +75,10 @@ OutputResult PrintOrWrite(const PrinterOrFileJob& job) {
   if (choice == 1) {
     QPrinter printer(QPrinter::HighResolution);
     PrepareLetterPrinter(printer);
+    // Without a printer the dialog offers only a PDF file, and would offer
+    // the home folder itself as its name.
+    if (QPrinterInfo::availablePrinters().isEmpty() && fileio::IsBareFileName(job.FileName))
+      printer.setOutputFileName(QDir::current().absoluteFilePath(FromBytes(job.FileName + ".pdf")));
     if (!prompts.SelectPrinter(printer)) return OutputResult::Cancelled;
     {
       QtPrintDevice device(printer);

@@ -13,7 +13,8 @@
 //   job.Lines = [&](ReportSink& out) { for (auto& line : lines) out.AddLine(line); };
 //   PrintOrWrite(job);   // from a guarded handler: it throws QmError
 //
-// Printer: the printer selection dialog (cancel ends quietly), then a
+// Printer: the printer selection dialog (cancel ends quietly; on a machine
+// without printers it offers FileName + ".pdf" in the working directory), then a
 // TPrintObject with the job's layout: Start, margins, text area, font, the
 // first line at the left margin at FirstLineY, every other one on the next
 // line, Quit, and "Printing completed.".

@@ -65,7 +65,9 @@ void QtPrintDevice::BeginDocument() {
   if (painter_.begin(&printer_)) return;
   if (!printer_.outputFileName().isEmpty())
     throw QmError(ToBytes(QStringLiteral("Unable to write to ") + printer_.outputFileName()));
-  throw QmError(ToBytes(QStringLiteral("Unable to open the printer ") + printer_.printerName()));
+  const QString name = printer_.printerName();
+  throw QmError(ToBytes(name.isEmpty() ? QStringLiteral("Unable to open the printer")
+                                       : QStringLiteral("Unable to open the printer ") + name));
 }
 
 void QtPrintDevice::NewPage() {
