@@ -1,5 +1,7 @@
 #include "support/qt_prompts.h"
 
+#include <QPrinter>
+
 namespace qm::test {
 
 QStringList ScriptedPrompts::Texts() const {
@@ -48,12 +50,20 @@ int ScriptedPrompts::TwoChoice(const QString& caption, const QString& question, 
   return choice;
 }
 
-bool ScriptedPrompts::SelectPrinter(QPrinter&) {
+bool ScriptedPrompts::SelectPrinter(QPrinter& printer) {
   Record(BoxKind::SelectPrinter, QString());
   if (PrinterChoices.empty()) return false;
   bool choice = PrinterChoices.front();
   PrinterChoices.pop_front();
+  if (choice && SetUpPrinter) SetUpPrinter(printer);
   return choice;
+}
+
+std::function<void(QPrinter&)> PrintToPdf(const QString& path) {
+  return [path](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+  };
 }
 
 ScriptedPrompts& InstallScriptedPrompts() {

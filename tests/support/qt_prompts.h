@@ -34,6 +34,10 @@ class ScriptedPrompts : public Prompts {
   std::deque<int> Choices;
   // Results for the printer selection, from the front; false when empty.
   std::deque<bool> PrinterChoices;
+  // Called with the printer when the selection is confirmed, as the user's
+  // choices in the dialog would change it (for example to print to a PDF
+  // file: PrintToPdf).
+  std::function<void(QPrinter&)> SetUpPrinter;
   // Called after each box is recorded, before it is answered (for example to
   // check the state of a window while the box is "open").
   std::function<void(const ShownBox&)> OnShow;
@@ -56,6 +60,9 @@ class ScriptedPrompts : public Prompts {
   void Record(BoxKind kind, const QString& text, const QString& caption = {});
   Answer Next();
 };
+
+// A SetUpPrinter that sends the job to a PDF file at path.
+std::function<void(QPrinter&)> PrintToPdf(const QString& path);
 
 // Installs a fresh ScriptedPrompts as the program's prompts and returns it.
 // It stays installed until the next call.

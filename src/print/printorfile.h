@@ -1,0 +1,82 @@
+// "Printer or file": the one flow through which the text reports (the course
+// handicap sheet, the handicap list, the personal golf history) go out.
+//
+// A report is a function that hands its lines, as single-byte text, to a
+// ReportSink; it may throw (a score file that cannot be read) at any line.
+// The flow asks "printer or file" with the two-choice dialog and sends the
+// same lines either way:
+//
+//   PrinterOrFileJob job;
+//   job.Question = "Output handicap list to the printer or to a file?";
+//   job.FileName = shortName + ".qmh";
+//   job.CreatedMessage = "Handicap file \"" + job.FileName + "\" created.";
+//   job.Lines = [&](ReportSink& out) { for (auto& line : lines) out.AddLine(line); };
+//   PrintOrWrite(job);   // from a guarded handler: it throws QmError
+//
+// Printer: the printer selection dialog (cancel ends quietly; on a machine
+// without printers it offers FileName + ".pdf" in the working directory), then a
+// TPrintObject with the job's layout: Start, margins, text area, font, the
+// first line at the left margin at FirstLineY, every other one on the next
+// line, Quit, and "Printing completed.".
+// File: FileName in the working directory, every line ended by CR LF,
+// written through a temporary file and a rename, then CreatedMessage.
+//
+// A failure anywhere (the printer, the output file, the report's own lines)
+// ends the job: the print job is aborted, an earlier output file keeps its
+// bytes, no success message is shown, and the error propagates for the
+// handler's guard to report. A FileName that is not a bare name of the
+// working directory throws "Invalid filename" before anything is written.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/index.h"
+#include "print/printdevice.h"
+
+namespace qm {
+
+// Where the lines go on the sheet; every text report uses these values and
+// differs only in its font size.
+struct PrintLayout {
+  float TopMargin = 0.5f, BottomMargin = 0.5f, LeftMargin = 0.5f, RightMargin = 0.5f;
+  float TextAreaTop = 1.0f, TextAreaBottom = 10.0f;
+  std::string FontName = "Courier";
+  int FontSize = 12;
+  FontStyle Style{};
+  float FirstLineY = 1.0f;
+};
+
+using ReportLines = std::function<void(ReportSink&)>;
+
+// A ReportLines that hands over the given lines.
+ReportLines LinesOf(std::vector<std::string> lines);
+
+struct PrinterOrFileJob {
+  QString Caption = QStringLiteral("Printer or File");
+  QString Question;
+  QString PrinterButton = QStringLiteral("Printer");
+  QString FileButton = QStringLiteral("File");
+  std::string FileName;    // single-byte, in the working directory
+  QString CreatedMessage;  // shown after the file is written
+  PrintLayout Layout;
+  ReportLines Lines;
+};
+
+enum class OutputResult { Cancelled, Printed, Written };
+
+// The whole flow, as described above. Cancelled when the user cancelled the
+// two-choice dialog or the printer selection; then nothing was written.
+OutputResult PrintOrWrite(const PrinterOrFileJob& job);
+
+// The printer form on an already chosen device: Start through Quit. On a
+// failure the device's job is aborted and the error propagates.
+void PrintLines(PrintDevice& device, const PrintLayout& layout, const ReportLines& lines);
+
+// The file form: collects the lines, then replaces fileName with them, each
+// ended by CR LF. On a failure the file keeps its earlier bytes.
+void WriteLinesToFile(const std::string& fileName, const ReportLines& lines);
+
+}  // namespace qm

@@ -1,0 +1,271 @@
+#include "windows/qmhndicp.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "engine/coursehcp.h"
+#include "print/printorfile.h"
+#include "store/courses.h"
+#include "ui/guard.h"
+#include "ui/placement.h"
+#include "ui/prompts.h"
+#include "ui/textconv.h"
+#include "windows/qmabout.h"
+
+namespace qm {
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int x, int y) {
+  auto* label = new QLabel(QString::fromLatin1(caption), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(x, y, 110, 22);
+  return label;
+}
+
+QLineEdit* MakeReadOnly(QWidget* parent, const char* name, QRect where, bool tabStop) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setReadOnly(true);
+  field->setGeometry(where);
+  field->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus);
+  return field;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int x) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(x, 272, 89, 33);
+  button->setAutoDefault(false);
+  return button;
+}
+
+std::string Text(const QLineEdit* field) { return ToBytes(field->text()); }
+
+}  // namespace
+
+std::vector<std::string> HandicapSheetLines(const std::string& date, const std::string& golferName,
+                                            const TCourseSummaryRec& course,
+                                            const std::string& indexText,
+                                            const std::string& handicapSentence,
+                                            const std::string& predictedSentence) {
+  return {
+      "QUILLMOR COURSE HANDICAP AS OF:  " + date,
+      "FOR:  " + golferName,
+      "AT:   " + course.CourseName,
+      "",
+      "Course Rating: " + course.Rating,
+      "Slope Rating:  " + course.Slope,
+      "Par:           " + course.ParTotal,
+      "Index:         " + indexText,
+      "",
+      handicapSentence,
+      predictedSentence,
+  };
+}
+
+THandicapForm* THandicapForm::Open(const TRosterEntry& golfer, const std::string& indexText) {
+  auto* form = new THandicapForm;
+  form->GolferName->setText(FromBytes(golfer.LongName));
+  form->GolferShortName->setText(FromBytes(golfer.ShortName));
+  form->IndexField->setText(FromBytes(indexText));
+  form->show();
+  form->raise();
+  form->activateWindow();
+  return form;
+}
+
+THandicapForm::THandicapForm() : QDialog(nullptr) {
+  setObjectName(QStringLiteral("HandicapForm"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("Course Handicap"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  QFont systemFont = font();
+  systemFont.setPixelSize(13);
+  setFont(systemFont);
+  BuildControls();
+  BuildMenu();
+  ConnectHandlers();
+  setFixedSize(ClientWidth, ClientHeight + MainMenu->sizeHint().height());
+
+  // Creation: the course list, no course picked yet.
+  Guard([this] {
+    const LoadCoursesResult result = LoadCourseSummaries(courses_);
+    SortCourses(courses_);
+    QStringList names;
+    for (const TCourseSummaryRec& course : courses_.Entries) names << FromBytes(course.CourseName);
+    CourseField->addItems(names);
+    if (!result.Message.empty()) CurrentPrompts().Message(FromBytes(result.Message));
+  });
+  // A filled combo box selects its first item by itself; the user has to
+  // pick one.
+  CourseField->setCurrentIndex(-1);
+  courseChosen_ = false;
+}
+
+void THandicapForm::BuildControls() {
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->setSpacing(0);
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  client->setFixedSize(ClientWidth, ClientHeight);
+  outer->addWidget(client);
+
+  Label1 = MakeLabel(client, "Label1", "Course:", 24, 24);
+  CourseField = new QComboBox(client);
+  CourseField->setObjectName(QStringLiteral("CourseField"));
+  CourseField->setEditable(false);
+  CourseField->setGeometry(134, 22, 340, 26);
+  CourseField->setMaxVisibleItems(16);
+
+  Label2 = MakeLabel(client, "Label2", "Course Rating:", 24, 72);
+  RatingField = MakeReadOnly(client, "RatingField", {134, 70, 70, 24}, false);
+  Label3 = MakeLabel(client, "Label3", "Slope Rating:", 24, 106);
+  SlopeField = MakeReadOnly(client, "SlopeField", {134, 104, 70, 24}, false);
+  Label4 = MakeLabel(client, "Label4", "Par:", 280, 72);
+  ParField = MakeReadOnly(client, "ParField", {360, 70, 70, 24}, true);
+  Label5 = MakeLabel(client, "Label5", "Index:", 280, 106);
+  IndexField = MakeReadOnly(client, "IndexField", {360, 104, 70, 24}, true);
+  for (QLabel* label : {Label4, Label5}) label->setFixedWidth(70);
+
+  // The two sentences read as text on the window, not as fields.
+  QPalette plain = palette();
+  plain.setColor(QPalette::Base, plain.color(QPalette::Window));
+  Hdcp1 = MakeReadOnly(client, "Hdcp1", {24, 168, 450, 24}, false);
+  Hdcp2 = MakeReadOnly(client, "Hdcp2", {24, 204, 450, 24}, false);
+  for (QLineEdit* sentence : {Hdcp1, Hdcp2}) {
+    sentence->setFrame(false);
+    sentence->setPalette(plain);
+  }
+
+  OKButton = MakeButton(client, "OKButton", "OK", 126);
+  PrintButton = MakeButton(client, "PrintButton", "Print", 283);
+
+  GolferName = new QLineEdit(client);
+  GolferName->setObjectName(QStringLiteral("GolferName"));
+  GolferName->setVisible(false);
+  GolferShortName = new QLineEdit(client);
+  GolferShortName->setObjectName(QStringLiteral("GolferShortName"));
+  GolferShortName->setVisible(false);
+
+  setTabOrder(CourseField, OKButton);
+  setTabOrder(OKButton, ParField);
+  setTabOrder(ParField, IndexField);
+  setTabOrder(IndexField, PrintButton);
+}
+
+void THandicapForm::BuildMenu() {
+  MainMenu = new QMenuBar(this);
+  MainMenu->setObjectName(QStringLiteral("MainMenu"));
+  layout()->setMenuBar(MainMenu);
+  File1 = MainMenu->addMenu(QStringLiteral("&File"));
+  File1->setObjectName(QStringLiteral("File1"));
+  Exit1 = File1->addAction(QStringLiteral("E&xit"));
+  Exit1->setObjectName(QStringLiteral("Exit1"));
+  Help1 = MainMenu->addMenu(QStringLiteral("&Help"));
+  Help1->setObjectName(QStringLiteral("Help1"));
+  Help2 = Help1->addAction(QStringLiteral("&Help"));
+  Help2->setObjectName(QStringLiteral("Help2"));
+  AboutQuillmor1 = Help1->addAction(QStringLiteral("&About Quillmor"));
+  AboutQuillmor1->setObjectName(QStringLiteral("AboutQuillmor1"));
+}
+
+void THandicapForm::ConnectHandlers() {
+  // activated comes from the user only: a click in the list or the keys of
+  // a closed list.
+  connect(CourseField, &QComboBox::activated, this,
+          Guarded([this](int index) { ShowHandicap(index + 1); }));
+  connect(OKButton, &QPushButton::clicked, this, Guarded([this] { OKButtonClick(); }));
+  connect(PrintButton, &QPushButton::clicked, this, Guarded([this] { PrintButtonClick(); }));
+  connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
+  connect(Help2, &QAction::triggered, this, Guarded([this] { Help2Click(); }));
+  connect(AboutQuillmor1, &QAction::triggered, this, Guarded([this] { AboutQuillmor1Click(); }));
+}
+
+void THandicapForm::FormActivate() {
+  setWindowTitle(QStringLiteral("Course Handicap - ") + GolferName->text());
+  if (CourseField->currentText().isEmpty())
+    Hdcp1->setText(QStringLiteral("Please select a course."));
+}
+
+void THandicapForm::ShowHandicap(int n) {
+  // Set again only when both sentences belong to this course: Print must
+  // never pair this course with the sentences of an earlier pick.
+  courseChosen_ = false;
+  const TCourseSummaryRec& course = courses_.At(n);
+  RatingField->setText(FromBytes(course.Rating));
+  SlopeField->setText(FromBytes(course.Slope));
+  ParField->setText(FromBytes(course.ParTotal));
+  const int handicap = ComputeCourseHandicap(Text(IndexField), course.Slope);
+  Hdcp1->setText(QStringLiteral("Handicap for ") + GolferName->text() +
+                 QStringLiteral(" at this course is: ") + QString::number(handicap));
+  Hdcp1->setCursorPosition(0);
+  const int predicted = ComputePredictedScore(handicap, course.ParTotal);
+  Hdcp2->setText(QStringLiteral("Predicted score for ") + GolferName->text() +
+                 QStringLiteral(" is: ") + QString::number(predicted));
+  Hdcp2->setCursorPosition(0);
+  courseChosen_ = true;
+}
+
+void THandicapForm::OKButtonClick() {
+  courses_.Clear();
+  close();
+}
+
+void THandicapForm::Exit1Click() { OKButtonClick(); }
+
+void THandicapForm::reject() {
+  Guard([this] { OKButtonClick(); });
+}
+
+void THandicapForm::Help2Click() {
+  CurrentPrompts().Warning(QStringLiteral("Help not implemented yet."));
+}
+
+void THandicapForm::AboutQuillmor1Click() { OpenAboutBox(this); }
+
+void THandicapForm::PrintButtonClick() {
+  if (!courseChosen_) {
+    CurrentPrompts().Message(QStringLiteral("You must select a course first."));
+    return;
+  }
+  const TCourseSummaryRec& course = courses_.At(CourseField->currentIndex() + 1);
+  const std::string date = ToBytes(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
+
+  PrinterOrFileJob job;
+  job.Question = QStringLiteral("Output handicap list to the printer or to a file?");
+  job.FileName = Text(GolferShortName) + ".qmh";
+  job.CreatedMessage =
+      QStringLiteral("Handicap file \"") + FromBytes(job.FileName) + QStringLiteral("\" created.");
+  job.Lines = LinesOf(HandicapSheetLines(date, Text(GolferName), course, Text(IndexField),
+                                         Text(Hdcp1), Text(Hdcp2)));
+  PrintOrWrite(job);
+}
+
+void THandicapForm::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    Guard([this] { FormActivate(); });
+}
+
+void THandicapForm::closeEvent(QCloseEvent* event) { event->accept(); }
+
+void THandicapForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!shown_) {
+    shown_ = true;
+    CentreOnScreen(this);
+  }
+}
+
+}  // namespace qm
