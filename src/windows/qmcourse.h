@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <array>
 
+#include "store/records.h"
 #include "windows/qmdialogbase.h"
 
 namespace qm {
@@ -29,6 +30,14 @@ class TCourseForm : public THandOverDialog {
   QLineEdit* ParOut;               // computed, read-only, not a tab stop
   QLineEdit* ParIn;                // computed, read-only, not a tab stop
   QLineEdit* ParTotal;             // computed, may be typed over
+
+  // A new course: name, rating and slope empty, pars and sums "0".
+  void PrimeNewCourse();
+  // A course to change; OUT and IN are worked out as the editor opens.
+  void PrimeCourse(const TCourseRec& course);
+  // The confirmed course as the course file will read it back: every text
+  // cut to its field's width, "~" as "-" and line breaks as spaces.
+  TCourseRec Course() const;
 
   // Sets empty hole pars to "0", then OUT and IN to the sums of the front
   // and back nine; Total to OUT + IN only when setTotal. Throws the

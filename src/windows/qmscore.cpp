@@ -81,19 +81,6 @@ bool EqualCaseBlind(const std::string& a, const std::string& b) {
   return true;
 }
 
-// What the course file can hold: its writer turns "~" into "-" and a line
-// break into a space, so a name is looked up the way it will be read back.
-std::string Storable(const std::string& text, std::size_t width) {
-  std::string out = CutTo(text, width);
-  for (char& c : out) {
-    if (c == '~')
-      c = '-';
-    else if (c == '\r' || c == '\n')
-      c = ' ';
-  }
-  return out;
-}
-
 }  // namespace
 
 TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent) {
@@ -487,16 +474,8 @@ void TScoreForm::FormActivate() {
   TCourseForm* editor = Program().CourseForm;
   bool added = false;
   std::string addedName;
-  if (editor != nullptr && editor->OkPressed->text() == QLatin1String("1") &&
-      editor->Hand.IsFor(this)) {
-    editor->OkPressed->setText(QStringLiteral("0"));
-    TCourseRec course;
-    course.CourseName = Storable(ToBytes(editor->CourseName->text()), width::CourseName);
-    course.Rating = Storable(ToBytes(editor->RatingField->text()), width::Rating);
-    course.Slope = Storable(ToBytes(editor->SlopeField->text()), width::Slope);
-    for (int i = 0; i < HoleCount; ++i)
-      course.HolePar[i] = Storable(ToBytes(editor->Par[i]->text()), width::HoleParMem);
-    course.ParTotal = Storable(ToBytes(editor->ParTotal->text()), width::ParTotalMem);
+  if (editor != nullptr && editor->Result.Take(this)) {
+    const TCourseRec course = editor->Course();
     addedName = course.CourseName;
     added = AppendCourse(course);
   }
