@@ -85,6 +85,7 @@ TCourseForm::TCourseForm(QWidget* parent)
   }
 
   AddButtons(QPoint(215, 259));
+  activation_.FocusAtShowing(CourseName);
 
   QWidget* previous = CourseName;
   auto chain = [&previous](QWidget* next) {
@@ -138,7 +139,6 @@ void TCourseForm::RecalcCourseTotals(bool setTotal) {
 }
 
 void TCourseForm::FormActivate() {
-  FocusField(CourseName, Qt::ActiveWindowFocusReason);
   if (!CourseName->text().isEmpty()) RecalcCourseTotals(false);
 }
 

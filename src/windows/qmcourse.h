@@ -46,7 +46,7 @@ class TCourseForm : public THandOverDialog {
   void RecalcCourseTotals(bool setTotal);
 
   // Recomputes OUT and IN of a course being modified (a stored Total stays
-  // as it is) and puts the focus on CourseName.
+  // as it is); the focus is on CourseName.
   void FormActivate() override;
   // Leaving hole 1: totals with Total; a "0" there sends the focus to Total.
   void Par1Exit();

@@ -209,12 +209,6 @@ int TListMaintForm::SelectedPosition() const {
   return row >= 0 && row < EntryCount() ? row + 1 : 0;
 }
 
-void TListMaintForm::changeEvent(QEvent* event) {
-  QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow())
-    Guard([this] { FormActivate(); });
-}
-
 void TListMaintForm::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   Guard([this] { FormResize(); });

@@ -27,6 +27,7 @@
 #include <utility>
 
 #include "store/records.h"
+#include "ui/activation.h"
 #include "ui/guard.h"
 #include "ui/handover.h"
 
@@ -158,7 +159,6 @@ class TListMaintForm : public QMainWindow {
   // True, after bringing it to the front, when there is a window.
   static bool BringToFront(QWidget* window);
 
-  void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -166,6 +166,8 @@ class TListMaintForm : public QMainWindow {
   QAction* addItem_;
   QAction* modifyItem_;
   QAction* deleteItem_;
+  ActivationHandler activation_{this, ActivationHandler::Runs::EveryTime,
+                                [this] { FormActivate(); }};
 
  private:
   // True while the dialog is open for this window.

@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QVBoxLayout>
 
 #include "engine/coursehcp.h"
@@ -446,8 +445,6 @@ void TScoreForm::FormShow() {
   setWindowTitle(QStringLiteral("Enter Score - ") + GolferName->text());
   notFoundReported_ = false;
   notFoundName_.clear();
-  ownBoxActive_ = false;
-  return_.Forget();
   const std::string wanted = FieldBytes(CourseName2);
   if (!wanted.empty()) {
     const int n = FindCourseCaseBlind(wanted);
@@ -544,30 +541,6 @@ void TScoreForm::showEvent(QShowEvent* event) {
 void TScoreForm::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
   if (!event->spontaneous()) Guard([this] { FormHide(); });
-}
-
-void TScoreForm::changeEvent(QEvent* event) {
-  QDialog::changeEvent(event);
-  if (event->type() != QEvent::ActivationChange) return;
-  if (!isActiveWindow()) {
-    // The message boxes are made children of the active window, so a box
-    // of this window's own takes the activation from it.
-    QWidget* now = QApplication::activeWindow();
-    ownBoxActive_ = now != nullptr && now != this && qobject_cast<QMessageBox*>(now) != nullptr &&
-                    now->parentWidget() != nullptr && now->parentWidget()->window() == this;
-    return_.Deactivated();
-    return;
-  }
-  if (ownBoxActive_) {
-    // Closing a box of this window is no new activation: a box shown by
-    // the activation would otherwise come back without end.
-    ownBoxActive_ = false;
-    return;
-  }
-  // Back from another program: this window was the program's active window
-  // all along, and the focus stays where the user left it.
-  if (return_.TakeReturn()) return;
-  if (isVisible()) Guard([this] { FormActivate(); });
 }
 
 // ---- leaving fields and keys ----
