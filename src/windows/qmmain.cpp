@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <algorithm>
 
 #include "store/settings.h"
@@ -153,7 +152,8 @@ TMainForm::~TMainForm() { DestroyOpenedWindows(); }
 
 void TMainForm::FormCreate() {
   QmProgram& p = Program();
-  RestorePlacement(this, QStringLiteral("MainForm"));
+  // Saved at every resize, also while the program is closing.
+  new PlacementKeeper(this, QStringLiteral("MainForm"));
   p.UseMaxIndex = ReadSettingBool("Settings", "UseMaxIndex", true);
   p.Closing = false;
   p.Version = QStringLiteral("2.8 r05");
@@ -163,8 +163,6 @@ void TMainForm::FormCreate() {
   p.MaxScores = 200;
   p.MaxCourses = 200;
 }
-
-void TMainForm::FormResize() { SavePlacement(this, QStringLiteral("MainForm")); }
 
 void TMainForm::EditGolferButtonClick() { OpenGolferMaintenance(); }
 void TMainForm::EditGolfers1Click() { OpenGolferMaintenance(); }
@@ -234,11 +232,6 @@ void TMainForm::DestroyOpenedWindows() {
 void TMainForm::OpenAbout() { OpenAboutBox(this); }
 
 void TMainForm::EndProgram() { QCoreApplication::exit(0); }
-
-void TMainForm::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  Guard([this] { FormResize(); });
-}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   event->accept();

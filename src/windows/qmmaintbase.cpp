@@ -33,7 +33,7 @@ QAction* MakeItem(QMenu* menu, const QString& name, const QString& caption) {
 }  // namespace
 
 TListMaintForm::TListMaintForm(const Layout& layout, QWidget* parent)
-    : QMainWindow(parent), section_(layout.Name), exitQuestion_(layout.ExitQuestion) {
+    : QMainWindow(parent), exitQuestion_(layout.ExitQuestion) {
   setObjectName(layout.Name);
   setWindowTitle(layout.Title);
   QFont font = this->font();
@@ -97,7 +97,7 @@ TListMaintForm::TListMaintForm(const Layout& layout, QWidget* parent)
   connect(listBox_, &QListWidget::itemDoubleClicked, this,
           Guarded([this](QListWidgetItem*) { ModifyButtonClick(); }));
 
-  RestorePlacement(this, section_);
+  new PlacementKeeper(this, layout.Name, [] { return Program().Closing; });
 }
 
 bool TListMaintForm::BringToFront(QWidget* window) {
@@ -137,9 +137,7 @@ void TListMaintForm::FormActivate() {
 }
 
 void TListMaintForm::FormResize() {
-  if (Program().Closing) return;
   listBox_->resize(listBox_->width(), std::max(0, centralWidget()->height() - 30));
-  SavePlacement(this, section_);
 }
 
 bool TListMaintForm::MayOpenDialog() const {

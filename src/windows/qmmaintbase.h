@@ -177,7 +177,6 @@ class TListMaintForm : public QMainWindow {
   void SelectLine(int position);
   void LineDeleted(int position);
 
-  QString section_;
   QString exitQuestion_;
   int editIndex_ = 0;
   bool modified_ = false;
