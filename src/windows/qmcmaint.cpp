@@ -1,6 +1,7 @@
 #include "windows/qmcmaint.h"
 
 #include "store/courses.h"
+#include "ui/messages.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 #include "windows/qmapp.h"
@@ -47,9 +48,7 @@ QString TCMaintForm::EntryName(int position) const {
 void TCMaintForm::AddButtonClick() {
   if (!MayOpenDialog()) return;
   if (courses_.Count() >= Program().MaxCourses) {
-    CurrentPrompts().Warning(QStringLiteral(
-        "You have reached the maximum allowed number of courses.  If possible, delete some "
-        "courses that you do not use.  Then, you can enter more new ones."));
+    CurrentPrompts().Warning(msg::CoursesFull());
     return;
   }
   Dialog()->PrimeNewCourse();

@@ -14,6 +14,7 @@
 
 #include "store/settings.h"
 #include "ui/guard.h"
+#include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
 #include "windows/qmabout.h"
@@ -178,9 +179,7 @@ void TMainForm::ExitButtonClick() {
 
 void TMainForm::Exit1Click() { EndProgram(); }
 
-void TMainForm::Help2Click() {
-  CurrentPrompts().Warning(QStringLiteral("Help not implemented yet."));
-}
+void TMainForm::Help2Click() { CurrentPrompts().Warning(msg::HelpNotImplemented()); }
 
 void TMainForm::Image1Click() { OpenAbout(); }
 void TMainForm::AboutQuillmor1Click() { OpenAbout(); }

@@ -12,6 +12,7 @@
 #include "engine/coursehcp.h"
 #include "store/courses.h"
 #include "ui/guard.h"
+#include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
@@ -30,10 +31,6 @@ constexpr int ClientHeight = 389;
 
 const QString kCourseNotFound = QStringLiteral("ERROR: Course not found in list??");
 const QString kPickACourse = QStringLiteral("You must pick a course.");
-const QString kCoursesFull = QStringLiteral(
-    "You have reached the maximum allowed number of courses.  If possible, delete some courses "
-    "that you do not use.  Then, you can enter more new ones.");
-const QString kHelp = QStringLiteral("Help not implemented yet.");
 
 QLabel* BoldLabel(QWidget* parent, const QString& name, const QString& text) {
   auto* label = new QLabel(text, parent);
@@ -69,15 +66,6 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
   button->setAutoDefault(false);
   button->setDefault(false);
   return button;
-}
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualCaseBlind(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  return true;
 }
 
 }  // namespace
@@ -391,7 +379,7 @@ bool TScoreForm::AppendCourse(const TCourseRec& course) {
   TCourseTable table;
   LoadCourses(table);
   if (table.Count() >= Program().MaxCourses) {
-    CurrentPrompts().Warning(kCoursesFull);
+    CurrentPrompts().Warning(msg::CoursesFull());
     return false;
   }
   table.Entries.push_back(course);
@@ -428,7 +416,7 @@ void TScoreForm::ReportCourseNotFound(const std::string& name) {
 
 bool TScoreForm::CoursesFull() {
   if (courses_.Count() < Program().MaxCourses) return false;
-  CurrentPrompts().Warning(kCoursesFull);
+  CurrentPrompts().Warning(msg::CoursesFull());
   return true;
 }
 
@@ -725,7 +713,7 @@ void TScoreForm::EditCourses1Click() {
   OpenCourseEditor();
 }
 
-void TScoreForm::Help2Click() { CurrentPrompts().Warning(kHelp); }
+void TScoreForm::Help2Click() { CurrentPrompts().Warning(msg::HelpNotImplemented()); }
 
 void TScoreForm::AboutQuillmor1Click() { OpenAboutBox(this); }
 
