@@ -109,11 +109,6 @@ bool TListMaintForm::BringToFront(QWidget* window) {
   return true;
 }
 
-bool TListMaintForm::DialogOpenForMe() const {
-  HandOverResult* result = DialogResult();
-  return result != nullptr && result->OpenFor(this);
-}
-
 void TListMaintForm::ReleaseDialog() {
   if (HandOverResult* result = DialogResult()) result->Release(this);
 }
@@ -134,10 +129,6 @@ void TListMaintForm::FormActivate() {
   SortEntries();
   FillList();
   SelectLine(editIndex_ == 0 ? 1 : editIndex_);
-}
-
-void TListMaintForm::FormResize() {
-  listBox_->resize(listBox_->width(), std::max(0, centralWidget()->height() - 30));
 }
 
 bool TListMaintForm::MayOpenDialog() const {
@@ -209,7 +200,7 @@ int TListMaintForm::SelectedPosition() const {
 
 void TListMaintForm::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  Guard([this] { FormResize(); });
+  listBox_->resize(listBox_->width(), std::max(0, centralWidget()->height() - 30));
 }
 
 void TListMaintForm::closeEvent(QCloseEvent* event) {

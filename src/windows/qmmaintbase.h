@@ -57,7 +57,6 @@ class TListMaintForm : public QMainWindow {
   // Takes the dialog's result over when it was confirmed for this window,
   // then shows the sorted list again.
   void FormActivate();
-  void FormResize();
   virtual void AddButtonClick() = 0;
   virtual void ModifyButtonClick() = 0;
   virtual void DeleteButtonClick() = 0;
@@ -170,8 +169,6 @@ class TListMaintForm : public QMainWindow {
                                 [this] { FormActivate(); }};
 
  private:
-  // True while the dialog is open for this window.
-  bool DialogOpenForMe() const;
   void SetEditing(bool editing);
   void FillList();
   void SelectLine(int position);
