@@ -40,9 +40,10 @@ void SavePlacement(QWidget* window, const QString& section);
 // Keeps a window's placement in section: restores it at once, then saves it
 // at every resize of the window (through the error guard), except while
 // skip() is true (the program closing: windows other than the main window
-// keep what they had). Made a child of window:
+// keep what they had; the window passes its program's closing flag). Made a
+// child of window:
 //
-//   new PlacementKeeper(this, QStringLiteral("GMaintForm"), [] { return Program().Closing; });
+//   new PlacementKeeper(this, QStringLiteral("GMaintForm"), [] { return closing; });
 class PlacementKeeper : public QObject {
  public:
   PlacementKeeper(QWidget* window, QString section, std::function<bool()> skip = {});
