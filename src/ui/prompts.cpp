@@ -24,7 +24,16 @@ QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& caption, 
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+QString& Title() {
+  static QString title;
+  return title;
+}
+
 }  // namespace
+
+void SetProgramTitle(const QString& title) { Title() = title; }
+
+QString ProgramTitle() { return Title().isEmpty() ? QApplication::applicationName() : Title(); }
 
 Prompts& CurrentPrompts() { return *Installed(); }
 
@@ -58,7 +67,7 @@ Answer QtPrompts::ConfirmYesNoCancel(const QString& text) {
 }
 
 void QtPrompts::Message(const QString& text) {
-  Box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
+  Box(QMessageBox::NoIcon, ProgramTitle(), text, QMessageBox::Ok);
 }
 
 int QtPrompts::TwoChoice(const QString& caption, const QString& question, const QString& button1,

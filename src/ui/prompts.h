@@ -44,6 +44,10 @@ Prompts& CurrentPrompts();
 // Installs prompts (takes ownership) and returns the previous ones.
 std::unique_ptr<Prompts> SetPrompts(std::unique_ptr<Prompts> prompts);
 
+// The program's title: the caption of the plain message boxes.
+void SetProgramTitle(const QString& title);
+QString ProgramTitle();
+
 // The real dialogs, parented to the active window of the program.
 class QtPrompts : public Prompts {
  public:

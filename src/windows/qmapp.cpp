@@ -1,11 +1,11 @@
 #include "windows/qmapp.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
 
+#include "ui/prompts.h"
 #include "windows/qmcourse.h"
 #include "windows/qmgname.h"
 #include "windows/qmmain.h"
@@ -45,11 +45,11 @@ void InitResources() {
 
 void StartUp() {
   InitResources();
-  // The application's name, not its display name: the window system adds a
-  // display name to every window's caption, so "Enter Score - Ann" would
-  // carry the program's title behind it. The name is what the task bar
-  // groups the windows by, and the caption of the plain message boxes.
-  QCoreApplication::setApplicationName(QStringLiteral("Quillmor for Windows"));
+  // Not the application's display name: the window system adds a display
+  // name to every window's caption, so "Enter Score - Ann" would carry the
+  // program's title behind it. Nor its name, which is the window class the
+  // desktop groups the windows by ("quillmor", set by the program's entry).
+  SetProgramTitle(QStringLiteral("Quillmor for Windows"));
   QmProgram& p = Program();
   p.MainForm = Keep(new TMainForm);
 

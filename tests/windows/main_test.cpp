@@ -17,6 +17,7 @@
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
 #include "support/workdir.h"
+#include "ui/prompts.h"
 #include "windows/qmabout.h"
 #include "windows/qmapp.h"
 #include "windows/qmcmaint.h"
@@ -82,11 +83,10 @@ class MainTest : public QObject {
     QCOMPARE(main->size(), QSize(472, 353));
     QCOMPARE(main->frameGeometry().center(), ScreenArea(main).center());
     QCOMPARE(main->windowTitle(), QStringLiteral("Quillmor for Windows"));
-    // The title is the application's name (the task bar's text, and the
-    // caption of the plain boxes). A display name would be added by the
-    // window system to every other window's caption.
-    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Quillmor for Windows"));
-    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Quillmor for Windows"));
+    // The title is the caption of the plain boxes. As a display name it
+    // would be added by the window system to every other window's caption.
+    QCOMPARE(qm::ProgramTitle(), QStringLiteral("Quillmor for Windows"));
+    QVERIFY(QGuiApplication::applicationDisplayName() != qm::ProgramTitle());
     QVERIFY(!(main->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(main->windowFlags() & Qt::WindowMinimizeButtonHint);
 
