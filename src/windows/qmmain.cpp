@@ -60,7 +60,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   InitResources();
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(kTitle);
-  // Resizable, with a minimize box but no maximize box.
+  // A minimize box but no maximize box. The window keeps the size of its
+  // layout (see below): window managers such as openbox offer to maximize
+  // every window that can be resized, and a larger main window is only a
+  // white area around controls that stay where they are.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
@@ -145,6 +148,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   connect(AboutQuillmor1, &QAction::triggered, this, Guarded([this] { AboutQuillmor1Click(); }));
 
   Guard([this] { FormCreate(); });
+  const PlacementDefaults layout = DefaultPlacement(QStringLiteral("MainForm"));
+  setFixedSize(layout.Width, layout.Height);
   FitWidth(VersionField, VersionField->text(), 8);
   EditGolferButton->setFocus();
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
@@ -43,6 +44,13 @@ class AskingWindow : public QWidget {
 };
 
 QRect ScreenArea(QWidget* window) { return window->screen()->availableGeometry(); }
+
+// The main window keeps its size, so the window system's resize events
+// (its first showing, a change of screen) are sent as it sends them.
+void Resized(QWidget* window) {
+  QResizeEvent event(window->size(), window->size());
+  QApplication::sendEvent(window, &event);
+}
 
 }  // namespace
 
@@ -89,6 +97,8 @@ class MainTest : public QObject {
     QVERIFY(QGuiApplication::applicationDisplayName() != qm::ProgramTitle());
     QVERIFY(!(main->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(main->windowFlags() & Qt::WindowMinimizeButtonHint);
+    // Fixed in size: no window manager offers to maximize it.
+    QCOMPARE(main->minimumSize(), main->maximumSize());
 
     QVERIFY(Program().UseMaxIndex);
     QVERIFY(!Program().Closing);
@@ -162,11 +172,14 @@ class MainTest : public QObject {
     QCOMPARE(Program().UseMaxIndex, rule);
   }
 
-  void storedSizeDecidesSizeNotPosition() {
+  void storedPlacementDecidesNeitherSizeNorPosition() {
+    // A size stored by a maximized or stretched window of an earlier
+    // version gives way to the layout's size, and is replaced.
     WriteSettings("[MainForm]\r\nHeight=0x200\r\nLeft=3\r\nTop=4\r\nWidth=$258\r\n");
     TMainForm* main = StartAndShow();
-    QCOMPARE(main->size(), QSize(600, 512));
+    QCOMPARE(main->size(), QSize(472, 353));
     QCOMPARE(main->frameGeometry().center(), ScreenArea(main).center());
+    QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 472);
   }
 
   void resizingWritesMovingDoesNot() {
@@ -177,18 +190,17 @@ class MainTest : public QObject {
     QApplication::processEvents();
     QVERIFY(!std::filesystem::exists(dir_->SettingsFile()));
 
-    main->resize(500, 400);
-    QApplication::processEvents();
-    QCOMPARE(qm::ReadSettingInt("MainForm", "Height", 0), 400);
-    QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 500);
+    Resized(main);
+    QCOMPARE(qm::ReadSettingInt("MainForm", "Height", 0), 353);
+    QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 472);
     QCOMPARE(qm::ReadSettingInt("MainForm", "Left", -1), main->x());
     QCOMPARE(qm::ReadSettingInt("MainForm", "Top", -1), main->y());
 
     // The main window saves even while the program is closing.
     Program().Closing = true;
-    main->resize(510, 410);
-    QApplication::processEvents();
-    QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 510);
+    std::filesystem::remove(dir_->SettingsFile());
+    Resized(main);
+    QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 472);
   }
 
   void theButtonsAnswerTheKeyboard() {
@@ -323,21 +335,17 @@ class MainTest : public QObject {
 
     // Dragging the frame brings no box for every step of the drag.
     prompts_->ClearShown();
-    for (int step = 1; step <= 5; ++step) main->resize(472 + step, 353 + step);
-    QApplication::processEvents();
+    for (int step = 1; step <= 5; ++step) Resized(main);
     QVERIFY(prompts_->Shown.empty());
-    QCOMPARE(main->size(), QSize(477, 358));
 
     // Once the file can be written again, its placement is saved, and a
     // new failure is reported again.
     std::filesystem::remove(dir_->SettingsFile());
-    main->resize(490, 370);
-    QApplication::processEvents();
-    QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 490);
+    Resized(main);
+    QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 472);
     std::filesystem::remove(dir_->SettingsFile());
     std::filesystem::create_directory(dir_->SettingsFile());
-    main->resize(500, 380);
-    QApplication::processEvents();
+    Resized(main);
     QCOMPARE(prompts_->Texts(), QStringList{"Unable to write to quillmor.ini"});
 
     prompts_->ClearShown();
