@@ -26,5 +26,6 @@ qm_ensure_packages() {
 }
 
 QM_BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev)
-QM_TEST_PACKAGES=(libgtest-dev libbenchmark-dev poppler-utils fonts-dejavu-core fonts-liberation)
+QM_TEST_PACKAGES=(libgtest-dev libbenchmark-dev poppler-utils fonts-dejavu-core fonts-liberation
+  desktop-file-utils appstream man-db)
 QM_RUN_PACKAGES=(fonts-dejavu-core fonts-liberation)
