@@ -25,7 +25,6 @@ for text in "Usage: quillmor [options] [DATA-FOLDER]" "-h, --help" "-v, --versio
   "Default: ~/Quillmor"; do
   check "--help tells '$text'" grep -qF -- "$text" <<<"$out"
 done
-check "-h is --help" [ "$("${nodisplay[@]}" "$program" -h)" = "$out" ]
 
 # A mistake is refused before anything is made.
 for mistake in "--bogus" "one two"; do
@@ -59,27 +58,6 @@ if start_program "$program" "$folder" -- "$folder"; then
   check "no default folder when one is given" [ ! -e "$tmp/home/Quillmor" ]
 else
   fail "the program did not start in a new data folder"
-fi
-stop_program
-
-# A folder with a course list of its own is not given the sample.
-mkdir -p "$tmp/club"
-printf 'ELM~71.0~120~70~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r\n' >"$tmp/club/courses.qmd"
-cp "$tmp/club/courses.qmd" "$tmp/club.before"
-rm -f "$tmp/config/quillmor.ini"
-if start_program "$program" "$tmp/club" "$tmp/club"; then
-  # The main window writes its placement when it is shown: by then the
-  # program has passed the point where the sample would be copied.
-  waited=0
-  while [ ! -e "$tmp/config/quillmor.ini" ] && [ "$waited" -lt 300 ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-  check "the program came as far as its main window" [ -e "$tmp/config/quillmor.ini" ]
-  check "no sample beside an existing course list" [ ! -e "$tmp/club/sample.qmd" ]
-  check "the course list is left as it was" cmp -s "$tmp/club/courses.qmd" "$tmp/club.before"
-else
-  fail "the program did not start in a folder with a course list"
 fi
 stop_program
 

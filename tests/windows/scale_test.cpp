@@ -1,6 +1,7 @@
 // Every window at twice the screen's scale (QT_SCALE_FACTOR=2): its size in
 // device-independent pixels stays that of its layout, it covers twice as
-// many device pixels, and its pixel-sized fonts grow with it.
+// many device pixels, and its pixel-sized fonts grow with it. And the
+// windows without a maximize box are fixed in size.
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +19,7 @@
 #include "windows/qmcourse.h"
 #include "windows/qmgmaint.h"
 #include "windows/qmgname.h"
+#include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
 #include "windows/qmmain.h"
 #include "windows/qmscore.h"
@@ -116,6 +118,8 @@ class ScaleTest : public QObject {
     QTest::addColumn<Opener>("open");
     QTest::addColumn<QSize>("layout");  // empty: the window's size is not given in pixels
     QTest::addColumn<QString>("picture");
+    // Fixed in size: no window manager offers to maximize it.
+    QTest::addColumn<bool>("fixed");
 
     auto main = [] { return static_cast<QWidget*>(Program().MainForm); };
     auto courses = [] {
@@ -140,31 +144,43 @@ class ScaleTest : public QObject {
       Program().ScoreForm->show();
       return static_cast<QWidget*>(Program().ScoreForm);
     };
+    auto handicap = [] {
+      qm::TRosterEntry golfer;
+      golfer.LongName = "Mary Jones";
+      golfer.ShortName = "MARY";
+      return static_cast<QWidget*>(qm::THandicapForm::Open(golfer, "12.4"));
+    };
     auto index = [] {
       auto* sheet = new qm::TIndexForm(Program().MainForm);
       sheet->SetIndexLine(1, "Current index for Mary Jones: 12.4");
       sheet->show();
       return static_cast<QWidget*>(sheet);
     };
-    QTest::newRow("main window") << Opener(main) << QSize(472, 353) << "scale2-main";
-    QTest::newRow("course list") << Opener(courses) << QSize(568, 385) << "scale2-course-list";
-    QTest::newRow("course editor") << Opener(editor) << QSize(626, 312) << "scale2-course-editor";
-    QTest::newRow("roster") << Opener(roster) << QSize(552, 383) << "scale2-roster";
-    QTest::newRow("golfer name") << Opener(name) << QSize(472, 214) << "scale2-golfer-name";
-    QTest::newRow("score entry") << Opener(score) << QSize() << "scale2-score-entry";
-    QTest::newRow("index") << Opener(index) << QSize(549, 388) << "scale2-index";
+    QTest::newRow("main window") << Opener(main) << QSize(472, 353) << "scale2-main" << true;
+    QTest::newRow("course list") << Opener(courses) << QSize(568, 385) << "scale2-course-list"
+                                 << false;
+    QTest::newRow("course editor")
+        << Opener(editor) << QSize(626, 312) << "scale2-course-editor" << true;
+    QTest::newRow("roster") << Opener(roster) << QSize(552, 383) << "scale2-roster" << false;
+    QTest::newRow("golfer name") << Opener(name) << QSize(472, 214) << "scale2-golfer-name" << true;
+    QTest::newRow("score entry") << Opener(score) << QSize() << "scale2-score-entry" << true;
+    QTest::newRow("course handicap")
+        << Opener(handicap) << QSize() << "scale2-course-handicap" << true;
+    QTest::newRow("index") << Opener(index) << QSize(549, 388) << "scale2-index" << true;
   }
 
   void everyWindowFollowsTheScale() {
     QFETCH(Opener, open);
     QFETCH(QSize, layout);
     QFETCH(QString, picture);
+    QFETCH(bool, fixed);
     QWidget* window = open();
     QVERIFY(window != nullptr);
     QApplication::processEvents();
     QVERIFY(window->isVisible());
     QCOMPARE(window->devicePixelRatioF(), double(kScale));
     if (layout.isValid()) QCOMPARE(window->size(), layout);
+    QCOMPARE(window->minimumSize() == window->maximumSize(), fixed);
 
     const QImage shot = window->grab().toImage();
     QCOMPARE(shot.size(), window->size() * kScale);
