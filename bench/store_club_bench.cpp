@@ -132,6 +132,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
     for (const char* order : {"OldestFirst", "NewestFirst"}) {
       auto pass = times_.find(std::string("ClubPass/") + order);
       if (pass == times_.end()) continue;
+      const Dataset& set = Club(std::string(order) == "OldestFirst" ? FileOrder::OldestFirst
+                                                                    : FileOrder::NewestFirst);
+      std::printf("%s: %zu score files, %zu bytes\n", order, set.ScoreFiles.size(), set.Bytes);
       for (const char* baseline : {"ReadFiles", "CatFiles"}) {
         auto base = times_.find(std::string(baseline) + "/" + order);
         if (base == times_.end()) continue;
