@@ -43,15 +43,15 @@ TPrintHdcpDetails::TPrintHdcpDetails(QWidget* parent) : QDialog(parent) {
                  Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   setModal(true);
-  setFixedSize(320, 293);
+  setFixedSize(340, 293);
   QFont systemFont = font();
   systemFont.setPixelSize(13);
   setFont(systemFont);
 
   Label1 = MakeLabel(this, "Label1", QStringLiteral("Handicap cards are formatted to print on the"),
-                     16, 14, 290);
+                     16, 14, 310);
   Label2 = MakeLabel(this, "Label2",
-                     QStringLiteral("following business-card style paper products:"), 16, 32, 290);
+                     QStringLiteral("following business-card style paper products:"), 16, 32, 310);
   Label3 = MakeLabel(this, "Label3", QStringLiteral("Avery:"), 32, 60, 50, true);
   Label4 = MakeLabel(this, "Label4", QStringLiteral("5371, 5376, 5377, 5911, 8371, "), 86, 60, 220);
   Label5 = MakeLabel(this, "Label5", QStringLiteral("8376, 8377, 8471, 8476, 8871"), 86, 78, 220);
@@ -66,8 +66,8 @@ TPrintHdcpDetails::TPrintHdcpDetails(QWidget* parent) : QDialog(parent) {
   NumOfCardsFld->setObjectName(QStringLiteral("NumOfCardsFld"));
   NumOfCardsFld->setGeometry(190, 190, 50, 24);
 
-  PrintBtn = MakeButton(this, "PrintBtn", "Print", 56);
-  CancelBtn = MakeButton(this, "CancelBtn", "Cancel", 175);
+  PrintBtn = MakeButton(this, "PrintBtn", "Print", 66);
+  CancelBtn = MakeButton(this, "CancelBtn", "Cancel", 185);
   PrintBtn->setDefault(true);
   setTabOrder(NumOfCardsFld, PrintBtn);
   setTabOrder(PrintBtn, CancelBtn);
