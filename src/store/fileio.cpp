@@ -39,49 +39,6 @@ bool InjectedFailure(int& errorNumber) {
 // errno after a failed call, or EIO when the library left none.
 int LastError() { return errno != 0 ? errno : EIO; }
 
-class LineSplitter {
- public:
-  LineSplitter(std::size_t keep, std::vector<std::string>& lines) : keep_(keep), lines_(lines) {}
-
-  void Feed(const char* data, std::size_t size) {
-    for (std::size_t i = 0; i < size; ++i) {
-      char c = data[i];
-      if (c == '\n') {
-        EndLine();
-        continue;
-      }
-      // One byte more than kept, so that a CR at the cut can still be told
-      // apart from the line's own characters.
-      if (current_.size() <= keep_) current_.push_back(c);
-      ++rawLength_;
-      endsWithCr_ = c == '\r';
-    }
-  }
-
-  void Finish() {
-    // Text after the last LF is a line, unless it is only the CR of a line
-    // end whose LF went missing.
-    if (rawLength_ > 0 && !(rawLength_ == 1 && endsWithCr_)) EndLine();
-  }
-
- private:
-  void EndLine() {
-    std::size_t length = rawLength_ - (endsWithCr_ ? 1 : 0);
-    if (length > keep_) length = keep_;
-    current_.resize(length);
-    lines_.push_back(std::move(current_));
-    current_.clear();
-    rawLength_ = 0;
-    endsWithCr_ = false;
-  }
-
-  std::size_t keep_;
-  std::vector<std::string>& lines_;
-  std::string current_;
-  std::size_t rawLength_ = 0;
-  bool endsWithCr_ = false;
-};
-
 void DiscardTemp(const std::string& temp) {
   std::error_code ignored;
   fs::remove(temp, ignored);
@@ -89,30 +46,33 @@ void DiscardTemp(const std::string& temp) {
 
 }  // namespace
 
+std::vector<std::string_view> SplitLines(std::string_view bytes, std::size_t keep) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t lf = bytes.find('\n', start);
+    bool last = lf == std::string_view::npos;
+    std::size_t stop = last ? bytes.size() : lf;
+    // Text after the last LF is a line, unless it is only the CR of a line
+    // end whose LF went missing.
+    if (last && stop - start == 1 && bytes[start] == '\r') break;
+    std::size_t length = stop - start;
+    if (length > 0 && bytes[stop - 1] == '\r') --length;
+    lines.push_back(bytes.substr(start, length < keep ? length : keep));
+    if (last) break;
+    start = lf + 1;
+  }
+  return lines;
+}
+
 bool TryReadLines(const std::string& path, std::size_t keep, std::vector<std::string>& lines,
                   int& openError) {
   lines.clear();
-  errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    openError = LastError();
-    return false;
-  }
-  LineSplitter splitter(keep, lines);
-  char buffer[1 << 16];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) splitter.Feed(buffer, got);
-  if (std::ferror(file)) {
-    int error = LastError();
-    std::fclose(file);
-    lines.clear();
-    ThrowIoError(error);
-  }
-  splitter.Finish();
-  if (std::fclose(file) != 0) {
-    lines.clear();
-    ThrowIoError(LastError());
-  }
+  std::string bytes;
+  if (!TryReadBytes(path, bytes, openError)) return false;
+  std::vector<std::string_view> views = SplitLines(bytes, keep);
+  lines.reserve(views.size());
+  for (std::string_view line : views) lines.emplace_back(line);
   return true;
 }
 
@@ -124,10 +84,27 @@ bool TryReadBytes(const std::string& path, std::string& bytes, int& openError) {
     openError = LastError();
     return false;
   }
-  char buffer[1 << 16];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-  bool failed = std::ferror(file) != 0;
+  // One read of the whole file straight into the text, sized by what the
+  // system says the file holds; a file that grows meanwhile (or reports no
+  // size) is read on in steps until its end.
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  std::error_code ec;
+  std::uintmax_t size = fs::file_size(path, ec);  // fails for a folder: no hint then
+  if (ec) size = 0;
+  bytes.resize(static_cast<std::size_t>(size) + 1);
+  errno = 0;
+  std::size_t have = 0;
+  bool failed = false;
+  for (;;) {
+    std::size_t got = std::fread(bytes.data() + have, 1, bytes.size() - have, file);
+    have += got;
+    if (have < bytes.size()) {
+      failed = std::ferror(file) != 0;
+      break;
+    }
+    bytes.resize(bytes.size() + (1 << 16));
+  }
+  bytes.resize(have);
   int error = failed ? LastError() : 0;
   if (std::fclose(file) != 0 && !failed) {
     failed = true;

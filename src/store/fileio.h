@@ -16,9 +16,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qm::fileio {
+
+// The lines of a file's bytes as ReadLines sees them, each cut to its first
+// keep characters; the views point into bytes.
+std::vector<std::string_view> SplitLines(std::string_view bytes, std::size_t keep);
 
 // The lines of path, each cut to its first keep characters (after the CR of
 // its line end is dropped). Throws when the file cannot be opened or read.
@@ -30,7 +35,7 @@ std::vector<std::string> ReadLines(const std::string& path, std::size_t keep);
 bool TryReadLines(const std::string& path, std::size_t keep, std::vector<std::string>& lines,
                   int& openError);
 
-// The whole file as bytes. An open failure returns false with the system's
+// The whole file as bytes, read in one piece. An open failure returns false with the system's
 // error number in openError; a read failure throws.
 bool TryReadBytes(const std::string& path, std::string& bytes, int& openError);
 
