@@ -5,6 +5,13 @@
 #include <filesystem>
 #include <system_error>
 
+#if defined(_WIN32)
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #include "store/errors.h"
 #include "store/text.h"
 
@@ -30,7 +37,7 @@ SaveFailureHook& Hook() {
 bool InjectedFailure(int& errorNumber) {
   SaveFailureHook& hook = Hook();
   if (hook.step == 0) return false;
-  if (++hook.counter != hook.step) return false;
+  if (++hook.counter != hook.step) return false;  // a step of -1 only counts
   errorNumber = hook.errorNumber;
   hook.step = 0;
   return true;
@@ -140,7 +147,65 @@ bool Exists(const std::string& path) {
 
 std::string TempFileName(const std::string& path) { return path + ".tmp~"; }
 
-void ReplaceFile(const std::string& path, const std::vector<std::string>& lines) {
+namespace {
+
+// Closes file, counting the close as one step of a save.
+bool CloseCounted(std::FILE* file, int& error) {
+  errno = 0;
+  bool failed = InjectedFailure(error);
+  if (std::fclose(file) != 0 && !failed) {
+    failed = true;
+    error = LastError();
+  }
+  return !failed;
+}
+
+// Hands what the library still buffers to the system and has the system put
+// it on the disk, so that a save reported as done survives a power cut.
+bool FlushToDisk(std::FILE* file, int& error) {
+  errno = 0;
+  if (InjectedFailure(error)) return false;
+  if (std::fflush(file) != 0) {
+    error = LastError();
+    return false;
+  }
+#if defined(_WIN32)
+  if (_commit(_fileno(file)) != 0) {
+    error = LastError();
+    return false;
+  }
+#else
+  if (::fsync(::fileno(file)) != 0) {
+    error = LastError();
+    return false;
+  }
+#endif
+  return true;
+}
+
+}  // namespace
+
+void SyncFolderOf(const std::string& path) {
+  int error = 0;
+  if (InjectedFailure(error)) ThrowIoError(error);
+#if !defined(_WIN32)
+  // A rename or a new file is on the disk only once its folder is.
+  std::string folder = fs::path(path).parent_path().string();
+  if (folder.empty()) folder = ".";
+  errno = 0;
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) ThrowIoError(LastError());
+  errno = 0;
+  int synced = ::fsync(fd);
+  error = LastError();
+  ::close(fd);
+  // Some file systems cannot sync a folder at all; their renames are as
+  // durable as they get.
+  if (synced != 0 && error != EINVAL && error != ENOTSUP) ThrowIoError(error);
+#endif
+}
+
+void ReplaceFile(const std::string& path, const std::vector<std::string>& lines, bool* renamed) {
   const std::string temp = TempFileName(path);
   int error = 0;
   // A leftover from an earlier crash is replaced; "x" refuses to follow a
@@ -151,6 +216,10 @@ void ReplaceFile(const std::string& path, const std::vector<std::string>& lines)
   std::FILE* file = std::fopen(temp.c_str(), "wbx");
   if (file == nullptr) ThrowIoError(LastError());
 
+  auto fail = [&](int number) {
+    DiscardTemp(temp);
+    ThrowIoError(number);
+  };
   for (const std::string& line : lines) {
     errno = 0;
     bool failed = InjectedFailure(error);
@@ -160,25 +229,14 @@ void ReplaceFile(const std::string& path, const std::vector<std::string>& lines)
     }
     if (failed) {
       std::fclose(file);
-      DiscardTemp(temp);
-      ThrowIoError(error);
+      fail(error);
     }
   }
-
-  errno = 0;
-  bool failed = InjectedFailure(error);
-  if (!failed && std::fflush(file) != 0) {
-    failed = true;
-    error = LastError();
+  if (!FlushToDisk(file, error)) {
+    std::fclose(file);
+    fail(error);
   }
-  if (std::fclose(file) != 0 && !failed) {
-    failed = true;
-    error = LastError();
-  }
-  if (failed) {
-    DiscardTemp(temp);
-    ThrowIoError(error);
-  }
+  if (!CloseCounted(file, error)) fail(error);
 
   std::error_code ec;
   fs::file_status old = fs::status(path, ec);
@@ -187,27 +245,32 @@ void ReplaceFile(const std::string& path, const std::vector<std::string>& lines)
     fs::permissions(temp, old.permissions(), ignored);
   }
 
-  if (InjectedFailure(error)) {
-    DiscardTemp(temp);
-    ThrowIoError(error);
-  }
+  if (InjectedFailure(error)) fail(error);
   fs::rename(temp, path, ec);
-  if (ec) {
-    DiscardTemp(temp);
-    ThrowIoError(ec.value());
-  }
+  if (ec) fail(ec.value());
+  if (renamed != nullptr) *renamed = true;
+  // The new file is in place; a failure here says that it may not survive
+  // a power cut, and is reported as the save's failure.
+  SyncFolderOf(path);
 }
 
-void CreateEmptyFileIfMissing(const std::string& path) {
-  if (Exists(path)) return;
+bool CreateEmptyFileIfMissing(const std::string& path) {
+  if (Exists(path)) return false;
+  int error = 0;
+  if (InjectedFailure(error)) ThrowIoError(error);
   errno = 0;
   std::FILE* file = std::fopen(path.c_str(), "wbx");
   if (file == nullptr) {
-    int error = LastError();
-    if (error == EEXIST) return;
+    error = LastError();
+    if (error == EEXIST) return false;
     ThrowIoError(error);
   }
-  if (std::fclose(file) != 0) ThrowIoError(LastError());
+  if (!CloseCounted(file, error)) {
+    std::error_code ignored;
+    fs::remove(path, ignored);
+    ThrowIoError(error);
+  }
+  return true;
 }
 
 bool IsBareFileName(const std::string& name) {
@@ -215,19 +278,12 @@ bool IsBareFileName(const std::string& name) {
   return name.find_first_of(std::string("/\\:\0", 4)) == std::string::npos;
 }
 
-std::string FieldForFile(const std::string& text) {
-  std::string field = CutAtNul(text);
-  for (char& c : field) {
-    if (c == '~')
-      c = '-';
-    else if (c == '\r' || c == '\n')
-      c = ' ';
-  }
-  return field;
-}
+std::string FieldForFile(const std::string& text) { return StorableText(text); }
 
 void FailSaveStepForTesting(int step, int errorNumber) {
   Hook() = SaveFailureHook{step, errorNumber, 0};
 }
+
+int SaveStepsCountedForTesting() { return Hook().counter; }
 
 }  // namespace qm::fileio

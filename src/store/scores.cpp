@@ -116,8 +116,18 @@ void ParseScoreLine(std::string_view line, TScoreRec& rec) {
   // ends[n] is where field n + 1 ends, at its "~".
   std::size_t ends[ScoreFieldCount];
   const int tildes = FindTildes(line, ends);
+  // A line can still hold a NUL or a lone CR, which no field keeps (see
+  // StorableText); the few lines that do take the slower way.
+  const bool clean = std::memchr(line.data(), '\0', line.size()) == nullptr &&
+                     std::memchr(line.data(), '\r', line.size()) == nullptr;
   std::size_t start = 0;
   int n = 0;  // fields stored so far
+  auto assign = [clean](std::string& text, std::string_view from, std::size_t width) {
+    if (clean)
+      text.assign(from.data(), from.size() < width ? from.size() : width);
+    else
+      text = StorableText(from, width);
+  };
   auto store = [&](std::string& text, std::size_t width) {
     ++n;
     if (n > tildes) {
@@ -125,14 +135,16 @@ void ParseScoreLine(std::string_view line, TScoreRec& rec) {
       text.assign(placeholder.data(), placeholder.size());
       return;
     }
-    std::size_t length = ends[n - 1] - start;
-    text.assign(line.data() + start, length < width ? length : width);
+    assign(text, line.substr(start, ends[n - 1] - start), width);
     start = ends[n - 1] + 1;
   };
 
   ++n;
   if (tildes >= 1) {
-    StoreDate(rec.Date, line.substr(0, ends[0]));
+    if (clean)
+      StoreDate(rec.Date, line.substr(0, ends[0]));
+    else
+      StoreDate(rec.Date, StorableText(line.substr(0, ends[0])));
     start = ends[0] + 1;
   } else {
     rec.Date.assign(InvalidDate);
@@ -148,13 +160,20 @@ void ParseScoreLine(std::string_view line, TScoreRec& rec) {
   store(rec.EntryIndex, width::EntryIndex);
   store(rec.EntryHandicap, width::EntryHandicap);
   // Older files end a line with the comment and no "~" behind it.
-  if (tildes == 5 && start < line.size()) {
-    rec.Comment.assign(line.data() + start, std::min(line.size() - start, width::Comment));
-  }
+  if (tildes == 5 && start < line.size()) assign(rec.Comment, line.substr(start), width::Comment);
 }
 
+// A score file is named by a short name, and "", "." and ".." are no short
+// names: ".qmg", "..qmg" and "...qmg" are refused with the rest.
 void CheckFileName(const std::string& fileName) {
-  if (!fileio::IsBareFileName(fileName)) ThrowFileFault(FileFault::InvalidName);
+  const std::string_view ext = ".qmg";
+  std::string_view stem = fileName;
+  if (stem.size() >= ext.size() && stem.substr(stem.size() - ext.size()) == ext) {
+    stem.remove_suffix(ext.size());
+  }
+  if (!fileio::IsBareFileName(fileName) || !fileio::IsBareFileName(std::string(stem))) {
+    ThrowFileFault(FileFault::InvalidName);
+  }
 }
 
 }  // namespace
@@ -309,16 +328,24 @@ void SaveScores(TScoreTable& table, const std::string& fileName) {
   lines.reserve(table.Entries.size());
   for (TScoreRec& rec : table.Entries) {
     std::string line;
+    // The table keeps what the file gets, so that it matches a reload.
     for (int n = 1; n <= ScoreFieldCount; ++n) {
       std::string& text = *Field(rec, n).text;
-      text = CutAtNul(text);
-      line += fileio::FieldForFile(text);
+      text = StorableText(text);
+      line += text;
       line += '~';
     }
     line += "\r\n";
     lines.push_back(std::move(line));
   }
   fileio::ReplaceFile(fileName, lines);
+}
+
+void MakeStorable(TScoreRec& rec) {
+  for (int n = 1; n <= ScoreFieldCount; ++n) {
+    FieldRef field = Field(rec, n);
+    *field.text = StorableText(*field.text, field.width);
+  }
 }
 
 bool IsCompleteScore(const TScoreRec& rec) {

@@ -108,6 +108,9 @@ TScoreRec ParseReference(const std::string& line) {
       continue;
     }
     ++tildes;
+    // No field keeps what a file cannot hold: a NUL ends it, a CR is a space.
+    text = text.substr(0, text.find('\0'));
+    for (char& ch : text) ch = ch == '\r' ? ' ' : ch;
     if (tildes == 1) {
       if (text.size() == 6) text = (static_cast<unsigned char>(text[0]) < '7' ? "20" : "19") + text;
       rec.Date = text.size() == 8 ? text : "99999999";
@@ -117,7 +120,11 @@ TScoreRec ParseReference(const std::string& line) {
     text.clear();
     if (tildes == 45) return rec;
   }
-  if (tildes == 5 && !text.empty()) rec.Comment = text.substr(0, 100);
+  if (tildes == 5 && !text.empty()) {
+    text = text.substr(0, text.find('\0'));
+    for (char& ch : text) ch = ch == '\r' ? ' ' : ch;
+    rec.Comment = text.substr(0, 100);
+  }
   return rec;
 }
 
