@@ -61,10 +61,10 @@ void SortByName(std::vector<Rec>& entries) {
 template <class Rec>
 bool StoreHeadField(Rec& rec, int field, const std::string& text) {
   switch (field) {
-    case 0: rec.CourseName = CutTo(text, width::CourseName); return true;
-    case 1: rec.Rating = CutTo(text, width::Rating); return true;
-    case 2: rec.Slope = CutTo(text, width::Slope); return true;
-    case 3: rec.ParTotal = CutTo(text, width::ParTotalFile); return true;
+    case 0: rec.CourseName = StorableText(text, width::CourseName); return true;
+    case 1: rec.Rating = StorableText(text, width::Rating); return true;
+    case 2: rec.Slope = StorableText(text, width::Slope); return true;
+    case 3: rec.ParTotal = StorableText(text, width::ParTotalFile); return true;
     default: return false;
   }
 }
@@ -109,10 +109,18 @@ TCourseSummaryRec PlaceholderCourseSummaryRec() {
 
 void ClearCourseRec(TCourseTable& table, int n) { table.At(n) = PlaceholderCourseRec(); }
 
+void MakeStorable(TCourseRec& rec) {
+  rec.CourseName = StorableText(rec.CourseName, width::CourseName);
+  rec.Rating = StorableText(rec.Rating, width::Rating);
+  rec.Slope = StorableText(rec.Slope, width::Slope);
+  rec.ParTotal = StorableText(rec.ParTotal, width::ParTotalMem);
+  for (std::string& par : rec.HolePar) par = StorableText(par, width::HoleParMem);
+}
+
 LoadCoursesResult LoadCourses(TCourseTable& table) {
   return LoadCourseLines(table, PlaceholderCourseRec(),
                          [](TCourseRec& rec, int field, const std::string& text) {
-                           rec.HolePar[field - 4] = CutTo(text, width::HoleParFile);
+                           rec.HolePar[field - 4] = StorableText(text, width::HoleParFile);
                          });
 }
 

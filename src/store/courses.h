@@ -23,7 +23,8 @@ struct LoadCoursesResult {
 
 // Fills table from courses.qmd (file order), renaming sample.qmd to
 // courses.qmd first when courses.qmd is missing. Loads every line, even past
-// MaxCourses.
+// MaxCourses. Each field read goes through StorableText and is cut to its
+// width.
 LoadCoursesResult LoadCourses(TCourseTable& table);
 // The same, keeping CourseName, Rating, Slope and ParTotal only, with the
 // summary placeholders ("00.0", "000").
@@ -33,10 +34,16 @@ LoadCoursesResult LoadCourseSummaries(TCourseSummaryTable& table);
 void SortCourses(TCourseTable& table);
 void SortCourses(TCourseSummaryTable& table);
 
-// Replaces courses.qmd with the table (temporary file, then rename; on a
-// failure the old file is kept as it was). Each field is cut at NUL, and a
-// "~" in it is written as "-", a CR or LF as a space.
+// Replaces courses.qmd with the table (temporary file flushed to the disk,
+// then rename; on a failure the old file is kept as it was). Each field is
+// written through StorableText.
 void SaveCourses(const TCourseTable& table);
+
+// Puts every field through StorableText with the width the course editor
+// keeps (3 for the total par, 2 for a hole par, as typed): what a window
+// calls on an entry before it goes into the table. The reader does the same
+// with the file's widths (2 and 1).
+void MakeStorable(TCourseRec& rec);
 
 // Sets entry n (1-based) to the full-entry placeholders.
 void ClearCourseRec(TCourseTable& table, int n);

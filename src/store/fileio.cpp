@@ -5,6 +5,13 @@
 #include <filesystem>
 #include <system_error>
 
+#if defined(_WIN32)
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #include "store/errors.h"
 #include "store/text.h"
 
@@ -30,7 +37,7 @@ SaveFailureHook& Hook() {
 bool InjectedFailure(int& errorNumber) {
   SaveFailureHook& hook = Hook();
   if (hook.step == 0) return false;
-  if (++hook.counter != hook.step) return false;
+  if (++hook.counter != hook.step) return false;  // a step of -1 only counts
   errorNumber = hook.errorNumber;
   hook.step = 0;
   return true;
@@ -39,49 +46,6 @@ bool InjectedFailure(int& errorNumber) {
 // errno after a failed call, or EIO when the library left none.
 int LastError() { return errno != 0 ? errno : EIO; }
 
-class LineSplitter {
- public:
-  LineSplitter(std::size_t keep, std::vector<std::string>& lines) : keep_(keep), lines_(lines) {}
-
-  void Feed(const char* data, std::size_t size) {
-    for (std::size_t i = 0; i < size; ++i) {
-      char c = data[i];
-      if (c == '\n') {
-        EndLine();
-        continue;
-      }
-      // One byte more than kept, so that a CR at the cut can still be told
-      // apart from the line's own characters.
-      if (current_.size() <= keep_) current_.push_back(c);
-      ++rawLength_;
-      endsWithCr_ = c == '\r';
-    }
-  }
-
-  void Finish() {
-    // Text after the last LF is a line, unless it is only the CR of a line
-    // end whose LF went missing.
-    if (rawLength_ > 0 && !(rawLength_ == 1 && endsWithCr_)) EndLine();
-  }
-
- private:
-  void EndLine() {
-    std::size_t length = rawLength_ - (endsWithCr_ ? 1 : 0);
-    if (length > keep_) length = keep_;
-    current_.resize(length);
-    lines_.push_back(std::move(current_));
-    current_.clear();
-    rawLength_ = 0;
-    endsWithCr_ = false;
-  }
-
-  std::size_t keep_;
-  std::vector<std::string>& lines_;
-  std::string current_;
-  std::size_t rawLength_ = 0;
-  bool endsWithCr_ = false;
-};
-
 void DiscardTemp(const std::string& temp) {
   std::error_code ignored;
   fs::remove(temp, ignored);
@@ -89,30 +53,33 @@ void DiscardTemp(const std::string& temp) {
 
 }  // namespace
 
+std::vector<std::string_view> SplitLines(std::string_view bytes, std::size_t keep) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t lf = bytes.find('\n', start);
+    bool last = lf == std::string_view::npos;
+    std::size_t stop = last ? bytes.size() : lf;
+    // Text after the last LF is a line, unless it is only the CR of a line
+    // end whose LF went missing.
+    if (last && stop - start == 1 && bytes[start] == '\r') break;
+    std::size_t length = stop - start;
+    if (length > 0 && bytes[stop - 1] == '\r') --length;
+    lines.push_back(bytes.substr(start, length < keep ? length : keep));
+    if (last) break;
+    start = lf + 1;
+  }
+  return lines;
+}
+
 bool TryReadLines(const std::string& path, std::size_t keep, std::vector<std::string>& lines,
                   int& openError) {
   lines.clear();
-  errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    openError = LastError();
-    return false;
-  }
-  LineSplitter splitter(keep, lines);
-  char buffer[1 << 16];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) splitter.Feed(buffer, got);
-  if (std::ferror(file)) {
-    int error = LastError();
-    std::fclose(file);
-    lines.clear();
-    ThrowIoError(error);
-  }
-  splitter.Finish();
-  if (std::fclose(file) != 0) {
-    lines.clear();
-    ThrowIoError(LastError());
-  }
+  std::string bytes;
+  if (!TryReadBytes(path, bytes, openError)) return false;
+  std::vector<std::string_view> views = SplitLines(bytes, keep);
+  lines.reserve(views.size());
+  for (std::string_view line : views) lines.emplace_back(line);
   return true;
 }
 
@@ -124,10 +91,27 @@ bool TryReadBytes(const std::string& path, std::string& bytes, int& openError) {
     openError = LastError();
     return false;
   }
-  char buffer[1 << 16];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-  bool failed = std::ferror(file) != 0;
+  // One read of the whole file straight into the text, sized by what the
+  // system says the file holds; a file that grows meanwhile (or reports no
+  // size) is read on in steps until its end.
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  std::error_code ec;
+  std::uintmax_t size = fs::file_size(path, ec);  // fails for a folder: no hint then
+  if (ec) size = 0;
+  bytes.resize(static_cast<std::size_t>(size) + 1);
+  errno = 0;
+  std::size_t have = 0;
+  bool failed = false;
+  for (;;) {
+    std::size_t got = std::fread(bytes.data() + have, 1, bytes.size() - have, file);
+    have += got;
+    if (have < bytes.size()) {
+      failed = std::ferror(file) != 0;
+      break;
+    }
+    bytes.resize(bytes.size() + (1 << 16));
+  }
+  bytes.resize(have);
   int error = failed ? LastError() : 0;
   if (std::fclose(file) != 0 && !failed) {
     failed = true;
@@ -163,7 +147,65 @@ bool Exists(const std::string& path) {
 
 std::string TempFileName(const std::string& path) { return path + ".tmp~"; }
 
-void ReplaceFile(const std::string& path, const std::vector<std::string>& lines) {
+namespace {
+
+// Closes file, counting the close as one step of a save.
+bool CloseCounted(std::FILE* file, int& error) {
+  errno = 0;
+  bool failed = InjectedFailure(error);
+  if (std::fclose(file) != 0 && !failed) {
+    failed = true;
+    error = LastError();
+  }
+  return !failed;
+}
+
+// Hands what the library still buffers to the system and has the system put
+// it on the disk, so that a save reported as done survives a power cut.
+bool FlushToDisk(std::FILE* file, int& error) {
+  errno = 0;
+  if (InjectedFailure(error)) return false;
+  if (std::fflush(file) != 0) {
+    error = LastError();
+    return false;
+  }
+#if defined(_WIN32)
+  if (_commit(_fileno(file)) != 0) {
+    error = LastError();
+    return false;
+  }
+#else
+  if (::fsync(::fileno(file)) != 0) {
+    error = LastError();
+    return false;
+  }
+#endif
+  return true;
+}
+
+}  // namespace
+
+void SyncFolderOf(const std::string& path) {
+  int error = 0;
+  if (InjectedFailure(error)) ThrowIoError(error);
+#if !defined(_WIN32)
+  // A rename or a new file is on the disk only once its folder is.
+  std::string folder = fs::path(path).parent_path().string();
+  if (folder.empty()) folder = ".";
+  errno = 0;
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) ThrowIoError(LastError());
+  errno = 0;
+  int synced = ::fsync(fd);
+  error = LastError();
+  ::close(fd);
+  // Some file systems cannot sync a folder at all; their renames are as
+  // durable as they get.
+  if (synced != 0 && error != EINVAL && error != ENOTSUP) ThrowIoError(error);
+#endif
+}
+
+void ReplaceFile(const std::string& path, const std::vector<std::string>& lines, bool* renamed) {
   const std::string temp = TempFileName(path);
   int error = 0;
   // A leftover from an earlier crash is replaced; "x" refuses to follow a
@@ -174,6 +216,10 @@ void ReplaceFile(const std::string& path, const std::vector<std::string>& lines)
   std::FILE* file = std::fopen(temp.c_str(), "wbx");
   if (file == nullptr) ThrowIoError(LastError());
 
+  auto fail = [&](int number) {
+    DiscardTemp(temp);
+    ThrowIoError(number);
+  };
   for (const std::string& line : lines) {
     errno = 0;
     bool failed = InjectedFailure(error);
@@ -183,25 +229,14 @@ void ReplaceFile(const std::string& path, const std::vector<std::string>& lines)
     }
     if (failed) {
       std::fclose(file);
-      DiscardTemp(temp);
-      ThrowIoError(error);
+      fail(error);
     }
   }
-
-  errno = 0;
-  bool failed = InjectedFailure(error);
-  if (!failed && std::fflush(file) != 0) {
-    failed = true;
-    error = LastError();
+  if (!FlushToDisk(file, error)) {
+    std::fclose(file);
+    fail(error);
   }
-  if (std::fclose(file) != 0 && !failed) {
-    failed = true;
-    error = LastError();
-  }
-  if (failed) {
-    DiscardTemp(temp);
-    ThrowIoError(error);
-  }
+  if (!CloseCounted(file, error)) fail(error);
 
   std::error_code ec;
   fs::file_status old = fs::status(path, ec);
@@ -210,27 +245,32 @@ void ReplaceFile(const std::string& path, const std::vector<std::string>& lines)
     fs::permissions(temp, old.permissions(), ignored);
   }
 
-  if (InjectedFailure(error)) {
-    DiscardTemp(temp);
-    ThrowIoError(error);
-  }
+  if (InjectedFailure(error)) fail(error);
   fs::rename(temp, path, ec);
-  if (ec) {
-    DiscardTemp(temp);
-    ThrowIoError(ec.value());
-  }
+  if (ec) fail(ec.value());
+  if (renamed != nullptr) *renamed = true;
+  // The new file is in place; a failure here says that it may not survive
+  // a power cut, and is reported as the save's failure.
+  SyncFolderOf(path);
 }
 
-void CreateEmptyFileIfMissing(const std::string& path) {
-  if (Exists(path)) return;
+bool CreateEmptyFileIfMissing(const std::string& path) {
+  if (Exists(path)) return false;
+  int error = 0;
+  if (InjectedFailure(error)) ThrowIoError(error);
   errno = 0;
   std::FILE* file = std::fopen(path.c_str(), "wbx");
   if (file == nullptr) {
-    int error = LastError();
-    if (error == EEXIST) return;
+    error = LastError();
+    if (error == EEXIST) return false;
     ThrowIoError(error);
   }
-  if (std::fclose(file) != 0) ThrowIoError(LastError());
+  if (!CloseCounted(file, error)) {
+    std::error_code ignored;
+    fs::remove(path, ignored);
+    ThrowIoError(error);
+  }
+  return true;
 }
 
 bool IsBareFileName(const std::string& name) {
@@ -238,19 +278,12 @@ bool IsBareFileName(const std::string& name) {
   return name.find_first_of(std::string("/\\:\0", 4)) == std::string::npos;
 }
 
-std::string FieldForFile(const std::string& text) {
-  std::string field = CutAtNul(text);
-  for (char& c : field) {
-    if (c == '~')
-      c = '-';
-    else if (c == '\r' || c == '\n')
-      c = ' ';
-  }
-  return field;
-}
+std::string FieldForFile(const std::string& text) { return StorableText(text); }
 
 void FailSaveStepForTesting(int step, int errorNumber) {
   Hook() = SaveFailureHook{step, errorNumber, 0};
 }
+
+int SaveStepsCountedForTesting() { return Hook().counter; }
 
 }  // namespace qm::fileio

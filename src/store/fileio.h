@@ -7,18 +7,26 @@
 //
 // Writing: a file is never rewritten in place. The lines go to a temporary
 // file beside the target (target + ".tmp~", which no reader takes for a
-// data file), every write is checked, the temporary is closed, and only then
-// renamed over the target. On any failure the temporary is removed and the
-// target keeps its previous bytes.
+// data file), every write is checked, the temporary is flushed to the disk
+// and closed, and only then renamed over the target; last the folder is
+// flushed, so that the rename itself is on the disk. On any failure up to
+// the rename the temporary is removed and the target keeps its previous
+// bytes; a failure of the last flush is reported too, with the new file
+// already in place.
 //
 // Every failure throws QmError with the general error report's text
 // (ThrowIoError).
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qm::fileio {
+
+// The lines of a file's bytes as ReadLines sees them, each cut to its first
+// keep characters; the views point into bytes.
+std::vector<std::string_view> SplitLines(std::string_view bytes, std::size_t keep);
 
 // The lines of path, each cut to its first keep characters (after the CR of
 // its line end is dropped). Throws when the file cannot be opened or read.
@@ -30,7 +38,7 @@ std::vector<std::string> ReadLines(const std::string& path, std::size_t keep);
 bool TryReadLines(const std::string& path, std::size_t keep, std::vector<std::string>& lines,
                   int& openError);
 
-// The whole file as bytes. An open failure returns false with the system's
+// The whole file as bytes, read in one piece. An open failure returns false with the system's
 // error number in openError; a read failure throws.
 bool TryReadBytes(const std::string& path, std::string& bytes, int& openError);
 
@@ -40,14 +48,22 @@ bool Exists(const std::string& path);
 
 // Replaces path with the given bytes, line by line (each element is written
 // as it stands, line end included), through a temporary file and a rename.
-void ReplaceFile(const std::string& path, const std::vector<std::string>& lines);
+// renamed, when given, is set once the new file is in place, so that a
+// caller can tell the failure of the last flush from the others.
+void ReplaceFile(const std::string& path, const std::vector<std::string>& lines,
+                 bool* renamed = nullptr);
 
 // The temporary file that ReplaceFile writes beside path.
 std::string TempFileName(const std::string& path);
 
 // Creates path as an empty file when nothing of that name exists; an
-// existing file is left untouched (never truncated).
-void CreateEmptyFileIfMissing(const std::string& path);
+// existing file is left untouched (never truncated). True when it created
+// the file. The caller makes the creation durable with SyncFolderOf.
+bool CreateEmptyFileIfMissing(const std::string& path);
+
+// Flushes the folder that holds path to the disk (renames and new names in
+// it). Throws on failure.
+void SyncFolderOf(const std::string& path);
 
 // True when name addresses an entry of the working directory and nowhere
 // else: not empty, no "/", "\", ":" or NUL, and not "." or "..".
@@ -59,11 +75,15 @@ bool IsBareFileName(const std::string& name);
 std::string FieldForFile(const std::string& text);
 
 // Test hook, for tests only: simulates a failure inside the next saves.
-// Steps are counted over every ReplaceFile from this call on: for a file of
-// L lines, step 1 creates the temporary file, steps 2 .. L + 1 write the
-// lines, step L + 2 closes it and step L + 3 renames it over the target.
-// Step n fails as if the system had reported errorNumber; then the hook is
-// disarmed. A step of 0 disarms it.
+// Steps are the file calls of the saves, counted from this call on:
+// ReplaceFile of L lines makes L + 5 (create the temporary, write each line,
+// flush it to the disk, close it, rename it over the target, flush the
+// folder), CreateEmptyFileIfMissing two when it creates (create, close) and
+// none when the file exists, SyncFolderOf one. Step n fails as if the
+// system had reported errorNumber; then the hook is disarmed. A step of 0
+// disarms it; a step of -1 only counts.
 void FailSaveStepForTesting(int step, int errorNumber);
+// The steps counted since FailSaveStepForTesting.
+int SaveStepsCountedForTesting();
 
 }  // namespace qm::fileio

@@ -33,16 +33,24 @@ bool MatchesScoreFilePattern(const std::string& fileName) {
          fileName.compare(fileName.size() - ext.size(), ext.size(), ext) == 0;
 }
 
-void RebuildFromScoreFiles(TRosterTable& table) {
+// A rebuilt golfer must point at the file that holds his rounds: a file is
+// taken only when the stem it gives, as the roster can hold it, names that
+// very file again. The others are left out and named in unlisted.
+void RebuildFromScoreFiles(TRosterTable& table, std::vector<std::string>& unlisted) {
   std::error_code ec;
   fs::directory_iterator it(".", ec);
   for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
     std::string name = it->path().filename().string();
     if (!MatchesScoreFilePattern(name)) continue;
     std::string stem = StemOfScoreFile(name);
+    if (!IsSafeFileStem(stem) || StorableText(stem, width::ShortName) != stem ||
+        ScoreFileName(stem) != name) {
+      unlisted.push_back(name);
+      continue;
+    }
     TRosterEntry entry;
-    entry.LongName = CutTo(stem, width::LongName);
-    entry.ShortName = CutTo(stem, width::ShortName);
+    entry.LongName = stem;
+    entry.ShortName = stem;
     entry.Sex = 0;
     table.Entries.push_back(std::move(entry));
   }
@@ -66,9 +74,9 @@ void ReadRosterFile(TRosterTable& table) {
         continue;
       }
       if (field == 0)
-        entry.LongName = CutTo(text, width::LongName);
+        entry.LongName = StorableText(text, width::LongName);
       else if (field == 1)
-        entry.ShortName = CutTo(text, width::ShortName);
+        entry.ShortName = StorableText(text, width::ShortName);
       else
         entry.Sex = sex;
       text.clear();
@@ -99,12 +107,20 @@ TRosterEntry PlaceholderRosterEntry() {
 
 void ClearRosterEntry(TRosterTable& table, int n) { table.At(n) = PlaceholderRosterEntry(); }
 
-void LoadRoster(TRosterTable& table) {
+LoadRosterResult LoadRoster(TRosterTable& table) {
   table.Clear();
+  LoadRosterResult result;
   if (fileio::Exists(RosterFileName))
     ReadRosterFile(table);
   else
-    RebuildFromScoreFiles(table);
+    RebuildFromScoreFiles(table, result.Unlisted);
+  return result;
+}
+
+std::string UnlistedScoreFileMessage(const std::string& fileName) {
+  return "The score file \"" + fileName +
+         "\" cannot be named in the roster; rename it to a short name of upper-case letters, "
+         "digits, \"-\" and \"_\" to list its golfer.";
 }
 
 void SortRoster(TRosterTable& table) {
@@ -126,13 +142,42 @@ void SaveRoster(TRosterTable& table) {
   scoreFiles.reserve(table.Entries.size());
   lines.reserve(table.Entries.size());
   for (const TRosterEntry& entry : table.Entries) {
-    std::string shortName = fileio::FieldForFile(entry.ShortName);
+    std::string shortName = StorableText(entry.ShortName);
     scoreFiles.push_back(SafeScoreFileName(shortName));
-    lines.push_back(fileio::FieldForFile(entry.LongName) + "~" + shortName + "~" +
+    lines.push_back(StorableText(entry.LongName) + "~" + shortName + "~" +
                     CutTo(std::to_string(entry.Sex), 2) + "~\r\n");
   }
-  fileio::ReplaceFile(RosterFileName, lines);
-  for (const std::string& file : scoreFiles) fileio::CreateEmptyFileIfMissing(file);
+  // The table holds what the file gets: a short name is the score file that
+  // is created for it.
+  for (TRosterEntry& entry : table.Entries) {
+    entry.LongName = StorableText(entry.LongName);
+    entry.ShortName = StorableText(entry.ShortName);
+  }
+  // The new golfers' score files come first, so that the roster never names
+  // a file that is not there. Until the new roster is in place, a failure
+  // takes back the files this save created: nothing is left changed.
+  std::vector<std::string> created;
+  bool rosterInPlace = false;
+  try {
+    for (const std::string& file : scoreFiles) {
+      if (fileio::CreateEmptyFileIfMissing(file)) created.push_back(file);
+    }
+    if (!created.empty()) fileio::SyncFolderOf(created.front());
+    fileio::ReplaceFile(RosterFileName, lines, &rosterInPlace);
+  } catch (...) {
+    if (!rosterInPlace) {
+      for (const std::string& file : created) {
+        std::error_code ignored;
+        fs::remove(file, ignored);
+      }
+    }
+    throw;
+  }
+}
+
+void MakeStorable(TRosterEntry& entry) {
+  entry.LongName = StorableText(entry.LongName, width::LongName);
+  entry.ShortName = StorableText(entry.ShortName, width::ShortName);
 }
 
 std::string ScoreFileName(const TRosterEntry& entry) { return ScoreFileName(entry.ShortName); }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "store/records.h"
 
@@ -13,22 +14,42 @@ namespace qm {
 
 inline constexpr const char* RosterFileName = "golfers.qmd";
 
+struct LoadRosterResult {
+  // Rebuilding only: the "*.qmg" files that were left out because no short
+  // name the roster can hold names them (a stem cut at 9 characters, one
+  // holding "~", a CR or an LF, or "", "." or ".."). Their rounds stay in
+  // them, untouched; the caller tells the user with
+  // UnlistedScoreFileMessage.
+  std::vector<std::string> Unlisted;
+};
+
 // Fills table from golfers.qmd (file order), or, when that file does not
 // exist, rebuilds it from the "*.qmg" files of the working directory (each
 // stem becomes LongName and ShortName, Sex 0). Writes nothing. Loads every
-// line, even past MaxGolfers.
-void LoadRoster(TRosterTable& table);
+// line, even past MaxGolfers. Each name read goes through StorableText and
+// is cut to its width.
+LoadRosterResult LoadRoster(TRosterTable& table);
+
+// The notice for a score file that a rebuilt roster left out.
+std::string UnlistedScoreFileMessage(const std::string& fileName);
 
 // Sorts by LongName, comparing bytes (selection sort from the end).
 void SortRoster(TRosterTable& table);
 
-// Replaces golfers.qmd with the table (temporary file, then rename; on a
-// failure the old file is kept as it was), then creates an empty score file
-// for every golfer that has none. Throws "Invalid filename" for an entry
-// whose short name is not a safe file stem before anything is written.
-// Each field is cut at NUL, and a "~" in it is written as "-", a CR or LF as
-// a space; the score file created is the one the written short name names.
+// Creates an empty score file for every golfer that has none, then
+// replaces golfers.qmd with the table (temporary file flushed to the disk,
+// then rename), so the roster never names a missing file. A failure before
+// the new roster is in place removes the score files this save created and
+// keeps the old roster as it was: nothing is changed. Throws "Invalid
+// filename" for an entry whose short name is not a safe file stem before
+// anything is written. Each name goes through StorableText and the result is
+// stored back, so the table holds what the file holds and each short name
+// names the score file created for it.
 void SaveRoster(TRosterTable& table);
+
+// Puts both names through StorableText with their widths: what a window
+// calls on an entry before it goes into the table.
+void MakeStorable(TRosterEntry& entry);
 
 // Sets entry n (1-based) to the placeholders: 40 X, 8 X, Sex 0.
 void ClearRosterEntry(TRosterTable& table, int n);

@@ -24,8 +24,9 @@ struct LoadScoresResult {
 };
 
 // Fills table from fileName (file order), every line of it, even past
-// MaxScores. Reads as much of a line as the widest line SaveScores writes. With forEditing, a file
-// that cannot be opened gives Read false and Message set, and a record with an empty ScoreTotal and
+// MaxScores. Reads as much of a line as the widest line SaveScores writes; each field is put
+// through StorableText and cut to its width before the date rule. With forEditing, a file that
+// cannot be opened gives Read false and Message set, and a record with an empty ScoreTotal and
 // non-empty AdjScore gets ScoreTotal := AdjScore. Without forEditing, a missing file throws
 // (general error report). Throws "Invalid filename" for a name that points outside the working
 // directory.
@@ -35,12 +36,18 @@ LoadScoresResult LoadScores(TScoreTable& table, const std::string& fileName, boo
 // end in the order those exchanges give; "99999999" first).
 void SortScores(TScoreTable& table);
 
-// Replaces the file with the table (temporary file, then rename; on a
-// failure the old file is kept as it was). Cuts every field at NUL and
-// stores the cut value back; a "~" in a field is written as "-", a CR or LF
-// as a space. Throws "Invalid filename" for a name that points outside the
-// working directory, before touching the file system.
+// Replaces the file with the table (temporary file flushed to the disk,
+// then rename; on a failure the old file is kept as it was). Every field
+// goes through StorableText and the result is stored back, so the table
+// holds what the file now holds. Throws "Invalid filename" for a name that
+// points outside the working directory or whose stem is "", "." or "..",
+// before touching the file system.
 void SaveScores(TScoreTable& table, const std::string& fileName);
+
+// Puts every field through StorableText with its width: what a window calls
+// on a record before it goes into a table, as the reader does with every
+// record it reads.
+void MakeStorable(TScoreRec& rec);
 
 // ScoreTotal neither empty nor "0", Rating neither empty nor "0.0", Slope
 // neither empty nor "0", Date not "99999999".

@@ -13,6 +13,17 @@ std::string CutAtNul(const std::string& text) {
   return nul == std::string::npos ? text : text.substr(0, nul);
 }
 
+std::string StorableText(std::string_view text, std::size_t width) {
+  std::string out(text.substr(0, text.find('\0')).substr(0, width));
+  for (char& c : out) {
+    if (c == '~')
+      c = '-';
+    else if (c == '\r' || c == '\n')
+      c = ' ';
+  }
+  return out;
+}
+
 std::string TrimSpaces(const std::string& text) {
   auto first = text.find_first_not_of(' ');
   if (first == std::string::npos) return {};

@@ -5,11 +5,20 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace qm {
 
 // The text up to, not including, its first NUL; the whole text if none.
 std::string CutAtNul(const std::string& text);
+
+// The one rule for bytes that a data file cannot hold in a field, applied
+// wherever a value enters a table (the readers, and the windows when they
+// take a value over) and again by the writers: the text is cut at its first
+// NUL, a "~" becomes "-", a CR or an LF a space; then it is cut to width
+// characters (no cut for npos). A value passed through it is written and
+// read back as it stands.
+std::string StorableText(std::string_view text, std::size_t width = std::string_view::npos);
 
 // Removes leading and trailing spaces (spaces only, not tabs).
 std::string TrimSpaces(const std::string& text);

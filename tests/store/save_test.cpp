@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <functional>
+#include <map>
 
 #include "store/courses.h"
 #include "store/errors.h"
@@ -19,60 +20,114 @@ namespace fs = std::filesystem;
 using test::ReadFile;
 using test::WriteFile;
 
+// Every file of the data folder and of the settings folder, with its bytes.
+std::map<std::string, std::string> Snapshot() {
+  std::map<std::string, std::string> files;
+  for (const fs::path& folder : {fs::path("."), fs::path(SettingsFilePath()).parent_path()}) {
+    if (!fs::exists(folder)) continue;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      if (entry.is_regular_file()) files[entry.path().string()] = ReadFile(entry.path());
+    }
+  }
+  return files;
+}
+
+void RemoveAll() {
+  for (const fs::path& folder : {fs::path("."), fs::path(SettingsFilePath()).parent_path()}) {
+    if (!fs::exists(folder)) continue;
+    for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
+  }
+}
+
 class FailedSave : public testing::Test {
  protected:
   void TearDown() override { fileio::FailSaveStepForTesting(0, 0); }
 
-  // Makes each step of a save fail in turn, until a step past the last lets
-  // it through: every failure gives the expected error, leaves the file with
-  // its old bytes and leaves no temporary behind.
-  void Check(const fs::path& file, const std::function<void()>& save, const std::string& error) {
-    const std::string old = "old contents\r\nnot to be lost\r\n";
-    WriteFile(file, old);
-    int step = 1;
-    for (;; ++step) {
-      SCOPED_TRACE(step);
-      fileio::FailSaveStepForTesting(step, ENOSPC);
+  // Makes each file call of a save fail in turn, on the files setUp writes.
+  // Every failure is reported with the program's text for the error and
+  // leaves every file as it was, with no temporary or new file behind;
+  // only the last call, the flush of the folder after the new file is in
+  // place, leaves what a whole save leaves (and is still reported).
+  // wrapped is the text the save reports instead, if any.
+  void Walk(const std::function<void()>& setUp, const std::function<void()>& save,
+            const std::string& wrapped = "") {
+    RemoveAll();
+    setUp();
+    const auto before = Snapshot();
+    fileio::FailSaveStepForTesting(-1, 0);
+    save();
+    const int steps = fileio::SaveStepsCountedForTesting();
+    const auto saved = Snapshot();
+    ASSERT_NE(saved, before);
+    ASSERT_GE(steps, 6);  // create, at least one line, flush, close, rename, folder
+    for (int step = 1; step <= steps; ++step) {
+      SCOPED_TRACE("failing call " + std::to_string(step) + " of " + std::to_string(steps));
+      RemoveAll();
+      setUp();
+      const int error = step % 2 ? ENOSPC : EIO;
+      fileio::FailSaveStepForTesting(step, error);
       try {
         save();
-        break;
+        ADD_FAILURE() << "reported as done";
       } catch (const QmError& e) {
-        EXPECT_EQ(e.what(), error);
+        std::string expected = error == ENOSPC ? "Disk full" : "I/O error " + std::to_string(EIO);
+        EXPECT_EQ(e.what(), wrapped.empty() ? expected : wrapped);
       }
-      EXPECT_EQ(ReadFile(file), old);
-      EXPECT_FALSE(fs::exists(fileio::TempFileName(file.string())));
+      EXPECT_EQ(Snapshot(), step == steps ? saved : before);
     }
-    EXPECT_GE(step, 6);  // create, at least two lines, close, rename
-    EXPECT_NE(ReadFile(file), old);
-    EXPECT_FALSE(fs::exists(fileio::TempFileName(file.string())));
   }
 };
 
-TEST_F(FailedSave, Roster) {
-  TRosterTable table;
-  table.Entries = {{"A", "A", 0}, {"B", "B", 1}};
-  Check(
-      "golfers.qmd", [&] { SaveRoster(table); }, "Disk full");
-}
+TEST_F(FailedSave, EveryCallOfEverySave) {
+  const std::string rounds = "20020223~Riverside~85~70.5~125~~\r\n";
+  TScoreTable scores;
+  scores.Entries = {PlaceholderScoreRec(), PlaceholderScoreRec()};
+  Walk([&] { WriteFile("G.qmg", rounds); }, [&] { SaveScores(scores, "G.qmg"); });
 
-TEST_F(FailedSave, Scores) {
-  TScoreTable table;
-  table.Entries = {PlaceholderScoreRec(), PlaceholderScoreRec()};
-  Check(
-      "G.qmg", [&] { SaveScores(table, "G.qmg"); }, "Disk full");
-}
+  // The roster with two new golfers: their score files come first.
+  TRosterTable roster;
+  roster.Entries = {{"A", "A", 0}, {"B", "B", 1}, {"C", "C", 0}};
+  auto oldRoster = [&] {
+    WriteFile("golfers.qmd", "A~A~0~\r\n");
+    WriteFile("A.qmg", rounds);
+  };
+  Walk(oldRoster, [&] { SaveRoster(roster); });
+  // With no file to create the roster alone is walked.
+  Walk(
+      [&] {
+        oldRoster();
+        WriteFile("B.qmg", rounds);
+        WriteFile("C.qmg", "");
+      },
+      [&] { SaveRoster(roster); });
 
-TEST_F(FailedSave, Courses) {
-  TCourseTable table;
-  table.Entries = {PlaceholderCourseRec(), PlaceholderCourseRec()};
-  Check(
-      "courses.qmd", [&] { SaveCourses(table); }, "Disk full");
-}
+  TCourseTable courses;
+  courses.Entries = {PlaceholderCourseRec(), PlaceholderCourseRec()};
+  Walk([] { WriteFile("courses.qmd", "OAK~70.5~125~72~\r\n"); }, [&] { SaveCourses(courses); });
 
-TEST_F(FailedSave, Settings) {
-  Check(
-      SettingsFilePath(), [] { WriteSettingInt("Settings", "UseMaxIndex", 1); },
+  auto oldSettings = [] {
+    fs::create_directories(fs::path(SettingsFilePath()).parent_path());
+    WriteFile(SettingsFilePath(), "[MainForm]\r\nHeight=400\r\n");
+  };
+  Walk(
+      oldSettings, [] { WriteSettingInt("Settings", "UseMaxIndex", 0); },
       "Unable to write to quillmor.ini");
+  // A first settings file, in a folder that is not there yet.
+  Walk([] {}, [] { WriteSettingBool("Settings", "UseMaxIndex", true); },
+       "Unable to write to quillmor.ini");
+}
+
+TEST_F(FailedSave, RosterNeverNamesAMissingScoreFile) {
+  WriteFile("golfers.qmd", "A~A~0~\r\n");
+  TRosterTable roster;
+  roster.Entries = {{"A", "A", 0}, {"NEW", "NEW", 1}};
+  fileio::FailSaveStepForTesting(2, ENOSPC);  // closing NEW.qmg
+  EXPECT_THROW(SaveRoster(roster), QmError);
+  EXPECT_EQ(ReadFile("golfers.qmd"), "A~A~0~\r\n");
+  EXPECT_FALSE(fs::exists("NEW.qmg"));
+  SaveRoster(roster);
+  EXPECT_EQ(ReadFile("golfers.qmd"), "A~A~0~\r\nNEW~NEW~1~\r\n");
+  EXPECT_TRUE(fs::exists("NEW.qmg"));
 }
 
 TEST_F(FailedSave, OtherErrorsKeepTheirNumberAndLeftoversAreReplaced) {

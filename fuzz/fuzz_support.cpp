@@ -1,0 +1,58 @@
+#include "fuzz_support.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace qm::fuzz {
+
+namespace fs = std::filesystem;
+
+void CheckFailed(const char* condition, const char* file, int line) {
+  std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, condition);
+  std::abort();
+}
+
+void FreshFolder() {
+  static fs::path folder;
+  if (folder.empty()) {
+    folder = fs::temp_directory_path() / ("quillmor-fuzz-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    fs::current_path(folder);
+    ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    // The folder goes when the process ends normally; after a finding it is
+    // left for a look.
+    std::atexit([] {
+      std::error_code ignored;
+      fs::current_path(folder.parent_path(), ignored);
+      fs::remove_all(folder, ignored);
+    });
+  }
+  for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
+}
+
+void WriteBytes(const std::string& name, std::string_view bytes) {
+  std::ofstream out(name, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  QM_FUZZ_CHECK(out.good());
+}
+
+std::string ReadBytes(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool FileExists(const std::string& name) {
+  std::error_code ec;
+  return fs::exists(fs::symlink_status(name, ec));
+}
+
+bool Storable(const std::string& text, std::size_t width) {
+  return text.size() <= width && text.find_first_of(std::string("~\r\n\0", 4)) == std::string::npos;
+}
+
+}  // namespace qm::fuzz
