@@ -315,7 +315,7 @@ void TPrintHandicapsDlg::PrintCardsButtonClick() {
   job.Date = TodayText();
 
   QPrinter printer(QPrinter::HighResolution);
-  if (!SelectLetterPrinter(printer, "hdcards")) return;
+  if (!SelectLetterPrinter(printer, "hdcpcards")) return;
   {
     QtPrintDevice device(printer);
     PrintHandicapCards(device, job);
