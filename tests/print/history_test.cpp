@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 
 #include "print/printorfile.h"
-#include "store/errors.h"
 #include "support/gui_app.h"
+#include "support/pdf_text.h"
 #include "support/qt_prompts.h"
-#include "support/recording_device.h"
 #include "support/report_files.h"
 #include "support/workdir.h"
 
@@ -126,32 +124,6 @@ TEST(GolferHistory, FileTwiceKeepsOnlyTheSecondRun) {
                                           "Score file \"PLAYER1.qmr\" created."}));
 }
 
-TEST(GolferHistory, AFailureLeavesTheEarlierFileAndSaysNothing) {
-  auto& prompts = test::InstallScriptedPrompts();
-  test::WriteFile("PLAYER1.qmr", "earlier\r\n");
-  TScoreTable bad = SevenScores();
-  bad.Entries[0].AdjScore = "8x";  // no number
-  prompts.Choices = {2};
-  EXPECT_THROW(PrintGolferHistory(kPat, bad, true), QmError);
-  EXPECT_EQ(test::ReadFile("PLAYER1.qmr"), "earlier\r\n");
-  EXPECT_EQ(prompts.Texts(), QStringList{"Output scores to the printer or to a file?"});
-}
-
-std::string Words(const std::string& text) {
-  std::string words;
-  bool gap = false;
-  for (char c : text) {
-    if (c == ' ' || c == '\n' || c == '\f' || c == '\r') {
-      gap = !words.empty();
-    } else {
-      if (gap) words += ' ';
-      gap = false;
-      words += c;
-    }
-  }
-  return words;
-}
-
 TEST(GolferHistory, PrinterGivesAPdfWithTheSameLines) {
   test::EnsureApplication();
   auto& prompts = test::InstallScriptedPrompts();
@@ -162,16 +134,9 @@ TEST(GolferHistory, PrinterGivesAPdfWithTheSameLines) {
   PrintGolferHistory(kPat, SevenScores(), true);
   EXPECT_EQ(prompts.Texts().last(), "Printing completed.");
 
-  std::string text;
-  FILE* pipe = popen(("pdftotext -layout '" + pdf + "' -").c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  char buffer[4096];
-  for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-    text.append(buffer, got);
-  ASSERT_EQ(pclose(pipe), 0);
-  std::string expected;
-  for (const std::string& line : kSevenLines) expected += line + "\n";
-  EXPECT_EQ(Words(text), Words(expected));
+  QStringList expected;
+  for (const std::string& line : kSevenLines) expected << QString::fromStdString(line);
+  EXPECT_EQ(test::PdfWords(QString::fromStdString(pdf)), test::Words(expected));
 }
 
 }  // namespace

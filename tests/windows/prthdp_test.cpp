@@ -5,13 +5,13 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
 #include <memory>
 
 #include "print/qmprthdp.h"
+#include "support/pdf_text.h"
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
 #include "support/report_files.h"
@@ -71,16 +71,6 @@ void Select(QListWidget* list, const QList<int>& rows) {
 QList<bool> Buttons(const TPrintHandicapsDlg* dialog) {
   return {dialog->IncludeBtn->isEnabled(), dialog->IncAllBtn->isEnabled(),
           dialog->ExcludeBtn->isEnabled(), dialog->ExAllBtn->isEnabled()};
-}
-
-QStringList PdfWords(const QString& pdf) {
-  QProcess text;
-  text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-  text.waitForFinished(20000);
-  QStringList lines;
-  for (const QString& line : QString::fromUtf8(text.readAllStandardOutput()).split('\n'))
-    if (!line.simplified().isEmpty()) lines << line.simplified();
-  return lines;
 }
 
 QString Today() { return QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")); }
@@ -282,7 +272,7 @@ class PrintHandicapsTest : public QObject {
              QStringLiteral("Handicap cards have been sent to the printer."));
     // Carl top left, Bob top right, Ann below Carl.
     const QString today = Today();
-    const QStringList words = PdfWords(pdf);
+    const QStringList words = qm::test::PdfWords(pdf);
     const QStringList expected = {
         "Name: Carl Cole Name: Bob Brown",
         "Course: Pine Ridge Course: Pine Ridge",
@@ -300,14 +290,7 @@ class PrintHandicapsTest : public QObject {
         "100 100 100 100 82*",
     };
     QCOMPARE(words, expected);
-    const QString screens = qEnvironmentVariable("QM_SCREENS_DIR");
-    if (!screens.isEmpty()) {
-      QDir().mkpath(screens);
-      QProcess::execute(
-          QStringLiteral("pdftoppm"),
-          {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
-           QStringLiteral("-singlefile"), pdf, screens + QStringLiteral("/cards_pdf")});
-    }
+    qm::test::SavePdfPicture(pdf, QStringLiteral("cards_pdf"));
   }
 
   void listOnThePrinter() {
@@ -322,7 +305,7 @@ class PrintHandicapsTest : public QObject {
     QTest::mouseClick(dialog->PrintListButton, Qt::LeftButton);
     QCOMPARE(prompts_->Texts().last(), QStringLiteral("Printing completed."));
     // 8.6 x 118 / 113 = 8.98.
-    QCOMPARE(PdfWords(pdf),
+    QCOMPARE(qm::test::PdfWords(pdf),
              (QStringList{"QUILLMOR COURSE HANDICAPS AS OF: " + Today(), "Course: Oak Hills",
                           "Rating: 69.8 Slope: 118 Par: 70", "Course Predicted",
                           "Golfer Index Handicap Score", "Bob Brown 8.6 9 79"}));
