@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/scorecard.h"
+#include "store/scores.h"
 #include "store/text.h"
 
 namespace qm {
@@ -46,17 +47,61 @@ std::string_view ScoreText(std::string_view adj, std::string_view total,
 
 std::string Line(const std::string& text) { return CutTo(text, kLineWidth); }
 
+// The account of an index, line by line: the count, the explanation, each
+// differential used and the index. The index display shows it on its sheet,
+// the score history report prints it.
+void WriteAccount(const TScoreTable& table, const IndexRequest& request,
+                  const std::vector<BestEntry>& best, int h, const std::string& explanation,
+                  long double index, IndexSheet* sheet, ReportSink* report) {
+  const int n = kAveraged[h];
+  const bool golferList = request.Style == AccountStyle::GolferList;
+  std::string countLine =
+      std::to_string(table.Count()) + " scores on file for " + request.LongName + ".";
+  if (golferList && h < kWindow) countLine += "  (" + std::to_string(h) + " are valid)";
+
+  std::vector<std::string> differentials;
+  differentials.reserve(static_cast<std::size_t>(n));
+  for (int j = 1; j <= n; ++j) {
+    const BestEntry& e = best[j - 1];
+    const TScoreRec& rec = table.At(e.Position);
+    std::string line;
+    line.reserve(kLineWidth);
+    line += "Differential ";
+    line += std::to_string(j);
+    line += j < 10 ? "   = " : (golferList ? "  = " : " = ");
+    if (sheet && e.Differential < 10) line += ' ';
+    line += FormatTenths(e.Differential);
+    line += "  ";
+    line += DateKeyToDisplay(CutAtNul(rec.Date));
+    line += "  ";
+    line += CutAtNul(rec.Course);
+    differentials.push_back(Line(line));
+  }
+  std::string indexLine =
+      "The current index for " + request.LongName + " is " + FormatTenths(index);
+
+  if (sheet) {
+    sheet->SetIndexLine(1, Line(countLine));
+    sheet->SetIndexLine(2, Line(explanation));
+    for (int j = 1; j <= n; ++j) sheet->SetIndexLine(j + 2, differentials[j - 1]);
+    sheet->SetIndexLine(n + 4, Line(indexLine));
+  } else {
+    report->AddLine(Line(countLine));
+    report->AddLine(Line(explanation));
+    for (const std::string& line : differentials) report->AddLine(line);
+    report->AddLine("");
+    report->AddLine(Line(indexLine));
+  }
+}
+
 }  // namespace
 
 bool CountsForIndex(const TScoreRec& rec) {
-  std::string_view total = Field(rec.ScoreTotal);
-  std::string_view rating = Field(rec.Rating);
-  std::string_view slope = Field(rec.Slope);
-  if (total.empty() || total == "0") return false;
-  if (rating.empty() || rating == "0.0") return false;
-  if (slope.empty() || slope == "0") return false;
-  if (Field(rec.Date) == "99999999") return false;
-  return !IsFileLineCutShort(rating, slope);
+  return IsCompleteScore(rec) && !IsFileLineCutShort(Field(rec.Rating), Field(rec.Slope));
+}
+
+long double MaximumIndex(Sex golfer) {
+  return RoundToTenths40(golfer == Sex::Male ? 36.4L : 40.4L);
 }
 
 IndexResult CalcIndex(const TScoreTable& table, const IndexRequest& request) {
@@ -92,11 +137,10 @@ IndexResult CalcIndex(const TScoreTable& table, const IndexRequest& request) {
 
   const int h = found;
   const int n = kAveraged[h];
-  const bool male = request.Golfer == Sex::Male;
   IndexResult result;
   std::string explanation;
   if (h < kMinimum) {
-    result.Index = RoundToTenths40(male ? 36.4L : 40.4L);
+    result.Index = MaximumIndex(request.Golfer);
     explanation = "A golfer needs 5 valid scores to receive an index.";
   } else {
     explanation = "Calculated index using best " + std::to_string(n) + " out of " +
@@ -108,51 +152,13 @@ IndexResult CalcIndex(const TScoreTable& table, const IndexRequest& request) {
     long double product = RoundTo40Bits(sum / n * 0.96L);
     result.Index = RoundToTenths40(product);
     if (request.UseMaxIndex) {
-      long double maximum = RoundToTenths40(male ? 36.4L : 40.4L);
-      if (result.Index > maximum) result.Index = maximum;
+      result.Index = std::min(result.Index, MaximumIndex(request.Golfer));
     }
     for (int i = 0; i < n; ++i) result.UsedScores.push_back(best[i].Position);
   }
   if (!sheet && !report) return result;
 
-  const bool golferList = request.Style == AccountStyle::GolferList;
-  std::string countLine =
-      std::to_string(table.Count()) + " scores on file for " + request.LongName + ".";
-  if (golferList && h < kWindow) countLine += "  (" + std::to_string(h) + " are valid)";
-
-  std::vector<std::string> differentials;
-  differentials.reserve(static_cast<std::size_t>(n));
-  for (int j = 1; j <= n; ++j) {
-    const BestEntry& e = best[j - 1];
-    const TScoreRec& rec = table.At(e.Position);
-    std::string line;
-    line.reserve(kLineWidth);
-    line += "Differential ";
-    line += std::to_string(j);
-    line += j < 10 ? "   = " : (golferList ? "  = " : " = ");
-    if (sheet && e.Differential < 10) line += ' ';
-    line += FormatTenths(e.Differential);
-    line += "  ";
-    line += DateKeyToDisplay(CutAtNul(rec.Date));
-    line += "  ";
-    line += CutAtNul(rec.Course);
-    differentials.push_back(Line(line));
-  }
-  std::string indexLine =
-      "The current index for " + request.LongName + " is " + FormatTenths(result.Index);
-
-  if (sheet) {
-    sheet->SetIndexLine(1, Line(countLine));
-    sheet->SetIndexLine(2, Line(explanation));
-    for (int j = 1; j <= n; ++j) sheet->SetIndexLine(j + 2, differentials[j - 1]);
-    sheet->SetIndexLine(n + 4, Line(indexLine));
-  } else {
-    report->AddLine(Line(countLine));
-    report->AddLine(Line(explanation));
-    for (const std::string& line : differentials) report->AddLine(line);
-    report->AddLine("");
-    report->AddLine(Line(indexLine));
-  }
+  WriteAccount(table, request, best, h, explanation, result.Index, sheet, report);
   return result;
 }
 

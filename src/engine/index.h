@@ -64,6 +64,10 @@ IndexResult CalcIndex(const TScoreTable& table, const IndexRequest& request);
 // an incomplete one instead of counting as 0.0 and pulling the index down.
 bool CountsForIndex(const TScoreRec& rec);
 
+// The Maximum Index: what a golfer with too few scores gets, and the most
+// any golfer gets while the Maximum Index Rule is on (36.4 men, 40.4 women).
+long double MaximumIndex(Sex golfer);
+
 // The golfer scores window's form: 5 characters with the spaces removed.
 std::string IndexText5(long double index);
 // The form handed to the score entry and course handicap windows: one

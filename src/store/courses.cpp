@@ -44,18 +44,6 @@ void ScanCourseLine(const std::string& line, Store store) {
   }
 }
 
-template <class Rec>
-void SortByName(std::vector<Rec>& entries) {
-  // Selection from the end: each pass leaves the greatest of 1..b at b.
-  for (std::size_t b = entries.size(); b >= 2; --b) {
-    for (std::size_t i = b - 1; i >= 1; --i) {
-      if (CutAtNul(entries[b - 1].CourseName) < CutAtNul(entries[i - 1].CourseName)) {
-        std::swap(entries[b - 1], entries[i - 1]);
-      }
-    }
-  }
-}
-
 // The fields both kinds of entry keep: name, rating, slope and total par.
 // False for a field beyond them.
 template <class Rec>
@@ -130,8 +118,10 @@ LoadCoursesResult LoadCourseSummaries(TCourseSummaryTable& table) {
                          [](TCourseSummaryRec&, int, const std::string&) {});
 }
 
-void SortCourses(TCourseTable& table) { SortByName(table.Entries); }
-void SortCourses(TCourseSummaryTable& table) { SortByName(table.Entries); }
+void SortCourses(TCourseTable& table) { SortByName(table.Entries, &TCourseRec::CourseName); }
+void SortCourses(TCourseSummaryTable& table) {
+  SortByName(table.Entries, &TCourseSummaryRec::CourseName);
+}
 
 void SaveCourses(const TCourseTable& table) {
   std::vector<std::string> lines;

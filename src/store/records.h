@@ -17,7 +17,10 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "store/text.h"
 
 namespace qm {
 
@@ -67,6 +70,18 @@ struct Table {
   const Rec& At(int n) const { return Entries.at(static_cast<std::size_t>(n) - 1); }
   void Clear() { Entries.clear(); }
 };
+
+// The name sort of the roster and the course lists: ascending by the name
+// up to its first NUL, with the exchanges of a selection sort from the end
+// (each pass leaves the greatest of 1..b at b), so equal names end in the
+// order those exchanges give.
+template <class Rec>
+void SortByName(std::vector<Rec>& entries, std::string Rec::*name) {
+  for (std::size_t b = entries.size(); b >= 2; --b)
+    for (std::size_t i = b - 1; i >= 1; --i)
+      if (CutAtNul(entries[b - 1].*name) < CutAtNul(entries[i - 1].*name))
+        std::swap(entries[b - 1], entries[i - 1]);
+}
 
 struct TRosterEntry {
   std::string LongName;

@@ -123,17 +123,7 @@ std::string UnlistedScoreFileMessage(const std::string& fileName) {
          "digits, \"-\" and \"_\" to list its golfer.";
 }
 
-void SortRoster(TRosterTable& table) {
-  auto& entries = table.Entries;
-  // Selection from the end: each pass leaves the greatest of 1..b at b.
-  for (std::size_t b = entries.size(); b >= 2; --b) {
-    for (std::size_t i = b - 1; i >= 1; --i) {
-      if (CutAtNul(entries[b - 1].LongName) < CutAtNul(entries[i - 1].LongName)) {
-        std::swap(entries[b - 1], entries[i - 1]);
-      }
-    }
-  }
-}
+void SortRoster(TRosterTable& table) { SortByName(table.Entries, &TRosterEntry::LongName); }
 
 void SaveRoster(TRosterTable& table) {
   // Every name is checked before anything is written.

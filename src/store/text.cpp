@@ -65,6 +65,16 @@ std::string DateKeyToDisplay(const std::string& key) {
   return "99/99/9999";
 }
 
+bool EqualCaseBlind(const std::string& a, const std::string& b) {
+  const auto lower = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (lower(a[i]) != lower(b[i])) return false;
+  return true;
+}
+
 std::string DisplayDateToKey(const std::string& display) {
   auto part = [&](std::size_t from, std::size_t count) {
     return from < display.size() ? display.substr(from, count) : std::string();

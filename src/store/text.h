@@ -37,6 +37,10 @@ std::string DateKeyToDisplay(const std::string& key);
 // text shorter than 10 characters gives the characters that exist.
 std::string DisplayDateToKey(const std::string& display);
 
+// True when a and b are equal with the letters a to z compared without
+// regard to case (other bytes must match exactly).
+bool EqualCaseBlind(const std::string& a, const std::string& b);
+
 // Strict whole-number parsing: optional leading spaces, an optional sign and
 // decimal digits, nothing else; or "$" / "0x" / "0X" followed by hex digits.
 // Throws "'%s' is not a valid integer value" on anything else, including an

@@ -1,46 +1,73 @@
-// Telling a window's activation by another window of the program apart from
-// the user's return to the program from another one.
+// A window's activation handler, run when the focus comes to the window from
+// another window of the program (a dialog it opened, a window beside it),
+// and only then:
 //
-// A window's activation handler is meant for the moment the focus comes to
-// it from another window of the program (a dialog it opened, a message box,
-// a window beside it). Switching to another program and back changes no
-// window of the program: the window was its active window all along, so
-// its handler must not run again (it would, for example, move the focus the
-// user left in a field).
+// - Switching to another program and back is no new activation: the window
+//   was the program's active window all along, and the focus stays where
+//   the user left it.
+// - Closing one of the window's own message boxes is no new activation: a
+//   box shown by the handler (a conversion error, say) would otherwise come
+//   back without end.
+// - A window that wants it runs the handler only at the first activation
+//   after each showing, and a window may name the field that gets the focus
+//   (its text selected) at that activation.
 //
-//   ReturnWatch return_{this};
-//   void changeEvent(QEvent* event) {          // ActivationChange
-//     if (!isActiveWindow()) { return_.Deactivated(); return; }
-//     if (return_.TakeReturn()) return;       // back from another program
-//     FormActivate();
-//   }
+//   ActivationHandler activation_{this, ActivationHandler::Runs::EveryTime,
+//                                 [this] { FormActivate(); }};
+//
+// The handler runs through the error guard. The window needs no event
+// handler of its own for any of this.
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <functional>
 
 class QWidget;
 
 namespace qm {
 
-class ReturnWatch : public QObject {
+class ActivationHandler : public QObject {
  public:
-  explicit ReturnWatch(QWidget* window);
+  enum class Runs { EveryTime, OncePerShowing };
 
-  // At the window's deactivation: notes whether the program as a whole lost
-  // the activation (no window of it is active now).
-  void Deactivated();
-  // At the window's activation: true when the program had lost the
-  // activation while this window was its active window, and no other window
-  // of the program has been active since. Clears the note either way.
-  bool TakeReturn();
-  // Clears the note (a window shown anew is activated for its own sake).
-  void Forget();
+  ActivationHandler(QWidget* window, Runs runs, std::function<void()> handler);
+
+  // field gets the focus at the first activation of each showing, before
+  // the handler runs.
+  void FocusAtShowing(QWidget* field) { firstField_ = field; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void Activated();
+  void Deactivated();
+  void StopWatchingAway();
+
+  // Watches the whole program while it is away (installed on it apart
+  // from the window's own watch, so the window's events are seen once).
+  class AwayFilter : public QObject {
+   public:
+    explicit AwayFilter(ActivationHandler* owner) : QObject(owner), owner_(owner) {}
+
+   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+   private:
+    ActivationHandler* owner_;
+  };
+
   QWidget* window_;
+  AwayFilter* awayFilter_ = new AwayFilter(this);
+  Runs runs_;
+  std::function<void()> handler_;
+  QPointer<QWidget> firstField_;
+  // The first activation of a showing is still to come.
+  bool showing_ = false;
+  // One of the window's own message boxes holds the activation.
+  bool ownBox_ = false;
+  // The program lost the activation while this window was its active one.
   bool away_ = false;
 };
 

@@ -8,9 +8,11 @@
 #include <QScreen>
 #include <QWidget>
 #include <array>
+#include <utility>
 
 #include "store/errors.h"
 #include "store/settings.h"
+#include "ui/guard.h"
 #include "ui/textconv.h"
 
 namespace qm {
@@ -118,6 +120,18 @@ void CentreOnScreen(QWidget* window) {
   if (topLeft.x() < area.left()) topLeft.setX(area.left());
   if (topLeft.y() < area.top()) topLeft.setY(area.top());
   window->move(topLeft);
+}
+
+PlacementKeeper::PlacementKeeper(QWidget* window, QString section, std::function<bool()> skip)
+    : QObject(window), window_(window), section_(std::move(section)), skip_(std::move(skip)) {
+  RestorePlacement(window, section_);
+  window->installEventFilter(this);
+}
+
+bool PlacementKeeper::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == window_ && event->type() == QEvent::Resize && !(skip_ && skip_()))
+    Guard([this] { SavePlacement(window_, section_); });
+  return false;
 }
 
 }  // namespace qm

@@ -2,7 +2,9 @@
 // Height, Left, Top and Width (pixels) in a section of its own.
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -32,10 +34,28 @@ void RestorePlacement(QWidget* window, const QString& section);
 // to write to quillmor.ini" when the file cannot be written; while the
 // failure lasts, further saves (of any window) give up silently, so that a
 // drag of a window's frame brings one box, not one per step. The first save
-// that succeeds again ends that. Callers run it from their resize handler
-// (through the guard); windows other than the main window skip it while
-// Program().Closing is set.
+// that succeeds again ends that.
 void SavePlacement(QWidget* window, const QString& section);
+
+// Keeps a window's placement in section: restores it at once, then saves it
+// at every resize of the window (through the error guard), except while
+// skip() is true (the program closing: windows other than the main window
+// keep what they had; the window passes its program's closing flag). Made a
+// child of window:
+//
+//   new PlacementKeeper(this, QStringLiteral("GMaintForm"), [] { return closing; });
+class PlacementKeeper : public QObject {
+ public:
+  PlacementKeeper(QWidget* window, QString section, std::function<bool()> skip = {});
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* window_;
+  QString section_;
+  std::function<bool()> skip_;
+};
 
 // Centres window on its screen (the available area).
 void CentreOnScreen(QWidget* window);

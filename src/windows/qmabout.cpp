@@ -99,12 +99,6 @@ void TAboutBox::FormActivate() {
 
 void TAboutBox::OKButtonClick() { accept(); }
 
-void TAboutBox::changeEvent(QEvent* event) {
-  QDialog::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow())
-    Guard([this] { FormActivate(); });
-}
-
 void TAboutBox::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   CentreOnScreen(this);

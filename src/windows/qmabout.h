@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include "ui/activation.h"
+
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -34,8 +36,11 @@ class TAboutBox : public QDialog {
   QPushButton* OKButton;
 
  protected:
-  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+
+ private:
+  ActivationHandler activation_{this, ActivationHandler::Runs::EveryTime,
+                                [this] { FormActivate(); }};
 };
 
 // Makes a new About box over parent and shows it modally; returns when it

@@ -1,6 +1,7 @@
 #include "windows/qmcmaint.h"
 
 #include "store/courses.h"
+#include "ui/messages.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 #include "windows/qmapp.h"
@@ -36,16 +37,7 @@ HandOverResult* TCMaintForm::DialogResult() const {
   return Dialog() != nullptr ? &Dialog()->Result : nullptr;
 }
 
-void TCMaintForm::TakeOverResult() {
-  TCourseForm* form = Dialog();
-  TCourseRec& course = EditedEntry(courses_);
-  course.CourseName = CutTo(ToBytes(form->CourseName->text()), width::CourseName);
-  course.Rating = CutTo(ToBytes(form->RatingField->text()), width::Rating);
-  course.Slope = CutTo(ToBytes(form->SlopeField->text()), width::Slope);
-  for (int i = 0; i < HoleCount; ++i)
-    course.HolePar[i] = CutTo(ToBytes(form->Par[i]->text()), width::HoleParMem);
-  course.ParTotal = CutTo(ToBytes(form->ParTotal->text()), width::ParTotalMem);
-}
+void TCMaintForm::TakeOverResult() { EditedEntry(courses_) = Dialog()->Course(); }
 
 void TCMaintForm::SortEntries() { SortCourses(courses_); }
 
@@ -56,34 +48,17 @@ QString TCMaintForm::EntryName(int position) const {
 void TCMaintForm::AddButtonClick() {
   if (!MayOpenDialog()) return;
   if (courses_.Count() >= Program().MaxCourses) {
-    CurrentPrompts().Warning(QStringLiteral(
-        "You have reached the maximum allowed number of courses.  If possible, delete some "
-        "courses that you do not use.  Then, you can enter more new ones."));
+    CurrentPrompts().Warning(msg::CoursesFull());
     return;
   }
-  TCourseForm* form = Dialog();
-  form->CourseName->clear();
-  form->RatingField->clear();
-  form->SlopeField->clear();
-  for (QLineEdit* field : form->Par) field->setText(QStringLiteral("0"));
-  for (QLineEdit* field : {form->ParOut, form->ParIn, form->ParTotal})
-    field->setText(QStringLiteral("0"));
+  Dialog()->PrimeNewCourse();
   ShowDialog(0);
 }
 
 void TCMaintForm::ModifyButtonClick() {
   const int n = SelectedPosition();
   if (n == 0 || !MayOpenDialog()) return;
-  const TCourseRec& course = courses_.At(n);
-  TCourseForm* form = Dialog();
-  form->CourseName->setText(FromBytes(course.CourseName));
-  form->RatingField->setText(FromBytes(course.Rating));
-  form->SlopeField->setText(FromBytes(course.Slope));
-  for (int i = 0; i < HoleCount; ++i) form->Par[i]->setText(FromBytes(course.HolePar[i]));
-  form->ParTotal->setText(FromBytes(course.ParTotal));
-  // The editor works OUT and IN out as it opens.
-  form->ParOut->setText(QStringLiteral("0"));
-  form->ParIn->setText(QStringLiteral("0"));
+  Dialog()->PrimeCourse(courses_.At(n));
   ShowDialog(n);
 }
 

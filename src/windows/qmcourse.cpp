@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "store/errors.h"
+#include "store/fileio.h"
 #include "store/text.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
@@ -28,6 +29,10 @@ QLineEdit* AddField(QWidget* parent, const QString& name, int x, int y, int w, i
 }
 
 int FieldInt(const QLineEdit* field) { return StrToInt(ToBytes(field->text())); }
+
+std::string Stored(const QLineEdit* field, std::size_t width) {
+  return fileio::FieldForFile(CutTo(FieldBytes(field), width));
+}
 
 }  // namespace
 
@@ -80,6 +85,7 @@ TCourseForm::TCourseForm(QWidget* parent)
   }
 
   AddButtons(QPoint(215, 259));
+  activation_.FocusAtShowing(CourseName);
 
   QWidget* previous = CourseName;
   auto chain = [&previous](QWidget* next) {
@@ -92,6 +98,32 @@ TCourseForm::TCourseForm(QWidget* parent)
   chain(ParTotal);
   chain(OKButton);
   chain(CancelButton);
+}
+
+void TCourseForm::PrimeNewCourse() {
+  PrimeCourse(TCourseRec{});
+  for (QLineEdit* field : Par) field->setText(QStringLiteral("0"));
+  ParTotal->setText(QStringLiteral("0"));
+}
+
+void TCourseForm::PrimeCourse(const TCourseRec& course) {
+  SetFieldBytes(CourseName, course.CourseName);
+  SetFieldBytes(RatingField, course.Rating);
+  SetFieldBytes(SlopeField, course.Slope);
+  for (int i = 0; i < HoleCount; ++i) SetFieldBytes(Par[i], course.HolePar[i]);
+  SetFieldBytes(ParTotal, course.ParTotal);
+  ParOut->setText(QStringLiteral("0"));
+  ParIn->setText(QStringLiteral("0"));
+}
+
+TCourseRec TCourseForm::Course() const {
+  TCourseRec course;
+  course.CourseName = Stored(CourseName, width::CourseName);
+  course.Rating = Stored(RatingField, width::Rating);
+  course.Slope = Stored(SlopeField, width::Slope);
+  for (int i = 0; i < HoleCount; ++i) course.HolePar[i] = Stored(Par[i], width::HoleParMem);
+  course.ParTotal = Stored(ParTotal, width::ParTotalMem);
+  return course;
 }
 
 void TCourseForm::RecalcCourseTotals(bool setTotal) {
@@ -107,7 +139,6 @@ void TCourseForm::RecalcCourseTotals(bool setTotal) {
 }
 
 void TCourseForm::FormActivate() {
-  FocusField(CourseName, Qt::ActiveWindowFocusReason);
   if (!CourseName->text().isEmpty()) RecalcCourseTotals(false);
 }
 

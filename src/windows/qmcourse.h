@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <array>
 
+#include "store/records.h"
 #include "windows/qmdialogbase.h"
 
 namespace qm {
@@ -30,6 +31,14 @@ class TCourseForm : public THandOverDialog {
   QLineEdit* ParIn;                // computed, read-only, not a tab stop
   QLineEdit* ParTotal;             // computed, may be typed over
 
+  // A new course: name, rating and slope empty, pars and sums "0".
+  void PrimeNewCourse();
+  // A course to change; OUT and IN are worked out as the editor opens.
+  void PrimeCourse(const TCourseRec& course);
+  // The confirmed course as the course file will read it back: every text
+  // cut to its field's width, "~" as "-" and line breaks as spaces.
+  TCourseRec Course() const;
+
   // Sets empty hole pars to "0", then OUT and IN to the sums of the front
   // and back nine; Total to OUT + IN only when setTotal. Throws the
   // conversion error for a hole par that is not a whole number (the empty
@@ -37,7 +46,7 @@ class TCourseForm : public THandOverDialog {
   void RecalcCourseTotals(bool setTotal);
 
   // Recomputes OUT and IN of a course being modified (a stored Total stays
-  // as it is) and puts the focus on CourseName.
+  // as it is); the focus is on CourseName.
   void FormActivate() override;
   // Leaving hole 1: totals with Total; a "0" there sends the focus to Total.
   void Par1Exit();

@@ -56,22 +56,9 @@ bool THandOverDialog::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void THandOverDialog::changeEvent(QEvent* event) {
-  QDialog::changeEvent(event);
-  // Only the activation that follows a showing: a message box closing
-  // activates the dialog again and must not move the focus it set.
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && activatePending_) {
-    activatePending_ = false;
-    Guard([this] { FormActivate(); });
-  }
-}
-
 void THandOverDialog::showEvent(QShowEvent* event) {
   // A restore from the task bar is no new showing.
-  if (!event->spontaneous()) {
-    Result.Reset();
-    activatePending_ = true;
-  }
+  if (!event->spontaneous()) Result.Reset();
   QDialog::showEvent(event);
   // Both dialogs open at the screen's centre, not over their opener, where
   // the window system would put a transient window.

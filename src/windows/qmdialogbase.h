@@ -14,6 +14,7 @@
 #include <QSize>
 #include <QString>
 
+#include "ui/activation.h"
 #include "ui/handover.h"
 #include "ui/textentry.h"
 
@@ -31,8 +32,9 @@ class THandOverDialog : public QDialog {
   QLineEdit* OkPressed = Result.Field();  // hidden, disabled: "1" after OK, "0" otherwise
 
   // Runs at the first activation after each showing (not when a message box
-  // closing activates the dialog again).
-  virtual void FormActivate() = 0;
+  // closing activates the dialog again), after the focus is put on the
+  // first field.
+  virtual void FormActivate() {}
   virtual void OKButtonClick() = 0;
   void CancelButtonClick();
 
@@ -57,11 +59,10 @@ class THandOverDialog : public QDialog {
   void RunPendingExit();
 
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
- private:
-  bool activatePending_ = false;
+  ActivationHandler activation_{this, ActivationHandler::Runs::OncePerShowing,
+                                [this] { FormActivate(); }};
 };
 
 }  // namespace qm

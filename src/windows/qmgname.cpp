@@ -108,6 +108,7 @@ TGNameForm::TGNameForm(QWidget* parent)
   SexItems[0]->setChecked(true);
 
   AddButtons(QPoint(134, 170));
+  activation_.FocusAtShowing(LongName);
 
   QWidget::setTabOrder(LongName, ShortName);
   QWidget::setTabOrder(ShortName, OKButton);
@@ -119,8 +120,6 @@ TGNameForm::TGNameForm(QWidget* parent)
 int TGNameForm::SexIndex() const { return SexItems[1]->isChecked() ? 1 : 0; }
 
 void TGNameForm::SetSexIndex(int index) { SexItems[index == 1 ? 1 : 0]->setChecked(true); }
-
-void TGNameForm::FormActivate() { FocusField(LongName, Qt::ActiveWindowFocusReason); }
 
 void TGNameForm::LongNameExit() {
   if (!ShortName->text().isEmpty()) return;

@@ -39,8 +39,6 @@ class TGNameForm : public THandOverDialog {
   int SexIndex() const;
   void SetSexIndex(int index);
 
-  // Focus on LongName.
-  void FormActivate() override;
   // With ShortName empty: proposes a short name from the long name, and
   // while adding, the first one whose score file does not exist yet.
   void LongNameExit();

@@ -14,6 +14,7 @@
 #include "print/printorfile.h"
 #include "store/courses.h"
 #include "ui/guard.h"
+#include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
@@ -228,9 +229,7 @@ void THandicapForm::reject() {
   Guard([this] { OKButtonClick(); });
 }
 
-void THandicapForm::Help2Click() {
-  CurrentPrompts().Warning(QStringLiteral("Help not implemented yet."));
-}
+void THandicapForm::Help2Click() { CurrentPrompts().Warning(msg::HelpNotImplemented()); }
 
 void THandicapForm::AboutQuillmor1Click() { OpenAboutBox(this); }
 
@@ -250,12 +249,6 @@ void THandicapForm::PrintButtonClick() {
   job.Lines = LinesOf(HandicapSheetLines(date, Text(GolferName), course, Text(IndexField),
                                          Text(Hdcp1), Text(Hdcp2)));
   PrintOrWrite(job);
-}
-
-void THandicapForm::changeEvent(QEvent* event) {
-  QDialog::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow())
-    Guard([this] { FormActivate(); });
 }
 
 void THandicapForm::closeEvent(QCloseEvent* event) { event->accept(); }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "store/records.h"
+#include "ui/activation.h"
 
 class QAction;
 class QComboBox;
@@ -90,7 +91,6 @@ class THandicapForm : public QDialog {
   QLineEdit* GolferShortName;
 
  protected:
-  void changeEvent(QEvent* event) override;
   // Closing is no rejection of a dialog: the window just goes.
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -103,6 +103,8 @@ class THandicapForm : public QDialog {
   TCourseSummaryTable courses_;
   bool courseChosen_ = false;
   bool shown_ = false;
+  ActivationHandler activation_{this, ActivationHandler::Runs::EveryTime,
+                                [this] { FormActivate(); }};
 };
 
 }  // namespace qm

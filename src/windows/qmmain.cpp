@@ -10,11 +10,11 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <algorithm>
 
 #include "store/settings.h"
 #include "ui/guard.h"
+#include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
 #include "windows/qmabout.h"
@@ -153,7 +153,8 @@ TMainForm::~TMainForm() { DestroyOpenedWindows(); }
 
 void TMainForm::FormCreate() {
   QmProgram& p = Program();
-  RestorePlacement(this, QStringLiteral("MainForm"));
+  // Saved at every resize, also while the program is closing.
+  new PlacementKeeper(this, QStringLiteral("MainForm"));
   p.UseMaxIndex = ReadSettingBool("Settings", "UseMaxIndex", true);
   p.Closing = false;
   p.Version = QStringLiteral("2.8 r05");
@@ -163,8 +164,6 @@ void TMainForm::FormCreate() {
   p.MaxScores = 200;
   p.MaxCourses = 200;
 }
-
-void TMainForm::FormResize() { SavePlacement(this, QStringLiteral("MainForm")); }
 
 void TMainForm::EditGolferButtonClick() { OpenGolferMaintenance(); }
 void TMainForm::EditGolfers1Click() { OpenGolferMaintenance(); }
@@ -180,9 +179,7 @@ void TMainForm::ExitButtonClick() {
 
 void TMainForm::Exit1Click() { EndProgram(); }
 
-void TMainForm::Help2Click() {
-  CurrentPrompts().Warning(QStringLiteral("Help not implemented yet."));
-}
+void TMainForm::Help2Click() { CurrentPrompts().Warning(msg::HelpNotImplemented()); }
 
 void TMainForm::Image1Click() { OpenAbout(); }
 void TMainForm::AboutQuillmor1Click() { OpenAbout(); }
@@ -234,11 +231,6 @@ void TMainForm::DestroyOpenedWindows() {
 void TMainForm::OpenAbout() { OpenAboutBox(this); }
 
 void TMainForm::EndProgram() { QCoreApplication::exit(0); }
-
-void TMainForm::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  Guard([this] { FormResize(); });
-}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   event->accept();

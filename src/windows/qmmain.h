@@ -25,11 +25,10 @@ class TMainForm : public QMainWindow {
   explicit TMainForm(QWidget* parent = nullptr);
   ~TMainForm() override;
 
-  // Restores the placement, reads UseMaxIndex, clears Closing, sets the
-  // version and the limits. Runs once, from the constructor.
+  // Restores the placement (kept from then on, whatever the state of
+  // Closing), reads UseMaxIndex, clears Closing, sets the version and the
+  // limits. Runs once, from the constructor.
   void FormCreate();
-  // Saves the placement to section MainForm whatever the state of Closing.
-  void FormResize();
 
   void EditGolferButtonClick();
   void EditCoursesButtonClick();
@@ -69,7 +68,6 @@ class TMainForm : public QMainWindow {
   QAction* AboutQuillmor1;
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 

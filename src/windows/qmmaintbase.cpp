@@ -33,7 +33,7 @@ QAction* MakeItem(QMenu* menu, const QString& name, const QString& caption) {
 }  // namespace
 
 TListMaintForm::TListMaintForm(const Layout& layout, QWidget* parent)
-    : QMainWindow(parent), section_(layout.Name), exitQuestion_(layout.ExitQuestion) {
+    : QMainWindow(parent), exitQuestion_(layout.ExitQuestion) {
   setObjectName(layout.Name);
   setWindowTitle(layout.Title);
   QFont font = this->font();
@@ -97,7 +97,7 @@ TListMaintForm::TListMaintForm(const Layout& layout, QWidget* parent)
   connect(listBox_, &QListWidget::itemDoubleClicked, this,
           Guarded([this](QListWidgetItem*) { ModifyButtonClick(); }));
 
-  RestorePlacement(this, section_);
+  new PlacementKeeper(this, layout.Name, [] { return Program().Closing; });
 }
 
 bool TListMaintForm::BringToFront(QWidget* window) {
@@ -107,11 +107,6 @@ bool TListMaintForm::BringToFront(QWidget* window) {
   window->raise();
   window->activateWindow();
   return true;
-}
-
-bool TListMaintForm::DialogOpenForMe() const {
-  HandOverResult* result = DialogResult();
-  return result != nullptr && result->OpenFor(this);
 }
 
 void TListMaintForm::ReleaseDialog() {
@@ -134,12 +129,6 @@ void TListMaintForm::FormActivate() {
   SortEntries();
   FillList();
   SelectLine(editIndex_ == 0 ? 1 : editIndex_);
-}
-
-void TListMaintForm::FormResize() {
-  if (Program().Closing) return;
-  listBox_->resize(listBox_->width(), std::max(0, centralWidget()->height() - 30));
-  SavePlacement(this, section_);
 }
 
 bool TListMaintForm::MayOpenDialog() const {
@@ -209,15 +198,9 @@ int TListMaintForm::SelectedPosition() const {
   return row >= 0 && row < EntryCount() ? row + 1 : 0;
 }
 
-void TListMaintForm::changeEvent(QEvent* event) {
-  QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow())
-    Guard([this] { FormActivate(); });
-}
-
 void TListMaintForm::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  Guard([this] { FormResize(); });
+  listBox_->resize(listBox_->width(), std::max(0, centralWidget()->height() - 30));
 }
 
 void TListMaintForm::closeEvent(QCloseEvent* event) {

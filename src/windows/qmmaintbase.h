@@ -27,6 +27,7 @@
 #include <utility>
 
 #include "store/records.h"
+#include "ui/activation.h"
 #include "ui/guard.h"
 #include "ui/handover.h"
 
@@ -56,7 +57,6 @@ class TListMaintForm : public QMainWindow {
   // Takes the dialog's result over when it was confirmed for this window,
   // then shows the sorted list again.
   void FormActivate();
-  void FormResize();
   virtual void AddButtonClick() = 0;
   virtual void ModifyButtonClick() = 0;
   virtual void DeleteButtonClick() = 0;
@@ -158,7 +158,6 @@ class TListMaintForm : public QMainWindow {
   // True, after bringing it to the front, when there is a window.
   static bool BringToFront(QWidget* window);
 
-  void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -166,16 +165,15 @@ class TListMaintForm : public QMainWindow {
   QAction* addItem_;
   QAction* modifyItem_;
   QAction* deleteItem_;
+  ActivationHandler activation_{this, ActivationHandler::Runs::EveryTime,
+                                [this] { FormActivate(); }};
 
  private:
-  // True while the dialog is open for this window.
-  bool DialogOpenForMe() const;
   void SetEditing(bool editing);
   void FillList();
   void SelectLine(int position);
   void LineDeleted(int position);
 
-  QString section_;
   QString exitQuestion_;
   int editIndex_ = 0;
   bool modified_ = false;

@@ -3,16 +3,14 @@
 #include <QApplication>
 #include <QDate>
 #include <QFocusEvent>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QMessageBox>
-#include <QVBoxLayout>
 
 #include "engine/coursehcp.h"
 #include "store/courses.h"
+#include "store/scores.h"
+#include "store/text.h"
 #include "ui/guard.h"
+#include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
@@ -26,288 +24,16 @@ namespace qm {
 
 namespace {
 
-constexpr int ClientWidth = 628;
-constexpr int ClientHeight = 389;
-
 const QString kCourseNotFound = QStringLiteral("ERROR: Course not found in list??");
 const QString kPickACourse = QStringLiteral("You must pick a course.");
-const QString kCoursesFull = QStringLiteral(
-    "You have reached the maximum allowed number of courses.  If possible, delete some courses "
-    "that you do not use.  Then, you can enter more new ones.");
-const QString kHelp = QStringLiteral("Help not implemented yet.");
 
-QLabel* BoldLabel(QWidget* parent, const QString& name, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  QFont bold = label->font();
-  bold.setBold(true);
-  label->setFont(bold);
-  return label;
-}
+QString Today() { return QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")); }
 
-QLineEdit* Edit(QWidget* parent, const QString& name, int width, const QString& text = {}) {
-  auto* field = new QLineEdit(text, parent);
-  field->setObjectName(name);
-  field->setFixedWidth(width);
-  field->setValidator(new SingleByteValidator(field));
-  return field;
-}
-
-QLineEdit* Hidden(QWidget* parent, const QString& name, const QString& text = {}) {
-  auto* field = new QLineEdit(text, parent);
-  field->setObjectName(name);
-  field->setEnabled(false);
-  field->hide();
-  return field;
-}
-
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setFixedSize(90, 28);
-  // Enter is the window's own (it moves the focus); a button reacts to it
-  // only while it has the focus.
-  button->setAutoDefault(false);
-  button->setDefault(false);
-  return button;
-}
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualCaseBlind(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  return true;
-}
-
-// What the course file can hold: its writer turns "~" into "-" and a line
-// break into a space, so a name is looked up the way it will be read back.
-std::string Storable(const std::string& text, std::size_t width) {
-  std::string out = CutTo(text, width);
-  for (char& c : out) {
-    if (c == '~')
-      c = '-';
-    else if (c == '\r' || c == '\n')
-      c = ' ';
-  }
-  return out;
+std::string Cut(const QLineEdit* field, std::size_t width) {
+  return CutTo(FieldBytes(field), width);
 }
 
 }  // namespace
-
-TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("ScoreForm"));
-  setWindowTitle(QStringLiteral("Enter Score"));
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  BuildControls();
-  BuildMenu();
-  ConnectHandlers();
-  setFixedSize(ClientWidth, ClientHeight + MainMenu->sizeHint().height());
-
-  // Creation: today's date and the course list.
-  DateField->setText(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
-  Guard([this] { ReloadCourses(); });
-}
-
-void TScoreForm::BuildControls() {
-  auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  outer->setSpacing(0);
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("ClientArea"));
-  client->setFixedSize(ClientWidth, ClientHeight);
-  outer->addWidget(client);
-
-  auto* page = new QVBoxLayout(client);
-  page->setContentsMargins(8, 8, 8, 8);
-  page->setSpacing(6);
-
-  // Top: the course, the date and the putts switch on the left; the
-  // course's ratings and the golfer's index on the right.
-  auto* top = new QHBoxLayout;
-  auto* left = new QGridLayout;
-  left->setHorizontalSpacing(6);
-  left->setVerticalSpacing(5);
-  CourseField = new TCourseList(client);
-  CourseField->setObjectName(QStringLiteral("CourseField"));
-  CourseField->setFixedWidth(250);
-  DateField = Edit(client, QStringLiteral("DateField"), 96);
-  SkipPuttsChkBox = new QCheckBox(QStringLiteral("Skip Entering Putts"), client);
-  SkipPuttsChkBox->setObjectName(QStringLiteral("SkipPuttsChkBox"));
-  QFont bold = SkipPuttsChkBox->font();
-  bold.setBold(true);
-  SkipPuttsChkBox->setFont(bold);
-  left->addWidget(BoldLabel(client, QStringLiteral("CourseLabel"), QStringLiteral("Course:")), 0,
-                  0);
-  left->addWidget(CourseField, 0, 1, Qt::AlignLeft);
-  left->addWidget(BoldLabel(client, QStringLiteral("DateLabel"), QStringLiteral("Date:")), 1, 0);
-  left->addWidget(DateField, 1, 1, Qt::AlignLeft);
-  left->addWidget(SkipPuttsChkBox, 2, 1, Qt::AlignLeft);
-
-  auto* right = new QGridLayout;
-  right->setHorizontalSpacing(6);
-  right->setVerticalSpacing(5);
-  RatingField = Edit(client, QStringLiteral("RatingField"), 50, QStringLiteral("0.0"));
-  SlopeField = Edit(client, QStringLiteral("SlopeField"), 50, QStringLiteral("0"));
-  IndexField = Edit(client, QStringLiteral("IndexField"), 50);
-  right->addWidget(
-      BoldLabel(client, QStringLiteral("RatingLabel"), QStringLiteral("Course Rating:")), 0, 0,
-      Qt::AlignRight);
-  right->addWidget(RatingField, 0, 1);
-  right->addWidget(BoldLabel(client, QStringLiteral("SlopeLabel"), QStringLiteral("Slope Rating:")),
-                   1, 0, Qt::AlignRight);
-  right->addWidget(SlopeField, 1, 1);
-  right->addWidget(
-      BoldLabel(client, QStringLiteral("IndexLabel"), QStringLiteral("Golfer's Index:")), 2, 0,
-      Qt::AlignRight);
-  right->addWidget(IndexField, 2, 1);
-  top->addLayout(left);
-  top->addStretch(1);
-  top->addLayout(right);
-  page->addLayout(top);
-
-  // The 18-hole grid.
-  Card = new TScoreCardGrid(client);
-  Score = Card->Score;
-  Putts = Card->Putts;
-  Par = Card->Par;
-  ScoreOut = Card->ScoreOut;
-  ScoreIn = Card->ScoreIn;
-  ScoreTotal = Card->ScoreTotal;
-  PuttsOut = Card->PuttsOut;
-  PuttsIn = Card->PuttsIn;
-  PuttsTotal = Card->PuttsTotal;
-  ParOut = Card->ParOut;
-  ParIn = Card->ParIn;
-  ParTotal = Card->ParTotal;
-  page->addWidget(Card, 0, Qt::AlignHCenter);
-  page->addStretch(1);
-
-  // Below the grid: the comment on the left, the round's results on the right.
-  auto* bottom = new QHBoxLayout;
-  auto* comment = new QVBoxLayout;
-  comment->setSpacing(2);
-  CommentField = new TCommentEdit(client);
-  CommentField->setObjectName(QStringLiteral("CommentField"));
-  CommentField->setFixedSize(330, 56);
-  comment->addWidget(
-      BoldLabel(client, QStringLiteral("CommentLabel"), QStringLiteral("Comments:")));
-  comment->addWidget(CommentField);
-  auto* results = new QGridLayout;
-  results->setHorizontalSpacing(6);
-  results->setVerticalSpacing(5);
-  AdjScore = Edit(client, QStringLiteral("AdjScore"), 50);
-  ScoreDiff = Edit(client, QStringLiteral("ScoreDiff"), 50);
-  results->addWidget(
-      BoldLabel(client, QStringLiteral("AdjScoreLabel"), QStringLiteral("Adjusted Gross Score:")),
-      0, 0, Qt::AlignRight);
-  results->addWidget(AdjScore, 0, 1);
-  results->addWidget(
-      BoldLabel(client, QStringLiteral("ScoreDiffLabel"), QStringLiteral("Score Differential:")), 1,
-      0, Qt::AlignRight);
-  results->addWidget(ScoreDiff, 1, 1);
-  bottom->addLayout(comment);
-  bottom->addStretch(1);
-  bottom->addLayout(results);
-  page->addLayout(bottom);
-  page->addStretch(2);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->setSpacing(24);
-  OKButton = Button(client, QStringLiteral("OKButton"), QStringLiteral("OK"));
-  CancelButton = Button(client, QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
-  AddCourseButton = Button(client, QStringLiteral("AddCourseButton"), QStringLiteral("Add Course"));
-  buttons->addStretch(1);
-  buttons->addWidget(OKButton);
-  buttons->addWidget(CancelButton);
-  buttons->addWidget(AddCourseButton);
-  buttons->addStretch(1);
-  page->addLayout(buttons);
-
-  for (QLineEdit* field : {RatingField, SlopeField, IndexField, AdjScore, ScoreDiff}) {
-    MakeReadOnly(field);
-    field->setFocusPolicy(Qt::ClickFocus);
-  }
-
-  GolferName = Hidden(this, QStringLiteral("GolferName"));
-  OkPressed = Result.Field();
-  CoursePicked = Hidden(this, QStringLiteral("CoursePicked"), QStringLiteral("0"));
-  CourseName2 = Hidden(this, QStringLiteral("CourseName2"));
-  AddingGroup = Hidden(this, QStringLiteral("AddingGroup"), QStringLiteral("0"));
-  // A number from the start, so that a round typed before any course is
-  // picked can be summed; the pick sets the golfer's own value.
-  CourseHandicapField = Hidden(this, QStringLiteral("CourseHandicapField"), QStringLiteral("0"));
-
-  // Tab order: course, date, putts switch, then hole by hole score and
-  // putts, then the buttons and last the comment. The pars and sums are no
-  // tab stops but sit in the chain where they stand on the card, so Tab
-  // from one reached with the mouse (or from the total, where a "0" in the
-  // first hole sends the focus) goes on to the next field of the card.
-  QWidget* previous = CourseField;
-  auto chain = [&previous](QWidget* next) {
-    QWidget::setTabOrder(previous, next);
-    previous = next;
-  };
-  chain(DateField);
-  chain(SkipPuttsChkBox);
-  for (int i = 0; i < HoleCount; ++i) {
-    chain(Par[i]);
-    chain(Score[i]);
-    chain(Putts[i]);
-    if (i == 8)
-      for (QWidget* sum : {ParOut, ScoreOut, PuttsOut}) chain(sum);
-  }
-  for (QWidget* sum : {ParIn, ScoreIn, PuttsIn, ParTotal, ScoreTotal, PuttsTotal}) chain(sum);
-  chain(OKButton);
-  chain(CancelButton);
-  chain(AddCourseButton);
-  chain(CommentField);
-
-  // Every control reports its keys and its focus leaving to the window.
-  for (QWidget* control : client->findChildren<QWidget*>())
-    if (control->focusPolicy() != Qt::NoFocus) control->installEventFilter(this);
-}
-
-void TScoreForm::BuildMenu() {
-  MainMenu = new QMenuBar(this);
-  MainMenu->setObjectName(QStringLiteral("MainMenu"));
-  layout()->setMenuBar(MainMenu);
-  File1 = MainMenu->addMenu(QStringLiteral("&File"));
-  File1->setObjectName(QStringLiteral("File1"));
-  SaveExit1 = File1->addAction(QStringLiteral("&Save/Exit"));
-  SaveExit1->setObjectName(QStringLiteral("SaveExit1"));
-  Exit1 = File1->addAction(QStringLiteral("E&xit"));
-  Exit1->setObjectName(QStringLiteral("Exit1"));
-  Edit1 = MainMenu->addMenu(QStringLiteral("&Edit"));
-  Edit1->setObjectName(QStringLiteral("Edit1"));
-  EditCourses1 = Edit1->addAction(QStringLiteral("&Add A Course"));
-  EditCourses1->setObjectName(QStringLiteral("EditCourses1"));
-  Help1 = MainMenu->addMenu(QStringLiteral("&Help"));
-  Help1->setObjectName(QStringLiteral("Help1"));
-  Help2 = Help1->addAction(QStringLiteral("&Help"));
-  Help2->setObjectName(QStringLiteral("Help2"));
-  AboutQuillmor1 = Help1->addAction(QStringLiteral("&About Quillmor"));
-  AboutQuillmor1->setObjectName(QStringLiteral("AboutQuillmor1"));
-}
-
-void TScoreForm::ConnectHandlers() {
-  // activated comes from the user only (mouse, keys, wheel), never from
-  // the window selecting a course itself.
-  connect(CourseField, &QComboBox::activated, this,
-          Guarded([this](int index) { CourseFieldChange(index + 1); }));
-  connect(SkipPuttsChkBox, &QCheckBox::toggled, this, Guarded([this] { SkipPuttsChkBoxClick(); }));
-  connect(OKButton, &QPushButton::clicked, this, Guarded([this] { OKButtonClick(); }));
-  connect(CancelButton, &QPushButton::clicked, this, Guarded([this] { CancelButtonClick(); }));
-  connect(AddCourseButton, &QPushButton::clicked, this,
-          Guarded([this] { AddCourseButtonClick(); }));
-  connect(SaveExit1, &QAction::triggered, this, Guarded([this] { SaveExit1Click(); }));
-  connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
-  connect(EditCourses1, &QAction::triggered, this, Guarded([this] { EditCourses1Click(); }));
-  connect(Help2, &QAction::triggered, this, Guarded([this] { Help2Click(); }));
-  connect(AboutQuillmor1, &QAction::triggered, this, Guarded([this] { AboutQuillmor1Click(); }));
-}
 
 // ---- the card ----
 
@@ -405,7 +131,7 @@ bool TScoreForm::AppendCourse(const TCourseRec& course) {
   TCourseTable table;
   LoadCourses(table);
   if (table.Count() >= Program().MaxCourses) {
-    CurrentPrompts().Warning(kCoursesFull);
+    CurrentPrompts().Warning(msg::CoursesFull());
     return false;
   }
   table.Entries.push_back(course);
@@ -442,7 +168,7 @@ void TScoreForm::ReportCourseNotFound(const std::string& name) {
 
 bool TScoreForm::CoursesFull() {
   if (courses_.Count() < Program().MaxCourses) return false;
-  CurrentPrompts().Warning(kCoursesFull);
+  CurrentPrompts().Warning(msg::CoursesFull());
   return true;
 }
 
@@ -459,8 +185,6 @@ void TScoreForm::FormShow() {
   setWindowTitle(QStringLiteral("Enter Score - ") + GolferName->text());
   notFoundReported_ = false;
   notFoundName_.clear();
-  ownBoxActive_ = false;
-  return_.Forget();
   const std::string wanted = FieldBytes(CourseName2);
   if (!wanted.empty()) {
     const int n = FindCourseCaseBlind(wanted);
@@ -487,16 +211,8 @@ void TScoreForm::FormActivate() {
   TCourseForm* editor = Program().CourseForm;
   bool added = false;
   std::string addedName;
-  if (editor != nullptr && editor->OkPressed->text() == QLatin1String("1") &&
-      editor->Hand.IsFor(this)) {
-    editor->OkPressed->setText(QStringLiteral("0"));
-    TCourseRec course;
-    course.CourseName = Storable(ToBytes(editor->CourseName->text()), width::CourseName);
-    course.Rating = Storable(ToBytes(editor->RatingField->text()), width::Rating);
-    course.Slope = Storable(ToBytes(editor->SlopeField->text()), width::Slope);
-    for (int i = 0; i < HoleCount; ++i)
-      course.HolePar[i] = Storable(ToBytes(editor->Par[i]->text()), width::HoleParMem);
-    course.ParTotal = Storable(ToBytes(editor->ParTotal->text()), width::ParTotalMem);
+  if (editor != nullptr && editor->Result.Take(this)) {
+    const TCourseRec course = editor->Course();
     addedName = course.CourseName;
     added = AppendCourse(course);
   }
@@ -565,30 +281,6 @@ void TScoreForm::showEvent(QShowEvent* event) {
 void TScoreForm::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
   if (!event->spontaneous()) Guard([this] { FormHide(); });
-}
-
-void TScoreForm::changeEvent(QEvent* event) {
-  QDialog::changeEvent(event);
-  if (event->type() != QEvent::ActivationChange) return;
-  if (!isActiveWindow()) {
-    // The message boxes are made children of the active window, so a box
-    // of this window's own takes the activation from it.
-    QWidget* now = QApplication::activeWindow();
-    ownBoxActive_ = now != nullptr && now != this && qobject_cast<QMessageBox*>(now) != nullptr &&
-                    now->parentWidget() != nullptr && now->parentWidget()->window() == this;
-    return_.Deactivated();
-    return;
-  }
-  if (ownBoxActive_) {
-    // Closing a box of this window is no new activation: a box shown by
-    // the activation would otherwise come back without end.
-    ownBoxActive_ = false;
-    return;
-  }
-  // Back from another program: this window was the program's active window
-  // all along, and the focus stays where the user left it.
-  if (return_.TakeReturn()) return;
-  if (isVisible()) Guard([this] { FormActivate(); });
 }
 
 // ---- leaving fields and keys ----
@@ -773,8 +465,123 @@ void TScoreForm::EditCourses1Click() {
   OpenCourseEditor();
 }
 
-void TScoreForm::Help2Click() { CurrentPrompts().Warning(kHelp); }
+void TScoreForm::Help2Click() { CurrentPrompts().Warning(msg::HelpNotImplemented()); }
 
 void TScoreForm::AboutQuillmor1Click() { OpenAboutBox(this); }
+
+// ---- the hand-over of a round ----
+
+bool TScoreForm::MayPrime() {
+  if (!isVisible()) return true;
+  raise();
+  activateWindow();
+  return false;
+}
+
+void TScoreForm::ShowFor(QWidget* owner, const RoundGolfer& golfer) {
+  owner_ = {owner, golfer.ShortName};
+  GolferName->setText(golfer.LongName);
+  IndexField->setText(golfer.Index);
+  Hand.ShowFor(owner);
+}
+
+bool TScoreForm::PrimeNewRound(QWidget* owner, const RoundGolfer& golfer, EntryValues entry) {
+  if (!MayPrime()) return false;
+  DateField->setText(Today());
+  CourseField->SetText(QString());
+  CourseName2->clear();
+  CoursePicked->setText(QStringLiteral("0"));
+  AddingGroup->setText(QStringLiteral("0"));
+  // The golfer before's course handicap would adjust holes typed before a
+  // course is picked.
+  CourseHandicapField->setText(QStringLiteral("0"));
+  entry_ = entry == EntryValues::Fields ? Entry::Fields : Entry::Zero;
+  keepCard_ = false;
+  ShowFor(owner, golfer);
+  return true;
+}
+
+bool TScoreForm::PrimeStoredRound(QWidget* owner, const RoundGolfer& golfer,
+                                  const TScoreRec& round) {
+  if (!MayPrime()) return false;
+  const QString course = FromBytes(round.Course);
+  DateField->setText(FromBytes(DateKeyToDisplay(round.Date)));
+  CourseField->SetText(course);
+  CourseName2->setText(course);
+  CoursePicked->setText(course.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+  AddingGroup->setText(QStringLiteral("0"));
+  SetFieldBytes(ScoreTotal, round.ScoreTotal);
+  SetFieldBytes(RatingField, round.Rating.empty() ? "0.0" : round.Rating);
+  SetFieldBytes(SlopeField, round.Slope.empty() ? "0" : round.Slope);
+  CommentField->setPlainText(FromBytes(round.Comment));
+  for (int i = 0; i < HoleCount; ++i) {
+    SetFieldBytes(Score[i], round.HoleScore[i]);
+    SetFieldBytes(Putts[i], round.HolePutts[i]);
+  }
+  for (QLineEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn, PuttsTotal})
+    sum->setText(QStringLiteral("0"));
+  SetFieldBytes(AdjScore, round.AdjScore);
+  SetFieldBytes(CourseHandicapField, round.EntryHandicap);
+  entry_ = Entry::StoredIndex;
+  storedEntryIndex_ = round.EntryIndex;
+  // Without a course name nothing is selected on showing, which would
+  // otherwise clear the card.
+  keepCard_ = course.isEmpty();
+  RoundGolfer shown = golfer;
+  // A round entered before the index was kept with it shows today's index.
+  const std::string entryIndex = TrimSpaces(round.EntryIndex);
+  if (!entryIndex.empty() && entryIndex != "0") shown.Index = FromBytes(round.EntryIndex);
+  ShowFor(owner, shown);
+  return true;
+}
+
+bool TScoreForm::PrimeGroupRound(QWidget* owner, const RoundGolfer& golfer, bool first) {
+  if (!MayPrime()) return false;
+  // Only the group's own last round leaves the date and course to keep: a
+  // use by another window meanwhile left its own in the fields.
+  if (first || AddingGroup->text() != QLatin1String("1") || owner_.Window != owner) {
+    DateField->setText(Today());
+    CourseField->SetText(QString());
+    CourseName2->clear();
+    CoursePicked->setText(QStringLiteral("0"));
+    AddingGroup->setText(QStringLiteral("1"));
+    CourseHandicapField->setText(QStringLiteral("0"));
+    ScoreTotal->setText(QStringLiteral("0"));
+    AdjScore->clear();
+    ScoreDiff->clear();
+  } else {
+    CoursePicked->setText(QStringLiteral("1"));
+  }
+  entry_ = Entry::Zero;
+  keepCard_ = false;
+  ShowFor(owner, golfer);
+  return true;
+}
+
+std::optional<TScoreRec> TScoreForm::TakeRound(const QWidget* owner) {
+  if (!Result.Take(owner)) return std::nullopt;
+  return ConfirmedRound();
+}
+
+TScoreRec TScoreForm::ConfirmedRound() const {
+  TScoreRec round = PlaceholderScoreRec();
+  round.Date = CutTo(DisplayDateToKey(FieldBytes(DateField)), width::Date);
+  round.Course = CutTo(ToBytes(CourseField->Text()), width::Course);
+  round.ScoreTotal = Cut(ScoreTotal, width::ScoreTotal);
+  round.Rating = Cut(RatingField, width::Rating);
+  round.Slope = Cut(SlopeField, width::Slope);
+  round.Comment = CutTo(ToBytes(CommentField->toPlainText()), width::Comment);
+  for (int i = 0; i < HoleCount; ++i) {
+    round.HoleScore[i] = Cut(Score[i], width::HoleScore);
+    round.HolePutts[i] = Cut(Putts[i], width::HolePutts);
+  }
+  round.AdjScore = Cut(AdjScore, width::AdjScore);
+  if (entry_ == Entry::Fields) round.EntryIndex = Cut(IndexField, width::EntryIndex);
+  if (entry_ == Entry::StoredIndex) round.EntryIndex = storedEntryIndex_;
+  if (entry_ != Entry::Zero) round.EntryHandicap = Cut(CourseHandicapField, width::EntryHandicap);
+  return round;
+}
+
+void TScoreForm::ReleaseRound(const QWidget* owner) { Result.Release(owner); }
 
 }  // namespace qm

@@ -201,7 +201,6 @@ class TScoreForm : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -258,11 +257,8 @@ class TScoreForm : public QDialog {
   std::string notFoundName_;
   // The rename message of the course file is shown once until a load works.
   bool renameReported_ = false;
-  // One of this window's message boxes holds the activation; its closing is
-  // no new activation.
-  bool ownBoxActive_ = false;
-  // A return from another program is no new activation either.
-  ReturnWatch return_{this};
+  ActivationHandler activation_{this, ActivationHandler::Runs::EveryTime,
+                                [this] { FormActivate(); }};
   // A leaving handler is moving the focus; the field it passes is not left.
   bool leaving_ = false;
 };

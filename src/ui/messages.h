@@ -1,0 +1,27 @@
+// The message texts that more than one window shows, written once.
+#pragma once
+
+#include <QString>
+
+namespace qm::msg {
+
+// A list at its limit refuses to take another course (the course list
+// maintenance window, the score entry window's Add Course).
+inline QString CoursesFull() {
+  return QStringLiteral(
+      "You have reached the maximum allowed number of courses.  If possible, delete some courses "
+      "that you do not use.  Then, you can enter more new ones.");
+}
+
+// A golfer at the score limit gets no new score (the golfer scores window,
+// the group-of-scores window).
+inline QString ScoresFull() {
+  return QStringLiteral(
+      "This golfer has reached the maximum allowed number of scores for a golfer.  You must "
+      "delete some old scores for this golfer before you can add any new scores.  REMEMBER: the "
+      "last 20 complete scores are used to calculate the index.");
+}
+
+inline QString HelpNotImplemented() { return QStringLiteral("Help not implemented yet."); }
+
+}  // namespace qm::msg
