@@ -17,6 +17,7 @@
 #include "store/roster.h"
 #include "store/text.h"
 #include "ui/guard.h"
+#include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
@@ -267,7 +268,7 @@ std::vector<TRosterEntry> TPrintHandicapsDlg::PrintGolfers() const {
 
 bool TPrintHandicapsDlg::ReadyToPrint() {
   if (!CourseChosen()) {
-    CurrentPrompts().Message(QStringLiteral("You must select a course first."));
+    CurrentPrompts().Message(msg::SelectCourseFirst());
     return false;
   }
   if (PrintListBox->count() == 0) {
