@@ -30,6 +30,7 @@ class SilentPrompts : public qm::Prompts {
     return -1;
   }
   bool SelectPrinter(QPrinter&) override { return false; }
+  int CardsOnFirstSheet() override { return -1; }
 };
 
 qm::TScoreForm* form = nullptr;

@@ -68,18 +68,22 @@ void WriteLinesToFile(const std::string& fileName, const ReportLines& lines) {
   fileio::ReplaceFile(fileName, sink.lines);
 }
 
+bool SelectLetterPrinter(QPrinter& printer, const std::string& fileName) {
+  PrepareLetterPrinter(printer);
+  // Without a printer the dialog offers only a PDF file, and would offer
+  // the home folder itself as its name.
+  if (QPrinterInfo::availablePrinters().isEmpty() && fileio::IsBareFileName(fileName))
+    printer.setOutputFileName(QDir::current().absoluteFilePath(FromBytes(fileName + ".pdf")));
+  return CurrentPrompts().SelectPrinter(printer);
+}
+
 OutputResult PrintOrWrite(const PrinterOrFileJob& job) {
   Prompts& prompts = CurrentPrompts();
   const int choice =
       prompts.TwoChoice(job.Caption, job.Question, job.PrinterButton, job.FileButton);
   if (choice == 1) {
     QPrinter printer(QPrinter::HighResolution);
-    PrepareLetterPrinter(printer);
-    // Without a printer the dialog offers only a PDF file, and would offer
-    // the home folder itself as its name.
-    if (QPrinterInfo::availablePrinters().isEmpty() && fileio::IsBareFileName(job.FileName))
-      printer.setOutputFileName(QDir::current().absoluteFilePath(FromBytes(job.FileName + ".pdf")));
-    if (!prompts.SelectPrinter(printer)) return OutputResult::Cancelled;
+    if (!SelectLetterPrinter(printer, job.FileName)) return OutputResult::Cancelled;
     {
       QtPrintDevice device(printer);
       PrintLines(device, job.Layout, job.Lines);

@@ -36,6 +36,8 @@
 #include "engine/index.h"
 #include "print/printdevice.h"
 
+class QPrinter;
+
 namespace qm {
 
 // Where the lines go on the sheet; every text report uses these values and
@@ -70,6 +72,11 @@ enum class OutputResult { Cancelled, Printed, Written };
 // The whole flow, as described above. Cancelled when the user cancelled the
 // two-choice dialog or the printer selection; then nothing was written.
 OutputResult PrintOrWrite(const PrinterOrFileJob& job);
+
+// Letter paper on printer, then the printer selection dialog; without any
+// printer the dialog offers the PDF file fileName + ".pdf" in the working
+// directory. True when the user confirmed.
+bool SelectLetterPrinter(QPrinter& printer, const std::string& fileName);
 
 // The printer form on an already chosen device: Start through Quit. On a
 // failure the device's job is aborted and the error propagates.

@@ -22,6 +22,10 @@ inline QString ScoresFull() {
       "last 20 complete scores are used to calculate the index.");
 }
 
+// A report or a handicap asked for before the user picked a course (the
+// course handicap window, the print handicaps dialog).
+inline QString SelectCourseFirst() { return QStringLiteral("You must select a course first."); }
+
 inline QString HelpNotImplemented() { return QStringLiteral("Help not implemented yet."); }
 
 }  // namespace qm::msg

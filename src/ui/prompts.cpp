@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "ui/qm2choic.h"
+#include "ui/qmcrddet.h"
 
 namespace qm {
 
@@ -75,6 +76,12 @@ int QtPrompts::TwoChoice(const QString& caption, const QString& question, const 
   TTwoChoiceDlg dialog(QApplication::activeWindow());
   dialog.Prime(caption, question, button1, button2);
   return dialog.exec();
+}
+
+int QtPrompts::CardsOnFirstSheet() {
+  TPrintHdcpDetails dialog(QApplication::activeWindow());
+  dialog.exec();
+  return dialog.CardsOnFirstSheet();
 }
 
 bool QtPrompts::SelectPrinter(QPrinter& printer) {

@@ -1,6 +1,6 @@
-// The prompts layer: every message box, the two-choice dialog and the printer
-// selection go through Prompts, so that no test ever blocks on a modal window
-// and every test can check the exact text that was shown.
+// The prompts layer: every message box, the two-choice dialog, the card
+// details dialog and the printer selection go through Prompts, so that no test ever blocks on a
+// modal window and every test can check the exact text that was shown.
 //
 // The program installs QtPrompts at start-up; tests install ScriptedPrompts
 // (tests/support), which records each text and answers as the test says.
@@ -37,6 +37,9 @@ class Prompts {
                         const QString& button2) = 0;
   // The printer selection dialog on printer. True when the user confirmed.
   virtual bool SelectPrinter(QPrinter& printer) = 0;
+  // The card details dialog (ui/qmcrddet.h): the number of cards left on the
+  // first sheet, 1 to 10, or -1 for Cancel.
+  virtual int CardsOnFirstSheet() = 0;
 };
 
 // The prompts in force. Never null once SetPrompts has been called.
@@ -59,6 +62,7 @@ class QtPrompts : public Prompts {
   int TwoChoice(const QString& caption, const QString& question, const QString& button1,
                 const QString& button2) override;
   bool SelectPrinter(QPrinter& printer) override;
+  int CardsOnFirstSheet() override;
 };
 
 }  // namespace qm

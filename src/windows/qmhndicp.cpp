@@ -235,7 +235,7 @@ void THandicapForm::AboutQuillmor1Click() { OpenAboutBox(this); }
 
 void THandicapForm::PrintButtonClick() {
   if (!courseChosen_) {
-    CurrentPrompts().Message(QStringLiteral("You must select a course first."));
+    CurrentPrompts().Message(msg::SelectCourseFirst());
     return;
   }
   const TCourseSummaryRec& course = courses_.At(CourseField->currentIndex() + 1);

@@ -59,6 +59,14 @@ bool ScriptedPrompts::SelectPrinter(QPrinter& printer) {
   return choice;
 }
 
+int ScriptedPrompts::CardsOnFirstSheet() {
+  Record(BoxKind::CardDetails, QString());
+  if (CardCounts.empty()) return -1;
+  int count = CardCounts.front();
+  CardCounts.pop_front();
+  return count;
+}
+
 std::function<void(QPrinter&)> PrintToPdf(const QString& path) {
   return [path](QPrinter& printer) {
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -17,12 +17,20 @@
 
 namespace qm::test {
 
-enum class BoxKind { Warning, ConfirmYesNo, WarningYesNo, ConfirmYesNoCancel, Message, TwoChoice,
-                     SelectPrinter };
+enum class BoxKind {
+  Warning,
+  ConfirmYesNo,
+  WarningYesNo,
+  ConfirmYesNoCancel,
+  Message,
+  TwoChoice,
+  SelectPrinter,
+  CardDetails
+};
 
 struct ShownBox {
   BoxKind Kind;
-  QString Text;  // for TwoChoice: the question; for SelectPrinter: empty
+  QString Text;     // for TwoChoice: the question; for SelectPrinter, CardDetails: empty
   QString Caption;  // TwoChoice only
 };
 
@@ -34,6 +42,9 @@ class ScriptedPrompts : public Prompts {
   std::deque<int> Choices;
   // Results for the printer selection, from the front; false when empty.
   std::deque<bool> PrinterChoices;
+  // Answers of the card details dialog, from the front; -1 (Cancel) when
+  // empty.
+  std::deque<int> CardCounts;
   // Called with the printer when the selection is confirmed, as the user's
   // choices in the dialog would change it (for example to print to a PDF
   // file: PrintToPdf).
@@ -55,6 +66,7 @@ class ScriptedPrompts : public Prompts {
   int TwoChoice(const QString& caption, const QString& question, const QString& button1,
                 const QString& button2) override;
   bool SelectPrinter(QPrinter& printer) override;
+  int CardsOnFirstSheet() override;
 
  private:
   void Record(BoxKind kind, const QString& text, const QString& caption = {});

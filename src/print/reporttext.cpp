@@ -1,0 +1,17 @@
+#include "print/reporttext.h"
+
+#include <QDate>
+
+#include "ui/textconv.h"
+
+namespace qm {
+
+std::string RightAligned(const std::string& text, std::size_t width) {
+  return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+std::string TodayText() {
+  return ToBytes(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
+}
+
+}  // namespace qm
