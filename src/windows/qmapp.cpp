@@ -8,6 +8,7 @@
 #include "ui/prompts.h"
 #include "windows/qmcourse.h"
 #include "windows/qmgname.h"
+#include "windows/qmgolfer.h"
 #include "windows/qmmain.h"
 #include "windows/qmscore.h"
 
@@ -61,7 +62,7 @@ void StartUp() {
   // sample list becomes the user's, or the rename error shows, before the
   // main window appears.
   p.ScoreForm = Keep(new TScoreForm);
-  // The golfer scores window (TGolferForm) joins here.
+  p.GolferForm = Keep(new TGolferForm);
   p.CourseForm = Keep(new TCourseForm);
   p.GNameForm = Keep(new TGNameForm);
 }

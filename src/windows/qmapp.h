@@ -27,6 +27,7 @@ namespace qm {
 
 class TMainForm;
 class TScoreForm;
+class TGolferForm;
 class TCourseForm;
 class TGNameForm;
 
@@ -43,6 +44,7 @@ struct QmProgram {
   // created (tests create only what they use).
   TMainForm* MainForm = nullptr;
   TScoreForm* ScoreForm = nullptr;
+  TGolferForm* GolferForm = nullptr;
   TCourseForm* CourseForm = nullptr;
   TGNameForm* GNameForm = nullptr;
 };
@@ -52,7 +54,8 @@ QmProgram& Program();
 
 // Sets the program's title (the task bar text), creates the main window (its
 // creation handler runs), then, hidden and in this order, the score entry
-// window, the course editor and the golfer name dialog. The About box is
+// window, the golfer scores window, the course editor and the golfer name
+// dialog. The About box is
 // made anew whenever it is opened. Needs the QApplication.
 void StartUp();
 

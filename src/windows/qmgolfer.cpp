@@ -1,0 +1,533 @@
+#include "windows/qmgolfer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+#include <memory>
+
+#include "engine/index.h"
+#include "engine/numeric.h"
+#include "engine/scorecard.h"
+#include "store/roster.h"
+#include "store/scores.h"
+#include "store/text.h"
+#include "ui/guard.h"
+#include "ui/messages.h"
+#include "ui/placement.h"
+#include "ui/prompts.h"
+#include "ui/textconv.h"
+#include "windows/qmapp.h"
+#include "windows/qmhndicp.h"
+#include "windows/qmindex.h"
+#include "windows/qmscore.h"
+
+namespace qm {
+
+namespace {
+
+const QString kSection = QStringLiteral("GolferForm");
+const QString kSaveQuestion = QStringLiteral("Save changes made to scores?");
+const QString kDeleteQuestion = QStringLiteral("Are you sure you want to delete this score?");
+
+constexpr int kItemHeight = 15;
+
+// Of a field, what the list looks at: the text up to a NUL.
+bool Missing(const std::string& text, std::initializer_list<const char*> blanks) {
+  const std::string value = CutAtNul(text);
+  if (value.empty()) return true;
+  return std::any_of(blanks.begin(), blanks.end(), [&](const char* b) { return value == b; });
+}
+
+// The list's fixed-pitch face, as wide as the columns under the heading.
+QFont ListFont(const QFont& base) {
+  QFont font = base;
+  font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
+                    QStringLiteral("Courier New"), QStringLiteral("monospace")});
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setBold(false);
+  font.setPixelSize(13);
+  return font;
+}
+
+QFont Bold(const QFont& base, int pixels) {
+  QFont font = base;
+  font.setBold(true);
+  font.setPixelSize(pixels);
+  return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, int x,
+                  int y) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setFont(font);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+// Read-only, borderless, no tab stop: a text the window writes.
+QLineEdit* MakeShownField(QWidget* parent, const char* name, const QFont& font, QRect where) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setReadOnly(true);
+  field->setFrame(false);
+  field->setFocusPolicy(Qt::NoFocus);
+  field->setFont(font);
+  field->setGeometry(where);
+  QPalette plain = field->palette();
+  plain.setColor(QPalette::Base, parent->palette().color(QPalette::Window));
+  field->setPalette(plain);
+  return field;
+}
+
+QLineEdit* MakeHidden(QWidget* parent, const char* name) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setEnabled(false);
+  field->hide();
+  return field;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int x) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(x, 331, 106, 31);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
+  QAction* item = menu->addAction(QString::fromLatin1(caption));
+  item->setObjectName(QString::fromLatin1(name));
+  return item;
+}
+
+// The differential the list shows: from the adjusted score, else the gross
+// score; 0.0 without a usable rating, slope or score.
+long double ShownDifferential(const TScoreRec& rec) {
+  if (Missing(rec.Rating, {"0.0", "XXX"}) || Missing(rec.Slope, {"0", "XXX"})) return 0;
+  std::string score;
+  if (!Missing(rec.AdjScore, {"0", "XXX"}))
+    score = CutAtNul(rec.AdjScore);
+  else if (!Missing(rec.ScoreTotal, {"0", "XXX"}))
+    score = CutAtNul(rec.ScoreTotal);
+  else
+    return 0;
+  return HandicapDifferential(ParseDecimal(score), ParseDecimal(CutAtNul(rec.Rating)),
+                              ParseDecimal(CutAtNul(rec.Slope)));
+}
+
+// The scores window's own index: its account style, the golfer's sex and
+// the program-wide Maximum Index Rule.
+IndexRequest ScoresWindowRequest(const QLineEdit* sex, const QLineEdit* name) {
+  IndexRequest request;
+  request.Golfer = sex->text() == QLatin1String("0") ? Sex::Male : Sex::Female;
+  request.LongName = ToBytes(name->text());
+  request.UseMaxIndex = Program().UseMaxIndex;
+  request.Style = AccountStyle::ScoresWindow;
+  return request;
+}
+
+}  // namespace
+
+std::string ScoreListLine(const TScoreRec& rec, int position, bool used) {
+  std::string line;
+  line.reserve(80);
+  line += used ? '*' : (CountsForIndex(rec) ? ' ' : 'I');
+  line += ' ';
+  line += PadRight(std::to_string(position), 4);
+  line += ' ';
+  line += DateKeyToDisplay(CutAtNul(rec.Date));
+  line += "  ";
+  line += PadLeft(rec.ScoreTotal, 4);
+  line += "  ";
+  line += PadLeft(rec.AdjScore, 4);
+  line += "  ";
+  line += PadRight(rec.Rating, 5);
+  line += "   ";
+  line += PadRight(rec.Slope, 4);
+  line += "   ";
+  line += FormatTenths(ShownDifferential(rec));
+  line += "   ";
+  line += PadRight(rec.Course, 26);
+  return line;
+}
+
+TGolferForm::TGolferForm(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(kSection);
+  setWindowTitle(QStringLiteral("Golfer - "));
+  QFont systemFont = font();
+  systemFont.setPixelSize(16);
+  setFont(systemFont);
+  BuildControls();
+  BuildMenu();
+  ConnectHandlers();
+
+  // Creation: the placement; nothing to save yet.
+  RestorePlacement(this, kSection);
+  SetModified(false);
+}
+
+TGolferForm::~TGolferForm() {
+  if (TScoreForm* form = Program().ScoreForm) form->ReleaseRound(this);
+}
+
+void TGolferForm::BuildControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("Client"));
+  setCentralWidget(client);
+  const QFont listFont = ListFont(font());
+
+  Label1 = MakeLabel(client, "Label1", QStringLiteral("Scores for "), Bold(font(), 13), 16, 25);
+  GolferName2 = MakeShownField(client, "GolferName2", Bold(font(), 17), {108, 25, 312, 24});
+  Label2 = MakeLabel(client, "Label2", QStringLiteral("Index:"), Bold(font(), 17), 483, 25);
+  IndexField = MakeShownField(client, "IndexField", Bold(font(), 17), {540, 25, 42, 24});
+  // Label1 is smaller than the name beside it; both stand on one line.
+  Label1->move(16, 25 + (24 - Label1->height()) / 2);
+  Label2->move(483, 25 + (24 - Label2->height()) / 2);
+  // A face wider than the one the places were drawn for must not hide the
+  // label's colon under the index.
+  if (IndexField->x() < Label2->geometry().right() + 4)
+    IndexField->move(Label2->geometry().right() + 4, IndexField->y());
+
+  ScoresListBox = new QListWidget(client);
+  ScoresListBox->setObjectName(QStringLiteral("ScoresListBox"));
+  ScoresListBox->setFont(listFont);
+  ScoresListBox->setGeometry(16, 73, 593, 224);
+  ScoresListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+  ScoresListBox->setUniformItemSizes(true);
+  // The lines end in the course name's padding: nothing to scroll to.
+  ScoresListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+  // The heading stands over the date column: six characters in from where
+  // the list's text begins.
+  const int textLeft = ScoresListBox->x() + ScoresListBox->frameWidth() +
+                       ScoresListBox->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+  const int advance = QFontMetrics(listFont).horizontalAdvance(QLatin1Char('0'));
+  Label3 = MakeLabel(client, "Label3",
+                     QStringLiteral("Date       Score AGS  Rating Slope  Diff  Course"), listFont,
+                     textLeft + 6 * advance, 51);
+  Label4 = MakeLabel(client, "Label4",
+                     QStringLiteral("* = Used to calculate index   I = Incomplete score"), listFont,
+                     23, 297);
+
+  AddButton = MakeButton(client, "AddButton", "Add A Score", 16);
+  ModifyButton = MakeButton(client, "ModifyButton", "Modify Score", 138);
+  DeleteButton = MakeButton(client, "DeleteButton", "Delete Score", 259);
+  SaveButton = MakeButton(client, "SaveButton", "Save", 381);
+  ExitButton = MakeButton(client, "ExitButton", "Exit", 502);
+  setTabOrder(ScoresListBox, AddButton);
+  setTabOrder(AddButton, ModifyButton);
+  setTabOrder(ModifyButton, DeleteButton);
+  setTabOrder(DeleteButton, SaveButton);
+  setTabOrder(SaveButton, ExitButton);
+
+  GolferName = MakeHidden(client, "GolferName");
+  GolferSex = MakeHidden(client, "GolferSex");
+}
+
+void TGolferForm::BuildMenu() {
+  GolferMenu = new QMenuBar(this);
+  GolferMenu->setObjectName(QStringLiteral("GolferMenu"));
+  setMenuBar(GolferMenu);
+  File1 = GolferMenu->addMenu(QStringLiteral("&File"));
+  File1->setObjectName(QStringLiteral("File1"));
+  Exit1 = MakeItem(File1, "Exit1", "E&xit");
+  Calculate1 = GolferMenu->addMenu(QStringLiteral("&Calculate"));
+  Calculate1->setObjectName(QStringLiteral("Calculate1"));
+  Index1 = MakeItem(Calculate1, "Index1", "&Index");
+  Handicap1 = MakeItem(Calculate1, "Handicap1", "&Handicap");
+}
+
+void TGolferForm::ConnectHandlers() {
+  connect(AddButton, &QPushButton::clicked, this, Guarded([this] { AddButtonClick(); }));
+  connect(ModifyButton, &QPushButton::clicked, this, Guarded([this] { ModifyButtonClick(); }));
+  connect(DeleteButton, &QPushButton::clicked, this, Guarded([this] { DeleteButtonClick(); }));
+  connect(SaveButton, &QPushButton::clicked, this, Guarded([this] { SaveButtonClick(); }));
+  connect(ExitButton, &QPushButton::clicked, this, Guarded([this] { ExitButtonClick(); }));
+  connect(ScoresListBox, &QListWidget::itemDoubleClicked, this,
+          Guarded([this] { ModifyButtonClick(); }));
+  connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
+  connect(Index1, &QAction::triggered, this, Guarded([this] { Index1Click(); }));
+  connect(Handicap1, &QAction::triggered, this, Guarded([this] { Handicap1Click(); }));
+}
+
+// ---- opening ----
+
+void TGolferForm::OpenFor(const TRosterEntry& golfer) {
+  const std::string file = ScoreFileName(golfer);
+  const bool reload = isVisible();
+  if (reload) {
+    if (file == loadedFile_) {
+      Bring();
+      return;
+    }
+    // The round being typed belongs to the golfer shown.
+    if (editing_) {
+      if (TScoreForm* form = Program().ScoreForm) {
+        form->raise();
+        form->activateWindow();
+      }
+      return;
+    }
+    if (!MayLeave()) {
+      Bring();
+      return;
+    }
+  }
+  GolferName->setText(FromBytes(file));
+  GolferName2->setText(FromBytes(CutAtNul(golfer.LongName)));
+  GolferSex->setText(QString::number(golfer.Sex).left(1));
+  if (reload) {
+    SetModified(false);
+    Guard([this] { FormShow(); });
+    if (isActiveWindow()) Guard([this] { FormActivate(); });
+  }
+  Bring();
+}
+
+void TGolferForm::Bring() {
+  setWindowState(windowState() & ~Qt::WindowMinimized);
+  show();
+  raise();
+  activateWindow();
+  // activateWindow only asks the window system; the activation handler
+  // builds the list, so the program's active window follows at once.
+  QApplication::setActiveWindow(this);
+}
+
+std::string TGolferForm::ShortName() const {
+  const std::string file = ToBytes(GolferName->text());
+  return file.substr(0, file.find('.'));
+}
+
+void TGolferForm::FormShow() {
+  setWindowTitle(QStringLiteral("Golfer - ") + GolferName2->text());
+  // A round confirmed for this window and never taken is not taken now.
+  if (TScoreForm* form = Program().ScoreForm) form->ReleaseRound(this);
+  pending_ = {};
+  SetEditing(false);
+  scores_.Clear();
+  used_.clear();
+  loadedFile_ = ToBytes(GolferName->text());
+  const LoadScoresResult result = LoadScores(scores_, loadedFile_, true);
+  if (!result.Message.empty()) CurrentPrompts().Message(FromBytes(result.Message));
+  if (result.Changed) SetModified(true);
+  SortScores(scores_);
+}
+
+// ---- activation ----
+
+void TGolferForm::FormActivate() {
+  TScoreForm* form = Program().ScoreForm;
+  // Still typing: the round is not back yet.
+  if (form != nullptr && form->Result.OpenFor(this)) return;
+  SetEditing(false);
+  int select = 0;
+  if (pending_.Kind != Edit::None && form != nullptr) {
+    // Taken before anything is shown: a box closing activates this window.
+    if (std::optional<TScoreRec> round = form->TakeRound(this)) {
+      if (pending_.Kind == Edit::Add) {
+        scores_.Entries.push_back(std::move(*round));
+      } else {
+        TScoreRec& stored = scores_.At(pending_.Position);
+        round->EntryIndex = stored.EntryIndex;
+        stored = std::move(*round);
+        select = pending_.Position;
+      }
+      pending_ = {};
+      SortScores(scores_);
+      SetModified(true);
+    } else if (pending_.Kind == Edit::Modify) {
+      select = pending_.Position;
+    }
+  }
+  Refresh(select);
+}
+
+void TGolferForm::Refresh(int position) {
+  const IndexResult result = CalcIndex(scores_, ScoresWindowRequest(GolferSex, GolferName2));
+  std::vector<bool> used(scores_.Entries.size() + 1, false);
+  for (int n : result.UsedScores)
+    if (n >= 1 && n <= scores_.Count()) used[n] = true;
+  QStringList lines;
+  lines.reserve(scores_.Count());
+  for (int n = 1; n <= scores_.Count(); ++n)
+    lines << FromBytes(ScoreListLine(scores_.At(n), n, used[n]));
+
+  used_ = result.UsedScores;
+  IndexField->setText(FromBytes(IndexText5(result.Index)));
+  ScoresListBox->clear();
+  ScoresListBox->addItems(lines);
+  // Fixed pitch: every line is as wide as its characters, without shaping
+  // the text of each.
+  const int advance = QFontMetrics(ScoresListBox->font()).horizontalAdvance(QLatin1Char('0'));
+  for (int row = 0; row < ScoresListBox->count(); ++row) {
+    QListWidgetItem* item = ScoresListBox->item(row);
+    item->setSizeHint(QSize(advance * static_cast<int>(item->text().size()), kItemHeight));
+  }
+  SelectPosition(position == 0 ? 1 : position);
+}
+
+void TGolferForm::SelectPosition(int position) {
+  if (position >= 1 && position <= ScoresListBox->count()) {
+    ScoresListBox->setCurrentRow(position - 1);
+  } else {
+    ScoresListBox->setCurrentRow(-1);
+    ScoresListBox->clearSelection();
+  }
+}
+
+int TGolferForm::SelectedPosition() const {
+  const QList<QListWidgetItem*> selected = ScoresListBox->selectedItems();
+  if (selected.isEmpty()) return 0;
+  const int row = ScoresListBox->row(selected.front());
+  return row >= 0 && row < scores_.Count() ? row + 1 : 0;
+}
+
+// ---- commands ----
+
+void TGolferForm::AddButtonClick() {
+  TScoreForm* form = Program().ScoreForm;
+  if (editing_ || form == nullptr) return;
+  if (scores_.Count() >= Program().MaxScores) {
+    CurrentPrompts().Warning(msg::ScoresFull());
+    return;
+  }
+  const TScoreForm::RoundGolfer golfer{GolferName2->text(), ShortName(), IndexField->text()};
+  if (!form->PrimeNewRound(this, golfer, TScoreForm::EntryValues::Fields)) return;
+  pending_ = {Edit::Add, 0};
+  SetEditing(true);
+}
+
+void TGolferForm::ModifyButtonClick() {
+  TScoreForm* form = Program().ScoreForm;
+  const int n = SelectedPosition();
+  if (editing_ || form == nullptr || n == 0) return;
+  const TScoreForm::RoundGolfer golfer{GolferName2->text(), ShortName(), IndexField->text()};
+  if (!form->PrimeStoredRound(this, golfer, scores_.At(n))) return;
+  pending_ = {Edit::Modify, n};
+  SetEditing(true);
+}
+
+void TGolferForm::DeleteButtonClick() {
+  const int n = SelectedPosition();
+  if (editing_ || n == 0) return;
+  if (!CurrentPrompts().ConfirmYesNo(kDeleteQuestion)) return;
+  scores_.Entries.erase(scores_.Entries.begin() + (n - 1));
+  SetModified(true);
+  Refresh(n);
+}
+
+void TGolferForm::SaveButtonClick() {
+  SaveScores(scores_, loadedFile_);
+  SetModified(false);
+}
+
+bool TGolferForm::SaveGuarded() {
+  return Guard([this] { SaveButtonClick(); });
+}
+
+bool TGolferForm::MayLeave() {
+  if (!modified_) return true;
+  switch (CurrentPrompts().ConfirmYesNoCancel(kSaveQuestion)) {
+    case Answer::Yes: return SaveGuarded();
+    case Answer::No: return true;
+    case Answer::Cancel: return false;
+  }
+  return false;
+}
+
+void TGolferForm::ExitButtonClick() {
+  if (!MayLeave()) return;
+  CloseNow();
+}
+
+void TGolferForm::Exit1Click() { CloseNow(); }
+
+void TGolferForm::CloseNow() {
+  SetModified(false);
+  leaving_ = true;
+  close();
+  leaving_ = false;
+}
+
+void TGolferForm::Index1Click() {
+  // Its own window, not this one's child: it stays when this one closes.
+  auto sheet = std::make_unique<TIndexForm>();
+  IndexRequest request = ScoresWindowRequest(GolferSex, GolferName2);
+  request.Output = IndexOutput::Display;
+  request.Sheet = sheet.get();
+  CalcIndex(scores_, request);
+  TIndexForm* shown = sheet.release();
+  shown->show();
+  shown->raise();
+  shown->activateWindow();
+}
+
+void TGolferForm::Handicap1Click() {
+  TRosterEntry golfer;
+  golfer.LongName = ToBytes(GolferName2->text());
+  golfer.ShortName = ShortName();
+  golfer.Sex = GolferSex->text() == QLatin1String("0") ? 0 : 1;
+  THandicapForm::Open(golfer, ToBytes(IndexField->text()));
+}
+
+void TGolferForm::FormResize() {
+  if (Program().Closing) return;
+  const int height = centralWidget()->height();
+  ScoresListBox->resize(ScoresListBox->width(), std::max(0, height - 152));
+  Label4->move(Label4->x(), height - 71);
+  for (QPushButton* button : {AddButton, ModifyButton, DeleteButton, SaveButton, ExitButton})
+    button->move(button->x(), height - 44);
+  SavePlacement(this, kSection);
+}
+
+void TGolferForm::SetModified(bool modified) {
+  modified_ = modified;
+  SaveButton->setEnabled(modified);
+}
+
+void TGolferForm::SetEditing(bool editing) {
+  editing_ = editing;
+  for (QWidget* control :
+       {static_cast<QWidget*>(ScoresListBox), static_cast<QWidget*>(AddButton),
+        static_cast<QWidget*>(ModifyButton), static_cast<QWidget*>(DeleteButton)})
+    control->setEnabled(!editing);
+}
+
+// ---- events ----
+
+void TGolferForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (event->spontaneous()) return;
+  Guard([this] { FormShow(); });
+}
+
+void TGolferForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  Guard([this] { FormResize(); });
+}
+
+void TGolferForm::closeEvent(QCloseEvent* event) {
+  if (!leaving_ && !MayLeave()) {
+    event->ignore();
+    return;
+  }
+  SetModified(false);
+  if (TScoreForm* form = Program().ScoreForm) form->ReleaseRound(this);
+  event->accept();
+}
+
+}  // namespace qm
