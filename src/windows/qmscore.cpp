@@ -426,7 +426,11 @@ void TScoreForm::keyPressEvent(QKeyEvent* event) {
 
 // ---- commands ----
 
-void TScoreForm::Close(bool confirmed) { Result.Finish(confirmed); }
+void TScoreForm::Close(bool confirmed) {
+  if (AddingGroup->text() == QLatin1String("1"))
+    groupPlace_ = {owner_.Window, DateField->text(), CourseName2->text()};
+  Result.Finish(confirmed);
+}
 
 void TScoreForm::OKButtonClick() {
   RunPendingExit();
@@ -537,9 +541,17 @@ bool TScoreForm::PrimeStoredRound(QWidget* owner, const RoundGolfer& golfer,
 
 bool TScoreForm::PrimeGroupRound(QWidget* owner, const RoundGolfer& golfer, bool first) {
   if (!MayPrime()) return false;
-  // Only the group's own last round leaves the date and course to keep: a
-  // use by another window meanwhile left its own in the fields.
-  if (first || AddingGroup->text() != QLatin1String("1") || owner_.Window != owner) {
+  // Only the group's own last round leaves the date and course in the
+  // fields; after a use by another window meanwhile they are put back.
+  const bool continued = AddingGroup->text() == QLatin1String("1") && owner_.Window == owner;
+  if (!first && !continued && groupPlace_.Owner == owner) {
+    DateField->setText(groupPlace_.Date);
+    CourseField->SetText(groupPlace_.Course);
+    CourseName2->setText(groupPlace_.Course);
+    CoursePicked->setText(QStringLiteral("1"));
+    AddingGroup->setText(QStringLiteral("1"));
+    CourseHandicapField->setText(QStringLiteral("0"));
+  } else if (first || !continued) {
     DateField->setText(Today());
     CourseField->SetText(QString());
     CourseName2->clear();

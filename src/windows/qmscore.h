@@ -15,7 +15,8 @@
 //   // Modify: a stored round (golfer.Index is the current index, shown when
 //   // the round has no EntryIndex of its own).
 //   if (form->PrimeStoredRound(this, golfer, scores_.At(n))) pending_ = Modify(n);
-//   // A group: the first golfer, then each further one (date and course stay).
+//   // A group: the first golfer, then each further one (date and course stay,
+//   // also when another window used this one in between).
 //   form->PrimeGroupRound(this, golfer, /*first=*/count == 0);
 //
 //   // In the window's activation handler:
@@ -246,6 +247,14 @@ class TScoreForm : public QDialog {
 
   TCourseTable courses_;
   RoundOwner owner_;
+  // The date and course a group's round left as it closed, so that the
+  // group's next golfer gets them even when another window used this one
+  // in between.
+  struct GroupPlace {
+    QPointer<QWidget> Owner;
+    QString Date;
+    QString Course;
+  } groupPlace_;
   // What TakeRound stores in EntryIndex and EntryHandicap.
   enum class Entry { Zero, Fields, StoredIndex } entry_ = Entry::Zero;
   std::string storedEntryIndex_;

@@ -19,10 +19,12 @@
 #include "windows/qmcourse.h"
 #include "windows/qmgmaint.h"
 #include "windows/qmgname.h"
+#include "windows/qmgolfer.h"
 #include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
 #include "windows/qmmain.h"
 #include "windows/qmscore.h"
+#include "windows/qmsgroup.h"
 
 using qm::Program;
 
@@ -156,6 +158,19 @@ class ScaleTest : public QObject {
       sheet->show();
       return static_cast<QWidget*>(sheet);
     };
+    auto golfer = [] {
+      qm::test::WriteFile("MARY.qmg",
+                          "20020223~Riverside~85~70.5~125~~~~~~~~~~~~~~~~~~~~~~~"
+                          "~~~~~~~~~~~~~~~~83~0~0~\r\n");
+      Program().GolferForm->OpenFor({"Mary Jones", "MARY", 1});
+      return static_cast<QWidget*>(Program().GolferForm);
+    };
+    auto group = [] {
+      qm::test::WriteFile("golfers.qmd", "Mary Jones~MARY~1~\r\nTom Smith~TOM~0~\r\n");
+      auto* window = new qm::TGroupOfScoresForm;
+      window->show();
+      return static_cast<QWidget*>(window);
+    };
     QTest::newRow("main window") << Opener(main) << QSize(472, 353) << "scale2-main" << true;
     QTest::newRow("course list") << Opener(courses) << QSize(568, 385) << "scale2-course-list"
                                  << false;
@@ -167,6 +182,10 @@ class ScaleTest : public QObject {
     QTest::newRow("course handicap")
         << Opener(handicap) << QSize() << "scale2-course-handicap" << true;
     QTest::newRow("index") << Opener(index) << QSize(549, 388) << "scale2-index" << true;
+    QTest::newRow("golfer scores")
+        << Opener(golfer) << QSize(634, 422) << "scale2-golfer-scores" << false;
+    QTest::newRow("group of scores")
+        << Opener(group) << QSize(547, 383) << "scale2-group-of-scores" << false;
   }
 
   void everyWindowFollowsTheScale() {

@@ -514,14 +514,16 @@ class ScoreTest : public QObject {
     QVERIFY(prompts_->Shown.empty());
     form_->Exit1->trigger();
 
-    // Another window's round meanwhile: the group starts afresh rather than
-    // take that round's course, date and card.
+    // Another round meanwhile: the group gets its own course and date back,
+    // not that round's course, date and card.
     OpenStoredRound(StoredRound("MAPLE RIDGE"));
     form_->Exit1->trigger();
-    QVERIFY(form_->PrimeGroupRound(opener_.get(), golfer("Third", QString()), false));
-    QCOMPARE(form_->CourseField->Text(), QString());
-    QCOMPARE(form_->CoursePicked->text(), QStringLiteral("0"));
+    QVERIFY(form_->PrimeGroupRound(opener_.get(), golfer("Third", QStringLiteral("10.0")), false));
+    QCOMPARE(form_->CourseField->Text(), QStringLiteral("OAK HILL"));
+    QCOMPARE(form_->DateField->text(), QStringLiteral("05/01/2004"));
+    QCOMPARE(form_->CoursePicked->text(), QStringLiteral("1"));
     QCOMPARE(form_->ScoreTotal->text(), QString());
+    QCOMPARE(form_->CourseHandicapField->text(), QStringLiteral("11"));  // 10.0 * 125 / 113
   }
 
   void addCourseUpToTheLimit() {

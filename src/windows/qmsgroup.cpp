@@ -1,0 +1,191 @@
+#include "windows/qmsgroup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QPushButton>
+#include <algorithm>
+
+#include "engine/index.h"
+#include "store/roster.h"
+#include "store/scores.h"
+#include "store/text.h"
+#include "ui/guard.h"
+#include "ui/messages.h"
+#include "ui/placement.h"
+#include "ui/prompts.h"
+#include "ui/textconv.h"
+#include "windows/qmapp.h"
+#include "windows/qmscore.h"
+
+namespace qm {
+
+namespace {
+
+const QString kSection = QStringLiteral("GroupOfScoresForm");
+const QString kOverTheLimit = QStringLiteral(
+    "Bad News!  The score you just entered puts you over the maximum number of scores allowed "
+    "for a golfer.  It can not be saved.  You must delete some old scores for this golfer before "
+    "you can enter more scores.");
+const QString kRemember =
+    QStringLiteral("Remember, the last 20 complete scores are used to calculate the index.");
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int y) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(361, y, 165, 32);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
+  QAction* item = menu->addAction(QString::fromLatin1(caption));
+  item->setObjectName(QString::fromLatin1(name));
+  return item;
+}
+
+}  // namespace
+
+TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(kSection);
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("Add A Group Of Scores"));
+  QFont systemFont = font();
+  systemFont.setPixelSize(16);
+  setFont(systemFont);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("Client"));
+  setCentralWidget(client);
+  GolferListBox = new QListWidget(client);
+  GolferListBox->setObjectName(QStringLiteral("GolferListBox"));
+  GolferListBox->setGeometry(14, 18, 316, 303);
+  GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+  AddAScoreButton = MakeButton(client, "AddAScoreButton", "Add a Score", 113);
+  ExitButton = MakeButton(client, "ExitButton", "Exit", 169);
+  setTabOrder(GolferListBox, AddAScoreButton);
+  setTabOrder(AddAScoreButton, ExitButton);
+
+  MainMenu1 = new QMenuBar(this);
+  MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+  setMenuBar(MainMenu1);
+  File1 = MainMenu1->addMenu(QStringLiteral("&File"));
+  File1->setObjectName(QStringLiteral("File1"));
+  Exit1 = MakeItem(File1, "Exit1", "&Exit");
+  Activities1 = MainMenu1->addMenu(QStringLiteral("&Activities"));
+  Activities1->setObjectName(QStringLiteral("Activities1"));
+  AddaScore1 = MakeItem(Activities1, "AddaScore1", "&Add a Score");
+
+  connect(AddAScoreButton, &QPushButton::clicked, this,
+          Guarded([this] { AddAScoreButtonClick(); }));
+  connect(AddaScore1, &QAction::triggered, this, Guarded([this] { AddAScoreButtonClick(); }));
+  connect(GolferListBox, &QListWidget::itemDoubleClicked, this,
+          Guarded([this] { AddAScoreButtonClick(); }));
+  connect(ExitButton, &QPushButton::clicked, this, Guarded([this] { ExitButtonClick(); }));
+  connect(Exit1, &QAction::triggered, this, Guarded([this] { ExitButtonClick(); }));
+
+  // Creation.
+  RestorePlacement(this, kSection);
+  if (!Guard([this] {
+        LoadRoster(roster_);
+        SortRoster(roster_);
+      }))
+    roster_.Clear();
+  for (const TRosterEntry& golfer : roster_.Entries)
+    GolferListBox->addItem(FromBytes(CutAtNul(golfer.LongName)));
+}
+
+TGroupOfScoresForm::~TGroupOfScoresForm() {
+  if (TScoreForm* form = Program().ScoreForm) form->ReleaseRound(this);
+}
+
+void TGroupOfScoresForm::AddAScoreButtonClick() {
+  TScoreForm* form = Program().ScoreForm;
+  if (form == nullptr) return;
+  // A round being typed (for anyone) is never taken away from the user.
+  if (form->isVisible()) {
+    form->raise();
+    form->activateWindow();
+    return;
+  }
+  const int row = GolferListBox->currentRow();
+  if (row < 0 || row >= roster_.Count() || !GolferListBox->currentItem()->isSelected()) return;
+  const TRosterEntry& golfer = roster_.At(row + 1);
+
+  TScoreTable scores;
+  LoadScores(scores, ScoreFileName(golfer), false);
+  SortScores(scores);
+  if (scores.Count() >= Program().MaxScores) {
+    CurrentPrompts().Warning(msg::ScoresFull());
+    return;
+  }
+  // From the gross scores, on purpose: the window hands the score entry
+  // window an index without the adjustment of each hole.
+  IndexRequest request;
+  request.Golfer = golfer.Sex == 0 ? Sex::Male : Sex::Female;
+  request.LongName = golfer.LongName;
+  request.UseMaxIndex = Program().UseMaxIndex;
+  request.GrossScoreVariant = true;
+  const IndexResult index = CalcIndex(scores, request);
+
+  const TScoreForm::RoundGolfer round{FromBytes(CutAtNul(golfer.LongName)),
+                                      CutAtNul(golfer.ShortName),
+                                      FromBytes(IndexText4(index.Index))};
+  if (!form->PrimeGroupRound(this, round, groupCount_ == 0)) return;
+  chosen_ = row + 1;
+  adding_ = true;
+  ++groupCount_;
+}
+
+void TGroupOfScoresForm::FormActivate() {
+  TScoreForm* form = Program().ScoreForm;
+  if (adding_ && form != nullptr) {
+    // Taken before anything is shown: a box closing activates this window.
+    if (std::optional<TScoreRec> round = form->TakeRound(this))
+      StoreRound(form->Owner().ShortName, std::move(*round));
+  }
+  const int row = chosen_ > 0 ? chosen_ - 1 : 0;
+  if (row < GolferListBox->count()) GolferListBox->setCurrentRow(row);
+}
+
+void TGroupOfScoresForm::StoreRound(const std::string& shortName, TScoreRec round) {
+  TScoreTable scores;
+  const std::string file = ScoreFileName(shortName);
+  LoadScores(scores, file, false);
+  if (scores.Count() >= Program().MaxScores) {
+    CurrentPrompts().Message(kOverTheLimit);
+    CurrentPrompts().Message(kRemember);
+    return;
+  }
+  scores.Entries.push_back(std::move(round));
+  SortScores(scores);
+  SaveScores(scores, file);
+}
+
+void TGroupOfScoresForm::ExitButtonClick() { close(); }
+
+void TGroupOfScoresForm::FormResize() {
+  if (Program().Closing) return;
+  GolferListBox->resize(GolferListBox->width(), std::max(0, centralWidget()->height() - 26));
+  SavePlacement(this, kSection);
+}
+
+void TGroupOfScoresForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  Guard([this] { FormResize(); });
+}
+
+void TGroupOfScoresForm::closeEvent(QCloseEvent* event) {
+  if (TScoreForm* form = Program().ScoreForm) form->ReleaseRound(this);
+  event->accept();
+}
+
+}  // namespace qm
