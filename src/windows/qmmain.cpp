@@ -21,8 +21,7 @@
 #include "windows/qmapp.h"
 #include "windows/qmcmaint.h"
 #include "windows/qmgmaint.h"
-
-// The windows of the three commands join here (see OpenGolferMaintenance).
+#include "windows/qmgpick.h"
 
 namespace qm {
 
@@ -191,8 +190,7 @@ void TMainForm::AboutQuillmor1Click() { OpenAbout(); }
 
 // The windows of the three commands. Each opening makes a new instance, so
 // it shows the data files as they are now; two instances hold their own
-// tables and never act on each other. A window joins the program by
-// replacing its comment with its line, e.g. ShowModeless(new TGMaintForm);
+// tables and never act on each other.
 void TMainForm::OpenGolferMaintenance() {
   // An open roster maintenance window comes to the front instead.
   ShowModeless(TGMaintForm::Open());
@@ -204,7 +202,8 @@ void TMainForm::OpenCourseMaintenance() {
 }
 
 void TMainForm::OpenGolferList() {
-  // The golfer list window (TGPickForm) joins here.
+  // A new list at every command, so that it shows the roster as it is now.
+  ShowModeless(new TGPickForm);
 }
 
 void TMainForm::ShowModeless(QWidget* window) {

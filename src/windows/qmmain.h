@@ -73,8 +73,8 @@ class TMainForm : public QMainWindow {
 
  private:
   // The windows of the three commands. Each makes a new instance of its
-  // window and hands it to ShowModeless; while a window is not part of the
-  // program yet its command does nothing.
+  // window (or brings the open one to the front) and hands it to
+  // ShowModeless.
   void OpenGolferMaintenance();
   void OpenCourseMaintenance();
   void OpenGolferList();

@@ -1,0 +1,312 @@
+#include "windows/qmgpick.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <algorithm>
+
+#include "store/roster.h"
+#include "store/scores.h"
+#include "store/settings.h"
+#include "store/text.h"
+#include "ui/guard.h"
+#include "ui/placement.h"
+#include "ui/prompts.h"
+#include "ui/textconv.h"
+#include "windows/qmapp.h"
+#include "windows/qmhndicp.h"
+#include "windows/qmindex.h"
+#include "windows/qmscore.h"
+
+namespace qm {
+
+namespace {
+
+const QString kSection = QStringLiteral("GPickForm");
+
+const QString kFullMessage = QStringLiteral(
+    "This golfer has reached the maximum allowed number of scores for a golfer.  You must delete "
+    "some old scores for this golfer before you can add any new scores.  REMEMBER: the last 20 "
+    "complete scores are used to calculate the index.  You should not delete those.");
+const QString kOverMessage = QStringLiteral(
+    "Bad News!  The score you just entered puts you over the maximum number of scores allowed "
+    "for a golfer.  It can not be saved.  You must delete some old scores for this golfer before "
+    "you can enter more scores.");
+const QString kRememberMessage =
+    QStringLiteral("Remember, the last 20 complete scores are used to calculate the index.");
+
+constexpr int kButtonX = 336;
+constexpr int kButtonWidth = 216;
+constexpr int kButtonHeight = 30;
+constexpr int kButtonStep = 35;
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int row) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(kButtonX, 12 + row * kButtonStep, kButtonWidth, kButtonHeight);
+  // Enter presses the button that has the focus, as Space does.
+  button->setAutoDefault(true);
+  return button;
+}
+
+QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
+  QAction* item = menu->addAction(QString::fromLatin1(caption));
+  item->setObjectName(QString::fromLatin1(name));
+  return item;
+}
+
+}  // namespace
+
+TGPickForm::TGPickForm(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("GPickForm"));
+  setWindowTitle(QStringLiteral("Golfer List"));
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+
+  BuildControls();
+  BuildMenu();
+  ConnectHandlers();
+  Guard([this] { FormCreate(); });
+  GolferListBox->setFocus();
+}
+
+TGPickForm::~TGPickForm() {
+  // A window destroyed without closing (at the end of the program) leaves
+  // no score entry window open for it.
+  if (TScoreForm* form = Program().ScoreForm) form->ReleaseRound(this);
+}
+
+void TGPickForm::BuildControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("Client"));
+  setCentralWidget(client);
+
+  GolferListBox = new QListWidget(client);
+  GolferListBox->setObjectName(QStringLiteral("GolferListBox"));
+  GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+  GolferListBox->setSortingEnabled(false);
+  GolferListBox->setGeometry(12, 12, 305, 330);
+
+  AddAScoreButton = MakeButton(client, "AddAScoreButton", "Add a Score", 0);
+  AddGroupButton = MakeButton(client, "AddGroupButton", "Add Group of Scores", 1);
+  EditScoresButton = MakeButton(client, "EditScoresButton", "Edit/View Scores", 2);
+  IndexButton = MakeButton(client, "IndexButton", "Calculate Index", 3);
+  HandicapButton = MakeButton(client, "HandicapButton", "Course Handicap", 4);
+  PrintScoresButton = MakeButton(client, "PrintScoresButton", "Print Scores", 5);
+  PrintHandicapButton = MakeButton(client, "PrintHandicapButton", "Print Handicaps", 6);
+  ExitButton = MakeButton(client, "ExitButton", "Exit", 7);
+
+  chkUseMaxIndex = new QCheckBox(QStringLiteral("Use Maximum Index Rule"), client);
+  chkUseMaxIndex->setObjectName(QStringLiteral("chkUseMaxIndex"));
+  chkUseMaxIndex->setGeometry(kButtonX, 12 + 8 * kButtonStep, kButtonWidth, 20);
+  Label1 = new QLabel(QStringLiteral("(36.4 for men, 40.4 for women)"), client);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setGeometry(kButtonX + 18, 12 + 8 * kButtonStep + 20, kButtonWidth - 18, 18);
+
+  QWidget* order[] = {GolferListBox, AddAScoreButton, AddGroupButton,    EditScoresButton,
+                      IndexButton,   HandicapButton,  PrintScoresButton, PrintHandicapButton,
+                      ExitButton,    chkUseMaxIndex};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void TGPickForm::BuildMenu() {
+  menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+  File1 = menuBar()->addMenu(QStringLiteral("&File"));
+  File1->setObjectName(QStringLiteral("File1"));
+  Exit1 = MakeItem(File1, "Exit1", "&Exit");
+  Activities1 = menuBar()->addMenu(QStringLiteral("&Activities"));
+  Activities1->setObjectName(QStringLiteral("Activities1"));
+  AddaScore1 = MakeItem(Activities1, "AddaScore1", "&Add a Score");
+  AddaGroupofScores1 = MakeItem(Activities1, "AddaGroupofScores1", "Add a &Group of Scores");
+  EditViewScores1 = MakeItem(Activities1, "EditViewScores1", "&Edit/View Scores");
+  Activities1->addSeparator();
+  CalculateIndex1 = MakeItem(Activities1, "CalculateIndex1", "Calculate &Index");
+  CalculateHandicap1 = MakeItem(Activities1, "CalculateHandicap1", "Calculate &Handicap");
+  Activities1->addSeparator();
+  PrintScores1 = MakeItem(Activities1, "PrintScores1", "Print &Scores");
+  PrintHandicaps1 = MakeItem(Activities1, "PrintHandicaps1", "Print Ha&ndicaps");
+}
+
+void TGPickForm::ConnectHandlers() {
+  auto both = [this](QPushButton* button, QAction* item, void (TGPickForm::*handler)()) {
+    connect(button, &QPushButton::clicked, this, Guarded([this, handler] { (this->*handler)(); }));
+    connect(item, &QAction::triggered, this, Guarded([this, handler] { (this->*handler)(); }));
+  };
+  both(AddAScoreButton, AddaScore1, &TGPickForm::AddAScoreButtonClick);
+  both(IndexButton, CalculateIndex1, &TGPickForm::IndexButtonClick);
+  both(HandicapButton, CalculateHandicap1, &TGPickForm::HandicapButtonClick);
+  both(ExitButton, Exit1, &TGPickForm::ExitButtonClick);
+  // The windows of these actions are not part of the program yet.
+  for (QPushButton* button :
+       {AddGroupButton, EditScoresButton, PrintScoresButton, PrintHandicapButton})
+    button->setEnabled(false);
+  for (QAction* item : {AddaGroupofScores1, EditViewScores1, PrintScores1, PrintHandicaps1})
+    item->setEnabled(false);
+}
+
+void TGPickForm::FormCreate() {
+  RestorePlacement(this, kSection);
+  chkUseMaxIndex->setChecked(Program().UseMaxIndex);
+  roster_.Clear();
+  scores_.Clear();
+  roster_.Entries.reserve(static_cast<std::size_t>(Program().MaxGolfers));
+  scores_.Entries.reserve(static_cast<std::size_t>(Program().MaxScores));
+  lastAction_ = Action::None;
+  LoadRoster(roster_);
+  SortRoster(roster_);
+  for (const TRosterEntry& golfer : roster_.Entries)
+    GolferListBox->addItem(FromBytes(CutAtNul(golfer.LongName)));
+  if (GolferListBox->count() > 0) GolferListBox->setCurrentRow(0);
+}
+
+void TGPickForm::FormActivate() {
+  // Selecting comes first: a failed take-over must not leave the list at
+  // another golfer.
+  SelectLastGolfer();
+  TakeOverRound();
+}
+
+void TGPickForm::SelectLastGolfer() {
+  const int row = selected_ > 0 ? selected_ - 1 : 0;
+  if (row < GolferListBox->count()) GolferListBox->setCurrentRow(row);
+}
+
+void TGPickForm::TakeOverRound() {
+  TScoreForm* form = Program().ScoreForm;
+  if (form == nullptr) return;
+  // Taken before anything is shown: a box closing activates this window
+  // again, and the round must not be stored twice.
+  std::optional<TScoreRec> round = form->TakeRound(this);
+  if (!round) return;
+  // The file as it is now: the golfer scores or a group window may have
+  // saved it since the round was begun.
+  const std::string file = ScoreFileName(form->Owner().ShortName);
+  LoadScores(scores_, file, false);
+  SortScores(scores_);
+  if (scores_.Count() >= Program().MaxScores) {
+    CurrentPrompts().Message(kOverMessage);
+    CurrentPrompts().Message(kRememberMessage);
+    return;
+  }
+  scores_.Entries.push_back(*round);
+  SortScores(scores_);
+  SaveScores(scores_, file);
+}
+
+void TGPickForm::FormResize() {
+  if (Program().Closing) return;
+  GolferListBox->resize(GolferListBox->width(), std::max(0, centralWidget()->height() - 26));
+  SavePlacement(this, kSection);
+}
+
+void TGPickForm::FormClose() {
+  Program().UseMaxIndex = chkUseMaxIndex->isChecked();
+  WriteSettingBool("Settings", "UseMaxIndex", Program().UseMaxIndex);
+}
+
+void TGPickForm::StartAction() { Program().UseMaxIndex = chkUseMaxIndex->isChecked(); }
+
+std::optional<TRosterEntry> TGPickForm::StartGolferAction(std::optional<Action> action) {
+  const QList<QListWidgetItem*> chosen = GolferListBox->selectedItems();
+  const int row = chosen.isEmpty() ? -1 : GolferListBox->row(chosen.front());
+  if (row < 0 || row >= roster_.Count()) return std::nullopt;
+  StartAction();
+  selected_ = row + 1;
+  if (action) lastAction_ = *action;
+  return roster_.At(selected_);
+}
+
+void TGPickForm::LoadGolferScores(const TRosterEntry& golfer) {
+  LoadScores(scores_, ScoreFileName(golfer), false);
+  SortScores(scores_);
+}
+
+IndexRequest TGPickForm::Request(const TRosterEntry& golfer, IndexOutput output) const {
+  IndexRequest request;
+  request.Golfer = golfer.Sex == 0 ? Sex::Male : Sex::Female;
+  request.LongName = CutAtNul(golfer.LongName);
+  request.UseMaxIndex = Program().UseMaxIndex;
+  request.Output = output;
+  request.Style = AccountStyle::GolferList;
+  return request;
+}
+
+std::string TGPickForm::CurrentIndexText(const TRosterEntry& golfer) {
+  return IndexText4(CalcIndex(scores_, Request(golfer, IndexOutput::None)).Index);
+}
+
+void TGPickForm::AddAScoreButtonClick() {
+  const std::optional<TRosterEntry> golfer = StartGolferAction(Action::AddScore);
+  if (!golfer) return;
+  LoadGolferScores(*golfer);
+  if (scores_.Count() >= Program().MaxScores) {
+    CurrentPrompts().Warning(kFullMessage);
+    return;
+  }
+  TScoreForm* form = Program().ScoreForm;
+  if (form == nullptr) return;
+  const TScoreForm::RoundGolfer round{FromBytes(CutAtNul(golfer->LongName)),
+                                      CutAtNul(golfer->ShortName),
+                                      FromBytes(CurrentIndexText(*golfer))};
+  // While the window is open for a round (this golfer's or another's) it
+  // only comes to the front: that round stays with the golfer it was
+  // begun for.
+  form->PrimeNewRound(this, round, TScoreForm::EntryValues::Zero);
+}
+
+void TGPickForm::IndexButtonClick() {
+  const std::optional<TRosterEntry> golfer = StartGolferAction(Action::CalculateIndex);
+  if (!golfer) return;
+  LoadGolferScores(*golfer);
+  // No parent: the display outlives this window. It destroys itself when
+  // closed, and here when the calculation fails.
+  auto* sheet = new TIndexForm;
+  IndexRequest request = Request(*golfer, IndexOutput::Display);
+  request.Sheet = sheet;
+  try {
+    CalcIndex(scores_, request);
+  } catch (...) {
+    delete sheet;
+    throw;
+  }
+  sheet->show();
+  sheet->raise();
+  sheet->activateWindow();
+}
+
+void TGPickForm::HandicapButtonClick() {
+  const std::optional<TRosterEntry> golfer = StartGolferAction(Action::CourseHandicap);
+  if (!golfer) return;
+  LoadGolferScores(*golfer);
+  THandicapForm::Open(*golfer, CurrentIndexText(*golfer));
+}
+
+void TGPickForm::ExitButtonClick() {
+  scores_.Clear();
+  close();
+}
+
+void TGPickForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  Guard([this] { FormResize(); });
+}
+
+void TGPickForm::closeEvent(QCloseEvent* event) {
+  // A round confirmed while this window was not activated again is still
+  // stored; then the score entry window opened for it goes as Cancel.
+  Guard([this] { TakeOverRound(); });
+  if (TScoreForm* form = Program().ScoreForm) form->ReleaseRound(this);
+  Guard([this] { FormClose(); });
+  event->accept();
+}
+
+}  // namespace qm
