@@ -27,7 +27,7 @@ qm_ensure_packages() {
 
 QM_BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev)
 QM_TEST_PACKAGES=(libgtest-dev libbenchmark-dev poppler-utils fonts-dejavu-core fonts-liberation
-  desktop-file-utils appstream man-db)
+  desktop-file-utils appstream man-db xvfb openbox xdotool)
 QM_RUN_PACKAGES=(fonts-dejavu-core fonts-liberation)
 # Optional: only for the libFuzzer programs of fuzz/ (cmake -DQM_FUZZ=ON);
 # ./test replays the fuzz inputs with the ordinary compiler.
