@@ -21,9 +21,11 @@
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 #include "windows/qmapp.h"
+#include "windows/qmgolfer.h"
 #include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
 #include "windows/qmscore.h"
+#include "windows/qmsgroup.h"
 
 namespace qm {
 
@@ -142,15 +144,16 @@ void TGPickForm::ConnectHandlers() {
     connect(item, &QAction::triggered, this, Guarded([this, handler] { (this->*handler)(); }));
   };
   both(AddAScoreButton, AddaScore1, &TGPickForm::AddAScoreButtonClick);
+  both(AddGroupButton, AddaGroupofScores1, &TGPickForm::AddGroupButtonClick);
+  both(EditScoresButton, EditViewScores1, &TGPickForm::EditScoresButtonClick);
+  connect(GolferListBox, &QListWidget::itemDoubleClicked, this,
+          Guarded([this](QListWidgetItem*) { EditScoresButtonClick(); }));
   both(IndexButton, CalculateIndex1, &TGPickForm::IndexButtonClick);
   both(HandicapButton, CalculateHandicap1, &TGPickForm::HandicapButtonClick);
   both(ExitButton, Exit1, &TGPickForm::ExitButtonClick);
   // The windows of these actions are not part of the program yet.
-  for (QPushButton* button :
-       {AddGroupButton, EditScoresButton, PrintScoresButton, PrintHandicapButton})
-    button->setEnabled(false);
-  for (QAction* item : {AddaGroupofScores1, EditViewScores1, PrintScores1, PrintHandicaps1})
-    item->setEnabled(false);
+  for (QPushButton* button : {PrintScoresButton, PrintHandicapButton}) button->setEnabled(false);
+  for (QAction* item : {PrintScores1, PrintHandicaps1}) item->setEnabled(false);
 }
 
 void TGPickForm::FormCreate() {
@@ -261,6 +264,23 @@ void TGPickForm::AddAScoreButtonClick() {
   // only comes to the front: that round stays with the golfer it was
   // begun for.
   form->PrimeNewRound(this, round, TScoreForm::EntryValues::Zero);
+}
+
+void TGPickForm::AddGroupButtonClick() {
+  StartAction();
+  lastAction_ = Action::AddGroup;
+  // No parent: the group window outlives this one. It reads the roster
+  // itself and destroys itself when closed.
+  auto* group = new TGroupOfScoresForm;
+  group->show();
+  group->raise();
+  group->activateWindow();
+}
+
+void TGPickForm::EditScoresButtonClick() {
+  const std::optional<TRosterEntry> golfer = StartGolferAction(Action::EditView);
+  if (!golfer) return;
+  if (TGolferForm* scores = Program().GolferForm) scores->OpenFor(*golfer);
 }
 
 void TGPickForm::IndexButtonClick() {

@@ -58,6 +58,8 @@ class TGPickForm : public QMainWindow {
   void FormClose();
 
   void AddAScoreButtonClick();
+  void AddGroupButtonClick();
+  void EditScoresButtonClick();
   void IndexButtonClick();
   void HandicapButtonClick();
   void ExitButtonClick();

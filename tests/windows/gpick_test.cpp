@@ -18,12 +18,14 @@
 #include "support/qt_support.h"
 #include "support/workdir.h"
 #include "windows/qmapp.h"
+#include "windows/qmgolfer.h"
 #include "windows/qmgpick.h"
 #include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
 #include "windows/qmmain.h"
 #include "windows/qmscore.h"
 #include "windows/qmscorefields.h"
+#include "windows/qmsgroup.h"
 
 using namespace qm;
 using namespace qm::test;
@@ -119,14 +121,17 @@ class GPickTest : public QObject {
     WriteRounds("LEE", 3);
     WriteRounds("RAY", 20);
     Program().ScoreForm = new TScoreForm;
+    Program().GolferForm = new TGolferForm;
   }
   void cleanup() {
     delete list_.data();
     QList<QPointer<QWidget>> opened;
     for (QWidget* window : QApplication::topLevelWidgets())
-      if (qobject_cast<TIndexForm*>(window) || qobject_cast<THandicapForm*>(window))
+      if (qobject_cast<TIndexForm*>(window) || qobject_cast<THandicapForm*>(window) ||
+          qobject_cast<TGroupOfScoresForm*>(window))
         opened << window;
     qDeleteAll(opened);
+    delete Program().GolferForm;
     delete Program().ScoreForm;
     Program() = QmProgram{};
     dir_.reset();
@@ -287,6 +292,32 @@ class GPickTest : public QObject {
     QVERIFY(OpenWindowOf<TIndexForm>() != nullptr);
     QVERIFY(OpenWindowOf<THandicapForm>() != nullptr);
     QCOMPARE(LinesOf("LEE"), 3);
+  }
+
+  void editViewAndAGroupOpenTheirWindows() {
+    TGPickForm* list = OpenList();
+    TGolferForm* scores = Program().GolferForm;
+    // A double-click on a golfer is Edit/View Scores.
+    const QPoint bob = list->GolferListBox->visualItemRect(list->GolferListBox->item(1)).center();
+    QTest::mouseClick(list->GolferListBox->viewport(), Qt::LeftButton, {}, bob);
+    QTest::mouseDClick(list->GolferListBox->viewport(), Qt::LeftButton, {}, bob);
+    QVERIFY(scores->isVisible());
+    QCOMPARE(scores->GolferName->text(), QStringLiteral("RAY.qmg"));
+    QCOMPARE(scores->GolferName2->text(), QStringLiteral("Bob Ray"));
+    QCOMPARE(scores->GolferSex->text(), QStringLiteral("0"));
+    QCOMPARE(list->LastAction(), TGPickForm::Action::EditView);
+    list->GolferListBox->setCurrentRow(0);
+    list->EditViewScores1->trigger();
+    QCOMPARE(scores->GolferName->text(), QStringLiteral("LEE.qmg"));
+    QCOMPARE(scores->GolferSex->text(), QStringLiteral("1"));
+
+    Click(list->AddGroupButton);
+    QCOMPARE(list->LastAction(), TGPickForm::Action::AddGroup);
+    QPointer<TGroupOfScoresForm> group = OpenWindowOf<TGroupOfScoresForm>();
+    QVERIFY(group);
+    list->close();
+    DeleteClosedWindows();
+    QVERIFY(group && group->isVisible());
   }
 
   void theCheckBoxFollowsEachActionAndReachesTheFileAtClose() {
