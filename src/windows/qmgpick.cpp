@@ -12,6 +12,8 @@
 #include <QResizeEvent>
 #include <algorithm>
 
+#include "print/history.h"
+#include "print/qmprthdp.h"
 #include "store/roster.h"
 #include "store/scores.h"
 #include "store/settings.h"
@@ -150,10 +152,9 @@ void TGPickForm::ConnectHandlers() {
           Guarded([this](QListWidgetItem*) { EditScoresButtonClick(); }));
   both(IndexButton, CalculateIndex1, &TGPickForm::IndexButtonClick);
   both(HandicapButton, CalculateHandicap1, &TGPickForm::HandicapButtonClick);
+  both(PrintScoresButton, PrintScores1, &TGPickForm::PrintScoresButtonClick);
+  both(PrintHandicapButton, PrintHandicaps1, &TGPickForm::PrintHandicapButtonClick);
   both(ExitButton, Exit1, &TGPickForm::ExitButtonClick);
-  // The windows of these actions are not part of the program yet.
-  for (QPushButton* button : {PrintScoresButton, PrintHandicapButton}) button->setEnabled(false);
-  for (QAction* item : {PrintScores1, PrintHandicaps1}) item->setEnabled(false);
 }
 
 void TGPickForm::FormCreate() {
@@ -308,6 +309,25 @@ void TGPickForm::HandicapButtonClick() {
   if (!golfer) return;
   LoadGolferScores(*golfer);
   THandicapForm::Open(*golfer, CurrentIndexText(*golfer));
+}
+
+void TGPickForm::PrintScoresButtonClick() {
+  // A report is no action the activation looks at: the last action stays.
+  const std::optional<TRosterEntry> golfer = StartGolferAction(std::nullopt);
+  if (!golfer) return;
+  LoadGolferScores(*golfer);
+  PrintGolferHistory(*golfer, scores_, Program().UseMaxIndex);
+}
+
+void TGPickForm::PrintHandicapButtonClick() {
+  StartAction();
+  // No parent: the dialog outlives this window; it destroys itself when
+  // closed. The rule is asked when a report runs, so it follows the check
+  // box of whichever golfer list started an action last.
+  auto* dialog = new TPrintHandicapsDlg([] { return Program().UseMaxIndex; });
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
 }
 
 void TGPickForm::ExitButtonClick() {

@@ -62,6 +62,8 @@ class TGPickForm : public QMainWindow {
   void EditScoresButtonClick();
   void IndexButtonClick();
   void HandicapButtonClick();
+  void PrintScoresButtonClick();
+  void PrintHandicapButtonClick();
   void ExitButtonClick();
 
   const TRosterTable& Roster() const { return roster_; }
