@@ -26,6 +26,7 @@
 #include "windows/qmgolfer.h"
 #include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
+#include "windows/qmmain.h"
 #include "windows/qmscore.h"
 #include "windows/qmsgroup.h"
 
@@ -272,10 +273,7 @@ void TGPickForm::AddGroupButtonClick() {
   lastAction_ = Action::AddGroup;
   // No parent: the group window outlives this one. It reads the roster
   // itself and destroys itself when closed.
-  auto* group = new TGroupOfScoresForm;
-  group->show();
-  group->raise();
-  group->activateWindow();
+  ShowOwnWindow(new TGroupOfScoresForm);
 }
 
 void TGPickForm::EditScoresButtonClick() {
@@ -299,16 +297,14 @@ void TGPickForm::IndexButtonClick() {
     delete sheet;
     throw;
   }
-  sheet->show();
-  sheet->raise();
-  sheet->activateWindow();
+  ShowOwnWindow(sheet);
 }
 
 void TGPickForm::HandicapButtonClick() {
   const std::optional<TRosterEntry> golfer = StartGolferAction(Action::CourseHandicap);
   if (!golfer) return;
   LoadGolferScores(*golfer);
-  THandicapForm::Open(*golfer, CurrentIndexText(*golfer));
+  ShowOwnWindow(THandicapForm::Open(*golfer, CurrentIndexText(*golfer)));
 }
 
 void TGPickForm::PrintScoresButtonClick() {
@@ -324,10 +320,14 @@ void TGPickForm::PrintHandicapButtonClick() {
   // No parent: the dialog outlives this window; it destroys itself when
   // closed. The rule is asked when a report runs, so it follows the check
   // box of whichever golfer list started an action last.
-  auto* dialog = new TPrintHandicapsDlg([] { return Program().UseMaxIndex; });
-  dialog->show();
-  dialog->raise();
-  dialog->activateWindow();
+  ShowOwnWindow(new TPrintHandicapsDlg([] { return Program().UseMaxIndex; }));
+}
+
+void TGPickForm::ShowOwnWindow(QWidget* window) {
+  if (TMainForm* main = Program().MainForm) main->KeepUntilEnd(window);
+  window->show();
+  window->raise();
+  window->activateWindow();
 }
 
 void TGPickForm::ExitButtonClick() {

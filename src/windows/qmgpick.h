@@ -118,6 +118,9 @@ class TGPickForm : public QMainWindow {
   std::string CurrentIndexText(const TRosterEntry& golfer);
   // Stores a round confirmed for this window in its golfer's file.
   void TakeOverRound();
+  // Shows a window an action made (no Qt child of this one) without
+  // blocking; the main window destroys it at the end at the latest.
+  void ShowOwnWindow(QWidget* window);
   void SelectLastGolfer();
 
   TRosterTable roster_;

@@ -209,13 +209,17 @@ void TMainForm::OpenGolferList() {
 void TMainForm::ShowModeless(QWidget* window) {
   if (window == nullptr) return;
   window->setAttribute(Qt::WA_DeleteOnClose);
-  if (std::find(opened_.begin(), opened_.end(), window) == opened_.end())
-    opened_.emplace_back(window);
+  KeepUntilEnd(window);
   // A window brought to the front again may have been minimized.
   window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
   window->show();
   window->raise();
   window->activateWindow();
+}
+
+void TMainForm::KeepUntilEnd(QWidget* window) {
+  if (window != nullptr && std::find(opened_.begin(), opened_.end(), window) == opened_.end())
+    opened_.emplace_back(window);
 }
 
 std::vector<QWidget*> TMainForm::OpenedWindows() const {

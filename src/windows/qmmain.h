@@ -43,8 +43,13 @@ class TMainForm : public QMainWindow {
   void Help2Click();
   void AboutQuillmor1Click();
 
-  // The windows the three commands opened that still exist, oldest first.
+  // The windows the three commands opened that still exist, and those
+  // handed to KeepUntilEnd, oldest first.
   std::vector<QWidget*> OpenedWindows() const;
+  // Records a window that an opened window made without a parent (an index
+  // display, a group window ...), so that it is destroyed with the others
+  // at the end of the program at the latest.
+  void KeepUntilEnd(QWidget* window);
   // Destroys them without asking anything: unsaved edits in them are lost.
   void DestroyOpenedWindows();
 
