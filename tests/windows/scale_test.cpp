@@ -20,6 +20,7 @@
 #include "windows/qmgmaint.h"
 #include "windows/qmgname.h"
 #include "windows/qmgolfer.h"
+#include "windows/qmgpick.h"
 #include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
 #include "windows/qmmain.h"
@@ -171,12 +172,19 @@ class ScaleTest : public QObject {
       window->show();
       return static_cast<QWidget*>(window);
     };
+    auto golfers = [] {
+      qm::test::WriteFile("golfers.qmd", "Mary Jones~MARY~1~\r\nTom Smith~TOM~0~\r\n");
+      Program().MainForm->EnterScoresButton->click();
+      return Program().MainForm->OpenedWindows().back();
+    };
     QTest::newRow("main window") << Opener(main) << QSize(472, 353) << "scale2-main" << true;
     QTest::newRow("course list") << Opener(courses) << QSize(568, 385) << "scale2-course-list"
                                  << false;
     QTest::newRow("course editor")
         << Opener(editor) << QSize(626, 312) << "scale2-course-editor" << true;
     QTest::newRow("roster") << Opener(roster) << QSize(552, 383) << "scale2-roster" << false;
+    QTest::newRow("golfer list") << Opener(golfers) << QSize(572, 385) << "scale2-golfer-list"
+                                 << false;
     QTest::newRow("golfer name") << Opener(name) << QSize(472, 214) << "scale2-golfer-name" << true;
     QTest::newRow("score entry") << Opener(score) << QSize() << "scale2-score-entry" << true;
     QTest::newRow("course handicap")
