@@ -20,6 +20,7 @@
 #include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
+#include "ui/rosterload.h"
 #include "ui/textconv.h"
 
 namespace qm {
@@ -147,8 +148,7 @@ void TPrintHandicapsDlg::FormCreate() {
   for (const TCourseSummaryRec& course : courses_.Entries)
     CourseField->addItem(FromBytes(CutAtNul(course.CourseName)));
   if (!courses.Message.empty()) CurrentPrompts().Message(FromBytes(courses.Message));
-  LoadRoster(roster_);
-  SortRoster(roster_);
+  LoadSortedRoster(roster_);
   for (int n = 1; n <= roster_.Count(); ++n) AddGolfer(GolferListBox, n);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "store/courses.h"
 #include "store/errors.h"
 #include "store/fileio.h"
 #include "store/text.h"
@@ -123,6 +124,7 @@ TCourseRec TCourseForm::Course() const {
   course.Slope = Stored(SlopeField, width::Slope);
   for (int i = 0; i < HoleCount; ++i) course.HolePar[i] = Stored(Par[i], width::HoleParMem);
   course.ParTotal = Stored(ParTotal, width::ParTotalMem);
+  MakeStorable(course);
   return course;
 }
 

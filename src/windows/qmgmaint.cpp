@@ -5,6 +5,7 @@
 #include "store/roster.h"
 #include "store/text.h"
 #include "ui/prompts.h"
+#include "ui/rosterload.h"
 #include "ui/textconv.h"
 #include "windows/qmapp.h"
 
@@ -20,8 +21,7 @@ TGMaintForm::TGMaintForm(QWidget* parent)
                       .ExitQuestion = QStringLiteral("Save changes made to golfers?")},
                      parent) {
   LoadTable(roster_, [this] {
-    LoadRoster(roster_);
-    SortRoster(roster_);
+    LoadSortedRoster(roster_);
   });
   Current<TGMaintForm>() = this;
 }
@@ -56,6 +56,7 @@ void TGMaintForm::TakeOverResult() {
   entry.LongName = CutTo(ToBytes(form->LongName->text()), width::LongName);
   entry.ShortName = CutTo(shortName, width::ShortName);
   entry.Sex = form->SexIndex();
+  MakeStorable(entry);
 }
 
 void TGMaintForm::SortEntries() { SortRoster(roster_); }

@@ -21,6 +21,7 @@
 #include "ui/guard.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
+#include "ui/rosterload.h"
 #include "ui/textconv.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
@@ -166,8 +167,7 @@ void TGPickForm::FormCreate() {
   roster_.Entries.reserve(static_cast<std::size_t>(Program().MaxGolfers));
   scores_.Entries.reserve(static_cast<std::size_t>(Program().MaxScores));
   lastAction_ = Action::None;
-  LoadRoster(roster_);
-  SortRoster(roster_);
+  LoadSortedRoster(roster_);
   for (const TRosterEntry& golfer : roster_.Entries)
     GolferListBox->addItem(FromBytes(CutAtNul(golfer.LongName)));
   if (GolferListBox->count() > 0) GolferListBox->setCurrentRow(0);

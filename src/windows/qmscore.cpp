@@ -591,6 +591,7 @@ TScoreRec TScoreForm::ConfirmedRound() const {
   if (entry_ == Entry::Fields) round.EntryIndex = Cut(IndexField, width::EntryIndex);
   if (entry_ == Entry::StoredIndex) round.EntryIndex = storedEntryIndex_;
   if (entry_ != Entry::Zero) round.EntryHandicap = Cut(CourseHandicapField, width::EntryHandicap);
+  MakeStorable(round);
   return round;
 }
 

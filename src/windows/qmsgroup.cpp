@@ -18,6 +18,7 @@
 #include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
+#include "ui/rosterload.h"
 #include "ui/textconv.h"
 #include "windows/qmapp.h"
 #include "windows/qmscore.h"
@@ -95,8 +96,7 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : QMainWindow(parent) {
   // Creation.
   RestorePlacement(this, kSection);
   if (!Guard([this] {
-        LoadRoster(roster_);
-        SortRoster(roster_);
+        LoadSortedRoster(roster_);
       }))
     roster_.Clear();
   for (const TRosterEntry& golfer : roster_.Entries)

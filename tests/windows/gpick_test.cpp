@@ -360,6 +360,21 @@ class GPickTest : public QObject {
     QCOMPARE(list->LastAction(), TGPickForm::Action::None);
   }
 
+  // Without a roster file the list is rebuilt from the score files; one
+  // whose name no short name can hold is named to the user, not dropped
+  // silently, and its rounds stay where they are.
+  void aScoreFileTheRosterCannotNameIsReported() {
+    std::filesystem::remove("golfers.qmd");
+    WriteRounds("a~b", 4);
+    const std::string rounds = ReadFile("a~b.qmg");
+    TGPickForm* list = OpenList();
+    QCOMPARE(Lines(list->GolferListBox), (QStringList{"LEE", "RAY"}));
+    QCOMPARE(prompts_->Shown.size(), std::size_t{1});
+    QCOMPARE(prompts_->Shown.front().Kind, BoxKind::Warning);
+    QVERIFY(prompts_->Shown.front().Text.startsWith(QStringLiteral("The score file \"a~b.qmg\"")));
+    QCOMPARE(ReadFile("a~b.qmg"), rounds);
+  }
+
   void enterScoresOpensANewListEachTime() {
     delete Program().ScoreForm;
     Program().ScoreForm = nullptr;
