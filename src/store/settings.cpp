@@ -179,6 +179,11 @@ void WriteValue(const std::string& section, const std::string& key, const std::s
   std::vector<std::string> out;
   out.reserve(lines.size());
   for (const IniLine& line : lines) out.push_back(line.text + line.end);
+  // A save reaches the disk before it returns, and windows write their
+  // placement at every resize: a write that would change no byte is not made.
+  std::string joined;
+  for (const std::string& line : out) joined += line;
+  if (joined == bytes && fileio::Exists(path)) return;
   try {
     fs::path folder = fs::path(path).parent_path();
     if (!folder.empty()) {

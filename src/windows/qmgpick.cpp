@@ -210,14 +210,6 @@ void TGPickForm::TakeOverRound() {
 void TGPickForm::FormResize() {
   if (Program().Closing) return;
   GolferListBox->resize(GolferListBox->width(), std::max(0, centralWidget()->height() - 26));
-  // Every opening resizes the window to the placement it had: writing the
-  // same values again would make each opening wait for four saves to reach
-  // the disk.
-  const std::string section = kSection.toStdString();
-  if (ReadSettingInt(section, "Height", -1) == height() &&
-      ReadSettingInt(section, "Left", -1) == x() && ReadSettingInt(section, "Top", -1) == y() &&
-      ReadSettingInt(section, "Width", -1) == width())
-    return;
   SavePlacement(this, kSection);
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "store/errors.h"
+#include "store/fileio.h"
 #include "support/workdir.h"
 
 namespace qm {
@@ -27,6 +28,17 @@ TEST(Settings, LivesInTheConfigFolder) {
   setenv("XDG_CONFIG_HOME", (config + "/new/deeper").c_str(), 1);
   WriteSettingInt("MainForm", "Height", 400);  // creates the folder
   EXPECT_EQ(ReadFile(Ini()), "[MainForm]\r\nHeight=400\r\n");
+}
+
+// Windows write their placement at every resize; writing what the file
+// already says must not touch it (each real save waits for the disk).
+TEST(Settings, AWriteThatChangesNothingIsNotMade) {
+  WriteSettingInt("GPickForm", "Height", 385);
+  fileio::FailSaveStepForTesting(1, 28);  // any save would now fail
+  EXPECT_NO_THROW(WriteSettingInt("GPickForm", "Height", 385));
+  EXPECT_THROW(WriteSettingInt("GPickForm", "Height", 386), QmError);
+  fileio::FailSaveStepForTesting(0, 0);
+  EXPECT_EQ(ReadFile(Ini()), "[GPickForm]\r\nHeight=385\r\n");
 }
 
 TEST(Settings, ValueForms) {
