@@ -13,27 +13,13 @@
 #include <fstream>
 #include <memory>
 
+#include "silent_prompts.h"
 #include "ui/prompts.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmscore.h"
 
 namespace {
-
-// No box may wait for a click while the clock runs.
-class SilentPrompts : public qm::Prompts {
- public:
-  void Warning(const QString&) override {}
-  bool ConfirmYesNo(const QString&) override { return false; }
-  bool WarningYesNo(const QString&) override { return false; }
-  qm::Answer ConfirmYesNoCancel(const QString&) override { return qm::Answer::No; }
-  void Message(const QString&) override {}
-  int TwoChoice(const QString&, const QString&, const QString&, const QString&) override {
-    return -1;
-  }
-  bool SelectPrinter(QPrinter&) override { return false; }
-  int CardsOnFirstSheet() override { return -1; }
-};
 
 const qm::TRosterEntry kGolfer{"Pat Golfer", "PAT", 0};
 
@@ -91,7 +77,7 @@ BENCHMARK(BM_ConfirmAChangedRound)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
-  qm::SetPrompts(std::make_unique<SilentPrompts>());
+  qm::SetPrompts(std::make_unique<qm::bench::SilentPrompts>(qm::Answer::No));
   QTemporaryDir dir;
   QDir::setCurrent(dir.path());
   setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);

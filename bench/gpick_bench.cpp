@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "silent_prompts.h"
 #include "store/scores.h"
 #include "ui/prompts.h"
 #include "windows/qmapp.h"
@@ -23,21 +24,6 @@
 #include "windows/qmscore.h"
 
 namespace {
-
-// No box may wait for a click while the clock runs.
-class SilentPrompts : public qm::Prompts {
- public:
-  void Warning(const QString&) override {}
-  bool ConfirmYesNo(const QString&) override { return false; }
-  bool WarningYesNo(const QString&) override { return false; }
-  qm::Answer ConfirmYesNoCancel(const QString&) override { return qm::Answer::Cancel; }
-  void Message(const QString&) override {}
-  int TwoChoice(const QString&, const QString&, const QString&, const QString&) override {
-    return -1;
-  }
-  bool SelectPrinter(QPrinter&) override { return false; }
-  int CardsOnFirstSheet() override { return -1; }
-};
 
 // 300 golfers in no order; golfer "G100" has 199 rounds, the others none.
 void WriteFiles() {
@@ -101,7 +87,7 @@ int main(int argc, char** argv) {
   QDir(dir.path()).mkdir(QStringLiteral("config"));
   setenv("XDG_CONFIG_HOME", QDir(dir.path()).filePath(QStringLiteral("config")).toUtf8().data(), 1);
   QApplication app(argc, argv);
-  qm::SetPrompts(std::make_unique<SilentPrompts>());
+  qm::SetPrompts(std::make_unique<qm::bench::SilentPrompts>());
   QDir::setCurrent(dir.path());
   WriteFiles();
   qm::Program().ScoreForm = new qm::TScoreForm;

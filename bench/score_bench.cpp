@@ -13,25 +13,11 @@
 #include <fstream>
 #include <memory>
 
+#include "silent_prompts.h"
 #include "ui/prompts.h"
 #include "windows/qmscore.h"
 
 namespace {
-
-// No box may wait for a click while the clock runs.
-class SilentPrompts : public qm::Prompts {
- public:
-  void Warning(const QString&) override {}
-  bool ConfirmYesNo(const QString&) override { return false; }
-  bool WarningYesNo(const QString&) override { return false; }
-  qm::Answer ConfirmYesNoCancel(const QString&) override { return qm::Answer::Cancel; }
-  void Message(const QString&) override {}
-  int TwoChoice(const QString&, const QString&, const QString&, const QString&) override {
-    return -1;
-  }
-  bool SelectPrinter(QPrinter&) override { return false; }
-  int CardsOnFirstSheet() override { return -1; }
-};
 
 qm::TScoreForm* form = nullptr;
 
@@ -74,7 +60,7 @@ BENCHMARK(BM_LeaveHoleFieldAndPaint);
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
-  qm::SetPrompts(std::make_unique<SilentPrompts>());
+  qm::SetPrompts(std::make_unique<qm::bench::SilentPrompts>());
   QTemporaryDir dir;
   QDir::setCurrent(dir.path());
   std::ofstream("courses.qmd", std::ios::binary)
