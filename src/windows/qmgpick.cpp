@@ -19,6 +19,7 @@
 #include "store/settings.h"
 #include "store/text.h"
 #include "ui/guard.h"
+#include "ui/look.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
 #include "ui/rosterload.h"
@@ -73,10 +74,7 @@ QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
 TGPickForm::TGPickForm(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("GPickForm"));
   setWindowTitle(QStringLiteral("Golfer List"));
-  QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
-  setPalette(white);
-  setAutoFillBackground(true);
+  PaintWhite(this);
 
   BuildControls();
   BuildMenu();

@@ -14,6 +14,7 @@
 
 #include "store/settings.h"
 #include "ui/guard.h"
+#include "ui/look.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
@@ -69,10 +70,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("ClientArea"));
-  QPalette white = client->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  client->setPalette(white);
-  client->setAutoFillBackground(true);
+  PaintWhite(client);
   setCentralWidget(client);
 
   Label1 = new QLabel(kTitle, client);

@@ -3,10 +3,10 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QMenuBar>
-#include <QPalette>
 #include <QResizeEvent>
 #include <algorithm>
 
+#include "ui/look.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
 #include "windows/qmapp.h"
@@ -39,10 +39,7 @@ TListMaintForm::TListMaintForm(const Layout& layout, QWidget* parent)
   QFont font = this->font();
   font.setPixelSize(16);
   setFont(font);
-  QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
-  setPalette(white);
-  setAutoFillBackground(true);
+  PaintWhite(this);
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("Client"));

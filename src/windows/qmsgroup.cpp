@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPalette>
 #include <QPushButton>
 #include <algorithm>
 
@@ -15,6 +14,7 @@
 #include "store/scores.h"
 #include "store/text.h"
 #include "ui/guard.h"
+#include "ui/look.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
@@ -58,10 +58,7 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : QMainWindow(parent) {
   QFont systemFont = font();
   systemFont.setPixelSize(16);
   setFont(systemFont);
-  QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
-  setPalette(white);
-  setAutoFillBackground(true);
+  PaintWhite(this);
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("Client"));
@@ -95,10 +92,7 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : QMainWindow(parent) {
 
   // Creation.
   RestorePlacement(this, kSection);
-  if (!Guard([this] {
-        LoadSortedRoster(roster_);
-      }))
-    roster_.Clear();
+  if (!Guard([this] { LoadSortedRoster(roster_); })) roster_.Clear();
   for (const TRosterEntry& golfer : roster_.Entries)
     GolferListBox->addItem(FromBytes(CutAtNul(golfer.LongName)));
 }
