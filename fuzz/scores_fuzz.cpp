@@ -1,8 +1,9 @@
 // A score file of any bytes: loaded (plain and for editing), sorted, run
 // through the index, saved and loaded again. The table read holds only what
 // a file can hold, each field within its width; the sort leaves it newest
-// first, in the order of the program's exchanges; the reload gives the very
-// table that was saved, and saving that gives the very same bytes.
+// first, in the order of the program's exchanges, and reading straight into
+// sorted places gives the same table; the reload gives the very table that
+// was saved, and saving that gives the very same bytes.
 #include <array>
 #include <utility>
 
@@ -89,6 +90,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       ExchangeSort(reference);
       QM_FUZZ_CHECK(SameTable(table, reference));
     }
+    TScoreTable direct;
+    LoadScoresResult sorted = LoadSortedScores(direct, "G.qmg", forEditing);
+    QM_FUZZ_CHECK(sorted.Read && sorted.Changed == loaded.Changed);
+    QM_FUZZ_CHECK(SameTable(table, direct));
 
     IndexRequest request;
     request.UseMaxIndex = forEditing;

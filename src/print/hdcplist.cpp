@@ -36,8 +36,7 @@ std::string HandicapListRow(const std::string& longName, long double index, int 
 }
 
 IndexResult CurrentIndex(const TRosterEntry& golfer, bool useMaxIndex, TScoreTable& table) {
-  LoadScores(table, ScoreFileName(golfer), false);
-  SortScores(table);
+  LoadSortedScores(table, ScoreFileName(golfer), false);
   IndexRequest request;
   request.Golfer = golfer.Sex == 1 ? Sex::Female : Sex::Male;
   request.LongName = CutAtNul(golfer.LongName);

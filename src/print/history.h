@@ -2,8 +2,7 @@
 // first, after the golfer's index account, with the scores the index used
 // marked "*" and the incomplete ones "I".
 //
-//   LoadScores(table, ScoreFileName(golfer), false);
-//   SortScores(table);
+//   LoadSortedScores(table, ScoreFileName(golfer), false);
 //   PrintGolferHistory(golfer, table, Program().UseMaxIndex);   // guarded handler
 #pragma once
 

@@ -1,6 +1,7 @@
 #include "store/scores.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -28,27 +29,56 @@ constexpr std::size_t ScoreLineKeep =
     width::Comment + HoleCount * (width::HoleScore + width::HolePutts) + width::AdjScore +
     width::EntryIndex + width::EntryHandicap + ScoreFieldCount;
 
-// Field number n (1..45, file order) of a record, with its width.
-struct FieldRef {
-  std::string* text;
-  std::size_t width;
-};
+// The fields of a record in file order: field n (1..45) at [n - 1].
+using FieldList = std::array<std::string*, ScoreFieldCount>;
 
-FieldRef Field(TScoreRec& rec, int n) {
-  switch (n) {
-    case 1: return {&rec.Date, width::Date};
-    case 2: return {&rec.Course, width::Course};
-    case 3: return {&rec.ScoreTotal, width::ScoreTotal};
-    case 4: return {&rec.Rating, width::Rating};
-    case 5: return {&rec.Slope, width::Slope};
-    case 6: return {&rec.Comment, width::Comment};
-    case 43: return {&rec.AdjScore, width::AdjScore};
-    case 44: return {&rec.EntryIndex, width::EntryIndex};
-    case 45: return {&rec.EntryHandicap, width::EntryHandicap};
-    default: break;
+FieldList Fields(TScoreRec& rec) {
+  FieldList fields;
+  fields[0] = &rec.Date;
+  fields[1] = &rec.Course;
+  fields[2] = &rec.ScoreTotal;
+  fields[3] = &rec.Rating;
+  fields[4] = &rec.Slope;
+  fields[5] = &rec.Comment;
+  for (int h = 0; h < HoleCount; ++h) {
+    fields[6 + h] = &rec.HoleScore[h];
+    fields[6 + HoleCount + h] = &rec.HolePutts[h];
   }
-  if (n <= 6 + HoleCount) return {&rec.HoleScore[n - 7], width::HoleScore};
-  return {&rec.HolePutts[n - 7 - HoleCount], width::HolePutts};
+  fields[42] = &rec.AdjScore;
+  fields[43] = &rec.EntryIndex;
+  fields[44] = &rec.EntryHandicap;
+  return fields;
+}
+
+// The widths of fields 1..45, at [0..44].
+constexpr std::array<std::size_t, ScoreFieldCount> FieldWidths = [] {
+  std::array<std::size_t, ScoreFieldCount> widths{};
+  widths[0] = width::Date;
+  widths[1] = width::Course;
+  widths[2] = width::ScoreTotal;
+  widths[3] = width::Rating;
+  widths[4] = width::Slope;
+  widths[5] = width::Comment;
+  for (int h = 0; h < HoleCount; ++h) {
+    widths[6 + h] = width::HoleScore;
+    widths[6 + HoleCount + h] = width::HolePutts;
+  }
+  widths[42] = width::AdjScore;
+  widths[43] = width::EntryIndex;
+  widths[44] = width::EntryHandicap;
+  return widths;
+}();
+
+// Sets text to the bytes at from. Most fields of a table loaded again keep
+// their length, and those are written over without a call into the
+// string's own code: that call, 45 times a line, was most of the reading.
+void SetText(std::string& text, const char* from, std::size_t length) {
+  if (text.size() == length) {
+    char* to = text.data();
+    for (std::size_t i = 0; i < length; ++i) to[i] = from[i];
+  } else {
+    text.assign(from, length);
+  }
 }
 
 // A six-digit key yymmdd gets its century; anything but eight characters
@@ -58,10 +88,32 @@ void StoreDate(std::string& date, std::string_view text) {
     date.assign(static_cast<unsigned char>(text[0]) < '7' ? "20" : "19");
     date.append(text);
   } else if (text.size() == 8) {
-    date.assign(text);
+    SetText(date, text.data(), 8);
   } else {
-    date.assign(InvalidDate);
+    SetText(date, InvalidDate, 8);
   }
+}
+
+// The date of a line whose first "~" stands at firstTilde (npos: none);
+// clean says the text before it holds neither a NUL nor a CR.
+void ReadDate(std::string_view line, std::size_t firstTilde, bool clean, std::string& date) {
+  if (firstTilde == std::string_view::npos) {
+    SetText(date, InvalidDate, 8);
+  } else if (clean) {
+    StoreDate(date, line.substr(0, firstTilde));
+  } else {
+    StoreDate(date, StorableText(line.substr(0, firstTilde)));
+  }
+}
+
+// The date of a line alone, for sorting lines before they are read.
+void ReadDate(std::string_view line, std::string& date) {
+  bool clean = true;
+  std::size_t i = 0;
+  for (; i < line.size() && line[i] != '~'; ++i) {
+    if (line[i] == '\0' || line[i] == '\r') clean = false;
+  }
+  ReadDate(line, i < line.size() ? i : std::string_view::npos, clean, date);
 }
 
 // The placeholder of field n (1..45), as ClearScoreRec gives it.
@@ -79,27 +131,38 @@ std::string_view Placeholder(int n) {
 }
 
 // Where the first (up to) 45 "~" of a line stand; returns how many there
-// are. Eight bytes are looked at in one step where the machine allows it.
-int FindTildes(std::string_view line, std::size_t (&ends)[ScoreFieldCount]) {
+// are. clean tells whether the bytes looked at (up to the 45th "~", else the
+// whole line) hold neither a NUL nor a CR. Eight bytes are looked at in one
+// step where the machine allows it.
+int FindTildes(std::string_view line, std::size_t (&ends)[ScoreFieldCount], bool& clean) {
   int found = 0;
   std::size_t i = 0;
+  clean = true;
   if constexpr (std::endian::native == std::endian::little) {
     constexpr std::uint64_t low7 = 0x7f7f7f7f7f7f7f7fULL;
     constexpr std::uint64_t tildes = 0x7e7e7e7e7e7e7e7eULL;
+    constexpr std::uint64_t crs = 0x0d0d0d0d0d0d0d0dULL;
+    // The high bit of each byte of x that is 0, and of no other byte.
+    auto zeroBytes = [](std::uint64_t x) { return ~(((x & low7) + low7) | x | low7); };
+    std::uint64_t unclean = 0;
     for (; i + 8 <= line.size(); i += 8) {
       std::uint64_t word;
       std::memcpy(&word, line.data() + i, 8);
-      std::uint64_t x = word ^ tildes;  // a "~" byte becomes 0
-      // The high bit of each byte that is 0, and of no other byte.
-      std::uint64_t zero = ~(((x & low7) + low7) | x | low7);
+      unclean |= zeroBytes(word) | zeroBytes(word ^ crs);
+      std::uint64_t zero = zeroBytes(word ^ tildes);
       while (zero != 0) {
         ends[found++] = i + static_cast<std::size_t>(std::countr_zero(zero)) / 8;
-        if (found == ScoreFieldCount) return found;
+        if (found == ScoreFieldCount) {
+          clean = unclean == 0;
+          return found;
+        }
         zero &= zero - 1;
       }
     }
+    clean = unclean == 0;
   }
   for (; i < line.size(); ++i) {
+    if (line[i] == '\0' || line[i] == '\r') clean = false;
     if (line[i] == '~') {
       ends[found++] = i;
       if (found == ScoreFieldCount) return found;
@@ -115,52 +178,40 @@ int FindTildes(std::string_view line, std::size_t (&ends)[ScoreFieldCount]) {
 void ParseScoreLine(std::string_view line, TScoreRec& rec) {
   // ends[n] is where field n + 1 ends, at its "~".
   std::size_t ends[ScoreFieldCount];
-  const int tildes = FindTildes(line, ends);
-  // A line can still hold a NUL or a lone CR, which no field keeps (see
-  // StorableText); the few lines that do take the slower way.
-  const bool clean = std::memchr(line.data(), '\0', line.size()) == nullptr &&
-                     std::memchr(line.data(), '\r', line.size()) == nullptr;
-  std::size_t start = 0;
-  int n = 0;  // fields stored so far
-  auto assign = [clean](std::string& text, std::string_view from, std::size_t width) {
-    if (clean)
-      text.assign(from.data(), from.size() < width ? from.size() : width);
-    else
-      text = StorableText(from, width);
-  };
-  auto store = [&](std::string& text, std::size_t width) {
-    ++n;
-    if (n > tildes) {
-      std::string_view placeholder = Placeholder(n);
-      text.assign(placeholder.data(), placeholder.size());
-      return;
+  bool clean = true;
+  const int tildes = FindTildes(line, ends, clean);
+  const FieldList fields = Fields(rec);
+  ReadDate(line, tildes >= 1 ? ends[0] : std::string_view::npos, clean, rec.Date);
+  const char* const bytes = line.data();
+  std::size_t start = tildes >= 1 ? ends[0] + 1 : 0;
+  const int stored = tildes < ScoreFieldCount ? tildes : ScoreFieldCount;
+  int k = 1;
+  if (clean) {
+    for (; k < stored; ++k) {
+      std::size_t length = ends[k] - start;
+      SetText(*fields[k], bytes + start, length < FieldWidths[k] ? length : FieldWidths[k]);
+      start = ends[k] + 1;
     }
-    assign(text, line.substr(start, ends[n - 1] - start), width);
-    start = ends[n - 1] + 1;
-  };
-
-  ++n;
-  if (tildes >= 1) {
-    if (clean)
-      StoreDate(rec.Date, line.substr(0, ends[0]));
-    else
-      StoreDate(rec.Date, StorableText(line.substr(0, ends[0])));
-    start = ends[0] + 1;
   } else {
-    rec.Date.assign(InvalidDate);
+    // A line can still hold a NUL or a lone CR, which no field keeps (see
+    // StorableText); the few lines that do take the slower way.
+    for (; k < stored; ++k) {
+      *fields[k] = StorableText(line.substr(start, ends[k] - start), FieldWidths[k]);
+      start = ends[k] + 1;
+    }
   }
-  store(rec.Course, width::Course);
-  store(rec.ScoreTotal, width::ScoreTotal);
-  store(rec.Rating, width::Rating);
-  store(rec.Slope, width::Slope);
-  store(rec.Comment, width::Comment);
-  for (std::string& hole : rec.HoleScore) store(hole, width::HoleScore);
-  for (std::string& putts : rec.HolePutts) store(putts, width::HolePutts);
-  store(rec.AdjScore, width::AdjScore);
-  store(rec.EntryIndex, width::EntryIndex);
-  store(rec.EntryHandicap, width::EntryHandicap);
+  for (; k < ScoreFieldCount; ++k) {
+    std::string_view placeholder = Placeholder(k + 1);
+    SetText(*fields[k], placeholder.data(), placeholder.size());
+  }
   // Older files end a line with the comment and no "~" behind it.
-  if (tildes == 5 && start < line.size()) assign(rec.Comment, line.substr(start), width::Comment);
+  if (tildes == 5 && start < line.size()) {
+    std::string_view comment = line.substr(start);
+    if (clean)
+      SetText(rec.Comment, comment.data(), std::min(comment.size(), width::Comment));
+    else
+      rec.Comment = StorableText(comment, width::Comment);
+  }
 }
 
 // A score file is named by a short name, and "", "." and ".." are no short
@@ -196,60 +247,89 @@ TScoreRec PlaceholderScoreRec() {
 
 void ClearScoreRec(TScoreTable& table, int n) { table.At(n) = PlaceholderScoreRec(); }
 
-LoadScoresResult LoadScores(TScoreTable& table, const std::string& fileName, bool forEditing) {
-  LoadScoresResult result;
-  std::string bytes;
-  int openError = 0;
-  try {
-    CheckFileName(fileName);
-    if (!fileio::TryReadBytes(fileName, bytes, openError)) {
-      if (!forEditing) ThrowIoError(openError);
-      table.Clear();
-      result.Message = "Error: Golfer score file \"" + fileName + "\" not found.";
-      return result;
-    }
-  } catch (...) {
-    table.Clear();
-    throw;
-  }
-  std::vector<std::string_view> lines = fileio::SplitLines(bytes, ScoreLineKeep);
-  // The records already there are overwritten field by field, so a table
-  // loaded again keeps its strings' storage.
-  table.Entries.resize(lines.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    TScoreRec& rec = table.Entries[i];
-    ParseScoreLine(lines[i], rec);
-    if (forEditing && CutAtNul(rec.ScoreTotal).empty() && !CutAtNul(rec.AdjScore).empty()) {
-      rec.ScoreTotal = rec.AdjScore;
-      result.Changed = true;
-    }
-  }
-  result.Read = true;
-  return result;
-}
-
 namespace {
 
-// Runs the program's exchanges, for b = 1 .. count - 1 and e = b + 1 ..
-// count, "exchange b and e when key b < key e", on the keys and on an array
-// of positions alongside them. The records themselves do not move here.
+// Where the program's exchanges (for b = 1 .. count - 1 and e = b + 1 ..
+// count, "exchange b and e when key b < key e") leave each record, without
+// running them: from[i] is the position whose record ends at i. They leave
+// the keys newest first; the order of equal keys follows from three facts.
+// (1) The records with keys >= v end in the order the exchanges give on
+// those records alone, the others left out. (2) Among those, with v the
+// least key, a pass starting at a record of key v drops it where the first
+// greater key stood, and a pass starting at a greater key moves no record
+// of key v. (3) So from the first record of key v on, the records of key v
+// travel as one block: each greater key after it that a pass takes to the
+// front turns the block by one (its first record goes last), and the
+// records of key v that stood behind that key join the block's end.
 template <class Key>
-std::vector<std::size_t> ExchangeOrder(std::vector<Key> keys) {
+std::vector<std::size_t> ExchangeOrder(const std::vector<Key>& keys) {
   const std::size_t count = keys.size();
-  std::vector<std::size_t> from(count);
-  for (std::size_t i = 0; i < count; ++i) from[i] = i;
-  for (std::size_t b = 0; b + 1 < count; ++b) {
-    // What stands at b during the pass is held here and written back once.
-    Key held = keys[b];
-    std::size_t heldFrom = from[b];
-    for (std::size_t e = b + 1; e < count; ++e) {
-      if (held < keys[e]) {
-        std::swap(held, keys[e]);
-        std::swap(heldFrom, from[e]);
-      }
+  // Greatest key first, equal keys in file order.
+  std::vector<std::size_t> byKey(count);
+  bool oldestFirst = true;
+  for (std::size_t i = 1; i < count && oldestFirst; ++i) oldestFirst = !(keys[i] < keys[i - 1]);
+  if (oldestFirst) {
+    // As rounds are appended over the years: the runs of equal keys, last
+    // run first.
+    std::size_t out = 0;
+    for (std::size_t end = count; end > 0;) {
+      std::size_t begin = end - 1;
+      while (begin > 0 && !(keys[begin - 1] < keys[begin])) --begin;
+      for (std::size_t k = begin; k < end; ++k) byKey[out++] = k;
+      end = begin;
     }
-    keys[b] = held;
-    from[b] = heldFrom;
+  } else {
+    std::vector<std::pair<Key, std::size_t>> sorted(count);
+    for (std::size_t i = 0; i < count; ++i) sorted[i] = {keys[i], i};
+    std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
+      return b.first < a.first || (!(a.first < b.first) && a.second < b.second);
+    });
+    for (std::size_t i = 0; i < count; ++i) byKey[i] = sorted[i].second;
+  }
+  bool distinct = true;
+  for (std::size_t i = 1; i < count && distinct; ++i) {
+    distinct = keys[byKey[i]] < keys[byKey[i - 1]];
+  }
+  if (distinct) return byKey;  // only one order is newest first
+  // Positions of the keys greater than the group at hand, counted in a
+  // binary indexed tree (1-based), so that "greater keys after i" is one
+  // query.
+  std::vector<std::size_t> tree(count + 1, 0);
+  std::size_t placedSoFar = 0;
+  auto greaterAfter = [&](std::size_t pos) {
+    std::size_t upTo = 0;  // greater keys at positions 0 .. pos
+    for (std::size_t i = pos + 1; i > 0; i -= i & (~i + 1)) upTo += tree[i];
+    return placedSoFar - upTo;
+  };
+  std::vector<std::size_t> from;
+  from.reserve(count);
+  std::vector<std::size_t> block;
+  for (std::size_t first = 0; first < count;) {
+    std::size_t end = first + 1;
+    while (end < count && !(keys[byKey[end]] < keys[byKey[first]])) ++end;
+    if (end - first == 1) {
+      from.push_back(byKey[first]);
+    } else {
+      block.assign(1, byKey[first]);
+      std::size_t behind = greaterAfter(byKey[first]);
+      auto turn = [&block](std::size_t times) {
+        std::rotate(block.begin(),
+                    block.begin() + static_cast<std::ptrdiff_t>(times % block.size()), block.end());
+      };
+      for (std::size_t k = first + 1; k < end; ++k) {
+        std::size_t next = greaterAfter(byKey[k]);
+        turn(behind - next);  // the greater keys between the two
+        block.push_back(byKey[k]);
+        behind = next;
+      }
+      turn(behind);
+      from.insert(from.end(), block.begin(), block.end());
+    }
+    for (std::size_t k = first; k < end; ++k) {
+      for (std::size_t i = byKey[k] + 1; i <= count; i += i & (~i + 1)) ++tree[i];
+    }
+    placedSoFar += end - first;
+    first = end;
   }
   return from;
 }
@@ -267,12 +347,96 @@ bool PackDate(std::string_view date, std::uint64_t& key) {
   return true;
 }
 
-std::string_view DateOf(const TScoreRec& rec) {
-  std::string_view date = rec.Date;
-  return date.substr(0, date.find('\0'));
+std::string_view DateOf(std::string_view date) { return date.substr(0, date.find('\0')); }
+
+// The order SortScores gives records with these keys (their dates, each
+// cut at its NUL); empty when they are newest first already, as every save
+// leaves a file, and no exchange fires.
+template <class Key>
+std::vector<std::size_t> NewestFirstOrder(const std::vector<Key>& keys) {
+  for (std::size_t i = 1; i < keys.size(); ++i) {
+    if (keys[i - 1] < keys[i]) return ExchangeOrder(keys);
+  }
+  return {};
+}
+
+// Reads fileName whole for both loaders. False when there is nothing to
+// parse: the file could not be opened for editing (result says so), and
+// the table is then empty.
+bool ReadScoreFile(TScoreTable& table, const std::string& fileName, bool forEditing,
+                   LoadScoresResult& result, std::string& bytes) {
+  int openError = 0;
+  try {
+    CheckFileName(fileName);
+    if (!fileio::TryReadBytes(fileName, bytes, openError)) {
+      if (!forEditing) ThrowIoError(openError);
+      table.Clear();
+      result.Message = "Error: Golfer score file \"" + fileName + "\" not found.";
+      return false;
+    }
+  } catch (...) {
+    table.Clear();
+    throw;
+  }
+  return true;
+}
+
+// Fills table.Entries[i] from lines[from[i]] (from empty: lines[i]). The
+// records already there are overwritten field by field, so a table loaded
+// again keeps its strings' storage.
+void FillTable(TScoreTable& table, const std::vector<std::string_view>& lines,
+               const std::vector<std::size_t>& from, bool forEditing, LoadScoresResult& result) {
+  table.Entries.resize(lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    TScoreRec& rec = table.Entries[i];
+    ParseScoreLine(lines[from.empty() ? i : from[i]], rec);
+    if (forEditing && CutAtNul(rec.ScoreTotal).empty() && !CutAtNul(rec.AdjScore).empty()) {
+      rec.ScoreTotal = rec.AdjScore;
+      result.Changed = true;
+    }
+  }
+  result.Read = true;
 }
 
 }  // namespace
+
+LoadScoresResult LoadScores(TScoreTable& table, const std::string& fileName, bool forEditing) {
+  LoadScoresResult result;
+  std::string bytes;
+  if (!ReadScoreFile(table, fileName, forEditing, result, bytes)) return result;
+  FillTable(table, fileio::SplitLines(bytes, ScoreLineKeep), {}, forEditing, result);
+  return result;
+}
+
+LoadScoresResult LoadSortedScores(TScoreTable& table, const std::string& fileName,
+                                  bool forEditing) {
+  LoadScoresResult result;
+  std::string bytes;
+  if (!ReadScoreFile(table, fileName, forEditing, result, bytes)) return result;
+  const std::vector<std::string_view> lines = fileio::SplitLines(bytes, ScoreLineKeep);
+  // The dates first, read as the records will hold them: always eight
+  // bytes without a NUL, so each packs into a key.
+  std::vector<std::uint64_t> keys(lines.size());
+  std::string date;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    // Mostly eight plain bytes before the first "~": those are the date.
+    std::string_view line = lines[i];
+    bool plain = line.size() > 8 && line[8] == '~';
+    for (std::size_t k = 0; k < 8 && plain; ++k) {
+      plain = line[k] != '~' && line[k] != '\0' && line[k] != '\r';
+    }
+    if (plain) {
+      PackDate(line.substr(0, 8), keys[i]);
+    } else {
+      ReadDate(line, date);
+      PackDate(DateOf(date), keys[i]);
+    }
+  }
+  // Each line is parsed straight into the place the sort gives its record,
+  // so no record is moved afterwards.
+  FillTable(table, lines, NewestFirstOrder(keys), forEditing, result);
+  return result;
+}
 
 void SortScores(TScoreTable& table) {
   auto& recs = table.Entries;
@@ -281,30 +445,17 @@ void SortScores(TScoreTable& table) {
   std::vector<std::uint64_t> packed(count);
   bool allPacked = true;
   for (std::size_t i = 0; i < count && allPacked; ++i) {
-    allPacked = PackDate(DateOf(recs[i]), packed[i]);
+    allPacked = PackDate(DateOf(recs[i].Date), packed[i]);
   }
   std::vector<std::size_t> from;
   if (allPacked) {
-    // Newest first already (as every save leaves a file): no exchange fires.
-    bool ordered = true;
-    for (std::size_t i = 1; i < count && ordered; ++i) ordered = packed[i] <= packed[i - 1];
-    if (ordered) return;
-    // With no two dates alike only one order is newest first, whatever the
-    // exchanges; equal dates need the exchanges themselves.
-    from.resize(count);
-    for (std::size_t i = 0; i < count; ++i) from[i] = i;
-    std::sort(from.begin(), from.end(),
-              [&packed](std::size_t a, std::size_t b) { return packed[a] > packed[b]; });
-    bool distinct = true;
-    for (std::size_t i = 1; i < count && distinct; ++i) {
-      distinct = packed[from[i]] != packed[from[i - 1]];
-    }
-    if (!distinct) from = ExchangeOrder(std::move(packed));
+    from = NewestFirstOrder(packed);
   } else {
     std::vector<std::string_view> dates(count);
-    for (std::size_t i = 0; i < count; ++i) dates[i] = DateOf(recs[i]);
-    from = ExchangeOrder(std::move(dates));
+    for (std::size_t i = 0; i < count; ++i) dates[i] = DateOf(recs[i].Date);
+    from = NewestFirstOrder(dates);
   }
+  if (from.empty()) return;
   // Each record moves once: around each cycle of the order, position i
   // takes the record from position from[i].
   std::vector<bool> placed(recs.size(), false);
@@ -329,8 +480,8 @@ void SaveScores(TScoreTable& table, const std::string& fileName) {
   for (TScoreRec& rec : table.Entries) {
     std::string line;
     // The table keeps what the file gets, so that it matches a reload.
-    for (int n = 1; n <= ScoreFieldCount; ++n) {
-      std::string& text = *Field(rec, n).text;
+    for (std::string* field : Fields(rec)) {
+      std::string& text = *field;
       text = StorableText(text);
       line += text;
       line += '~';
@@ -342,10 +493,8 @@ void SaveScores(TScoreTable& table, const std::string& fileName) {
 }
 
 void MakeStorable(TScoreRec& rec) {
-  for (int n = 1; n <= ScoreFieldCount; ++n) {
-    FieldRef field = Field(rec, n);
-    *field.text = StorableText(*field.text, field.width);
-  }
+  const FieldList fields = Fields(rec);
+  for (int k = 0; k < ScoreFieldCount; ++k) *fields[k] = StorableText(*fields[k], FieldWidths[k]);
 }
 
 bool IsCompleteScore(const TScoreRec& rec) {

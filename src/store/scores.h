@@ -32,6 +32,10 @@ struct LoadScoresResult {
 // directory.
 LoadScoresResult LoadScores(TScoreTable& table, const std::string& fileName, bool forEditing);
 
+// LoadScores, then SortScores, in one: each line is read straight into the
+// place the sort gives its record. What a pass over many golfers uses.
+LoadScoresResult LoadSortedScores(TScoreTable& table, const std::string& fileName, bool forEditing);
+
 // Newest first, by the exact exchanges of the program's sort (equal dates
 // end in the order those exchanges give; "99999999" first).
 void SortScores(TScoreTable& table);

@@ -321,10 +321,9 @@ void TGolferForm::FormShow() {
   scores_.Clear();
   used_.clear();
   loadedFile_ = ToBytes(GolferName->text());
-  const LoadScoresResult result = LoadScores(scores_, loadedFile_, true);
+  const LoadScoresResult result = LoadSortedScores(scores_, loadedFile_, true);
   if (!result.Message.empty()) CurrentPrompts().Message(FromBytes(result.Message));
   if (result.Changed) SetModified(true);
-  SortScores(scores_);
 }
 
 // ---- activation ----

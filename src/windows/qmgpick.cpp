@@ -193,8 +193,7 @@ void TGPickForm::TakeOverRound() {
   // The file as it is now: the golfer scores or a group window may have
   // saved it since the round was begun.
   const std::string file = ScoreFileName(form->Owner().ShortName);
-  LoadScores(scores_, file, false);
-  SortScores(scores_);
+  LoadSortedScores(scores_, file, false);
   if (scores_.Count() >= Program().MaxScores) {
     CurrentPrompts().Message(kOverMessage);
     CurrentPrompts().Message(kRememberMessage);
@@ -229,8 +228,7 @@ std::optional<TRosterEntry> TGPickForm::StartGolferAction(std::optional<Action> 
 }
 
 void TGPickForm::LoadGolferScores(const TRosterEntry& golfer) {
-  LoadScores(scores_, ScoreFileName(golfer), false);
-  SortScores(scores_);
+  LoadSortedScores(scores_, ScoreFileName(golfer), false);
 }
 
 IndexRequest TGPickForm::Request(const TRosterEntry& golfer, IndexOutput output) const {

@@ -115,8 +115,7 @@ void TGroupOfScoresForm::AddAScoreButtonClick() {
   const TRosterEntry& golfer = roster_.At(row + 1);
 
   TScoreTable scores;
-  LoadScores(scores, ScoreFileName(golfer), false);
-  SortScores(scores);
+  LoadSortedScores(scores, ScoreFileName(golfer), false);
   if (scores.Count() >= Program().MaxScores) {
     CurrentPrompts().Warning(msg::ScoresFull());
     return;

@@ -86,6 +86,29 @@ TEST(ScoreOrder, SameOrderAsTheExchangesWithManyEqualDates) {
   }
 }
 
+// Every table of up to seven records over four dates, so that each way equal
+// dates can stand among greater and lesser ones is met.
+TEST(ScoreOrder, SameOrderAsTheExchangesForEverySmallTable) {
+  const char* dates[] = {"20010101", "20020202", "20030303", "99999999"};
+  for (int count = 2; count <= 7; ++count) {
+    int tables = 1;
+    for (int k = 0; k < count; ++k) tables *= 4;
+    for (int code = 0; code < tables; ++code) {
+      TScoreTable table;
+      for (int k = 0, rest = code; k < count; ++k, rest /= 4) {
+        TScoreRec rec;
+        rec.Date = dates[rest % 4];
+        rec.Comment = std::to_string(k);
+        table.Entries.push_back(rec);
+      }
+      TScoreTable expected = table;
+      ExchangeSortReference(expected);
+      SortScores(table);
+      ASSERT_EQ(Tags(table), Tags(expected)) << count << " records, table " << code;
+    }
+  }
+}
+
 // The reader as it scanned a line, one character at a time.
 TScoreRec ParseReference(const std::string& line) {
   TScoreRec rec = PlaceholderScoreRec();
@@ -128,6 +151,14 @@ TScoreRec ParseReference(const std::string& line) {
   return rec;
 }
 
+std::string Joined(const TScoreRec& rec) {
+  std::string all = rec.Date + "|" + rec.Course + "|" + rec.ScoreTotal + "|" + rec.Rating + "|" +
+                    rec.Slope + "|" + rec.Comment;
+  for (const std::string& hole : rec.HoleScore) all += "|" + hole;
+  for (const std::string& putts : rec.HolePutts) all += "|" + putts;
+  return all + "|" + rec.AdjScore + "|" + rec.EntryIndex + "|" + rec.EntryHandicap;
+}
+
 TEST(ScoreOrder, ReaderCutsFieldsAsTheCharacterScanDid) {
   std::mt19937 rng(11);
   const std::string alphabet("~~~~~~~~0123456789AZ ~\xE9\xFF\xFE\x7E\x7F\x80\0\r", 31);
@@ -161,12 +192,64 @@ TEST(ScoreOrder, ReaderCutsFieldsAsTheCharacterScanDid) {
                 expected.ScoreTotal + expected.Rating + expected.Slope + expected.AdjScore + "|" +
                     expected.EntryIndex + "|" + expected.EntryHandicap);
     }
+    // Read straight into sorted places, the same records as reading, then
+    // sorting; these lines are mostly no date, so nearly all dates are equal.
+    TScoreTable sorted = table, expected = table;
+    SortScores(expected);
+    ASSERT_TRUE(LoadSortedScores(sorted, "R.qmg", false).Read);
+    ASSERT_EQ(sorted.Count(), 400);
+    for (int i = 0; i < 400; ++i) ASSERT_EQ(Joined(sorted.Entries[i]), Joined(expected.Entries[i]));
     // A table full of other, wider records is overwritten on the next load.
     std::string wide;
     for (int k = 0; k < 600; ++k) wide += std::string(80, 'W') + "~" + std::string(45, '~') + "\n";
     test::WriteFile("W.qmg", wide);
     ASSERT_TRUE(LoadScores(table, "W.qmg", false).Read);
   }
+}
+
+// Files of few dates, in the forms a reader meets (six digits, a NUL or CR
+// in the date, no "~" at all), and the repair of an empty gross score.
+TEST(ScoreOrder, SortedReadingGivesTheRecordsOfReadingThenSorting) {
+  const std::vector<std::string> dates = {"20020223",
+                                          "020223",
+                                          "20011130",
+                                          "011130",
+                                          "991130",
+                                          "2002\r223",
+                                          std::string("2002\0223", 8),
+                                          "19991130",
+                                          "",
+                                          "2001113"};
+  std::mt19937 rng(5);
+  for (int file = 0; file < 20; ++file) {
+    SCOPED_TRACE(file);
+    std::string bytes;
+    const int count = 1 + static_cast<int>(rng() % 200);
+    for (int i = 0; i < count; ++i) {
+      std::string line = dates[rng() % (file % 2 ? 3 : dates.size())];
+      if (rng() % 40 != 0) line += "~Course " + std::to_string(i) + "~" + (i % 7 ? "85" : "");
+      line += "~70.1~120~c" + std::to_string(i) + "~";
+      for (int k = 0; k < 36; ++k) line += std::to_string(rng() % 11) + "~";
+      line += "82~12.3~14~";
+      bytes += line + (i % 3 ? "\r\n" : "\n");
+    }
+    test::WriteFile("F.qmg", bytes);
+    for (bool forEditing : {false, true}) {
+      TScoreTable expected, sorted;
+      const LoadScoresResult read = LoadScores(expected, "F.qmg", forEditing);
+      SortScores(expected);
+      const LoadScoresResult direct = LoadSortedScores(sorted, "F.qmg", forEditing);
+      EXPECT_EQ(direct.Read, read.Read);
+      EXPECT_EQ(direct.Changed, read.Changed);
+      ASSERT_EQ(sorted.Count(), count);
+      for (int i = 0; i < count; ++i)
+        ASSERT_EQ(Joined(sorted.Entries[i]), Joined(expected.Entries[i]));
+    }
+  }
+  TScoreTable table;
+  EXPECT_EQ(LoadSortedScores(table, "missing.qmg", true).Message,
+            "Error: Golfer score file \"missing.qmg\" not found.");
+  EXPECT_EQ(table.Count(), 0);
 }
 
 }  // namespace
