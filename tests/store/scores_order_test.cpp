@@ -216,7 +216,9 @@ TEST(ScoreOrder, SortedReadingGivesTheRecordsOfReadingThenSorting) {
                                           "011130",
                                           "991130",
                                           "2002\r223",
-                                          std::string("2002\0223", 8),
+                                          std::string("2002\0"
+                                                      "223",
+                                                      8),
                                           "19991130",
                                           "",
                                           "2001113"};
