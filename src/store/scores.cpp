@@ -139,27 +139,33 @@ int FindTildes(std::string_view line, std::size_t (&ends)[ScoreFieldCount], bool
   std::size_t i = 0;
   clean = true;
   if constexpr (std::endian::native == std::endian::little) {
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
     constexpr std::uint64_t low7 = 0x7f7f7f7f7f7f7f7fULL;
     constexpr std::uint64_t tildes = 0x7e7e7e7e7e7e7e7eULL;
-    constexpr std::uint64_t crs = 0x0d0d0d0d0d0d0d0dULL;
-    // The high bit of each byte of x that is 0, and of no other byte.
-    auto zeroBytes = [](std::uint64_t x) { return ~(((x & low7) + low7) | x | low7); };
-    std::uint64_t unclean = 0;
+    // Set when some byte of the words is below 14, as a NUL and a CR are:
+    // one test for both, and the rare line it fires on is looked at again.
+    std::uint64_t control = 0;
+    auto cleanUpTo = [&](std::size_t end) {
+      return control == 0 || (std::memchr(line.data(), '\0', end) == nullptr &&
+                              std::memchr(line.data(), '\r', end) == nullptr);
+    };
     for (; i + 8 <= line.size(); i += 8) {
       std::uint64_t word;
       std::memcpy(&word, line.data() + i, 8);
-      unclean |= zeroBytes(word) | zeroBytes(word ^ crs);
-      std::uint64_t zero = zeroBytes(word ^ tildes);
+      control |= (word - 14 * ones) & ~word & ~low7;
+      // The high bit of each byte that is "~", and of no other byte.
+      std::uint64_t x = word ^ tildes;
+      std::uint64_t zero = ~(((x & low7) + low7) | x | low7);
       while (zero != 0) {
         ends[found++] = i + static_cast<std::size_t>(std::countr_zero(zero)) / 8;
         if (found == ScoreFieldCount) {
-          clean = unclean == 0;
+          clean = cleanUpTo(i + 8);
           return found;
         }
         zero &= zero - 1;
       }
     }
-    clean = unclean == 0;
+    clean = cleanUpTo(i);
   }
   for (; i < line.size(); ++i) {
     if (line[i] == '\0' || line[i] == '\r') clean = false;
