@@ -21,6 +21,7 @@
 #include "store/scores.h"
 #include "store/text.h"
 #include "ui/guard.h"
+#include "ui/menus.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
@@ -105,12 +106,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
   button->setGeometry(x, 331, 106, 31);
   button->setAutoDefault(false);
   return button;
-}
-
-QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
-  QAction* item = menu->addAction(QString::fromLatin1(caption));
-  item->setObjectName(QString::fromLatin1(name));
-  return item;
 }
 
 // The differential the list shows: from the adjusted score, else the gross
@@ -241,11 +236,9 @@ void TGolferForm::BuildMenu() {
   GolferMenu = new QMenuBar(this);
   GolferMenu->setObjectName(QStringLiteral("GolferMenu"));
   setMenuBar(GolferMenu);
-  File1 = GolferMenu->addMenu(QStringLiteral("&File"));
-  File1->setObjectName(QStringLiteral("File1"));
+  File1 = MakeMenu(GolferMenu, "File1", "&File");
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
-  Calculate1 = GolferMenu->addMenu(QStringLiteral("&Calculate"));
-  Calculate1->setObjectName(QStringLiteral("Calculate1"));
+  Calculate1 = MakeMenu(GolferMenu, "Calculate1", "&Calculate");
   Index1 = MakeItem(Calculate1, "Index1", "&Index");
   Handicap1 = MakeItem(Calculate1, "Handicap1", "&Handicap");
 }

@@ -20,6 +20,7 @@
 #include "store/text.h"
 #include "ui/guard.h"
 #include "ui/look.h"
+#include "ui/menus.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
 #include "ui/rosterload.h"
@@ -61,12 +62,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
   // Enter presses the button that has the focus, as Space does.
   button->setAutoDefault(true);
   return button;
-}
-
-QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
-  QAction* item = menu->addAction(QString::fromLatin1(caption));
-  item->setObjectName(QString::fromLatin1(name));
-  return item;
 }
 
 }  // namespace
@@ -124,11 +119,9 @@ void TGPickForm::BuildControls() {
 
 void TGPickForm::BuildMenu() {
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-  File1 = menuBar()->addMenu(QStringLiteral("&File"));
-  File1->setObjectName(QStringLiteral("File1"));
+  File1 = MakeMenu(menuBar(), "File1", "&File");
   Exit1 = MakeItem(File1, "Exit1", "&Exit");
-  Activities1 = menuBar()->addMenu(QStringLiteral("&Activities"));
-  Activities1->setObjectName(QStringLiteral("Activities1"));
+  Activities1 = MakeMenu(menuBar(), "Activities1", "&Activities");
   AddaScore1 = MakeItem(Activities1, "AddaScore1", "&Add a Score");
   AddaGroupofScores1 = MakeItem(Activities1, "AddaGroupofScores1", "Add a &Group of Scores");
   EditViewScores1 = MakeItem(Activities1, "EditViewScores1", "&Edit/View Scores");

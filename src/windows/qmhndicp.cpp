@@ -14,6 +14,7 @@
 #include "print/printorfile.h"
 #include "store/courses.h"
 #include "ui/guard.h"
+#include "ui/menus.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
@@ -169,16 +170,11 @@ void THandicapForm::BuildMenu() {
   MainMenu = new QMenuBar(this);
   MainMenu->setObjectName(QStringLiteral("MainMenu"));
   layout()->setMenuBar(MainMenu);
-  File1 = MainMenu->addMenu(QStringLiteral("&File"));
-  File1->setObjectName(QStringLiteral("File1"));
-  Exit1 = File1->addAction(QStringLiteral("E&xit"));
-  Exit1->setObjectName(QStringLiteral("Exit1"));
-  Help1 = MainMenu->addMenu(QStringLiteral("&Help"));
-  Help1->setObjectName(QStringLiteral("Help1"));
-  Help2 = Help1->addAction(QStringLiteral("&Help"));
-  Help2->setObjectName(QStringLiteral("Help2"));
-  AboutQuillmor1 = Help1->addAction(QStringLiteral("&About Quillmor"));
-  AboutQuillmor1->setObjectName(QStringLiteral("AboutQuillmor1"));
+  File1 = MakeMenu(MainMenu, "File1", "&File");
+  Exit1 = MakeItem(File1, "Exit1", "E&xit");
+  Help1 = MakeMenu(MainMenu, "Help1", "&Help");
+  Help2 = MakeItem(Help1, "Help2", "&Help");
+  AboutQuillmor1 = MakeItem(Help1, "AboutQuillmor1", "&About Quillmor");
 }
 
 void THandicapForm::ConnectHandlers() {

@@ -15,6 +15,7 @@
 #include "store/settings.h"
 #include "ui/guard.h"
 #include "ui/look.h"
+#include "ui/menus.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
@@ -46,12 +47,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
   // Enter presses the button that has the focus, as Space does.
   button->setAutoDefault(true);
   return button;
-}
-
-QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
-  QAction* item = menu->addAction(QString::fromLatin1(caption));
-  item->setObjectName(QString::fromLatin1(name));
-  return item;
 }
 
 }  // namespace
@@ -113,20 +108,17 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   VersionField->setFont(smallFont);
   VersionField->setGeometry(189, 280, 82, 17);
 
-  File1 = menuBar()->addMenu(QStringLiteral("&File"));
-  File1->setObjectName(QStringLiteral("File1"));
+  File1 = MakeMenu(menuBar(), "File1", "&File");
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
 
-  Edit1 = menuBar()->addMenu(QStringLiteral("&Edit"));
-  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1 = MakeMenu(menuBar(), "Edit1", "&Edit");
   EditGolfers1 = MakeItem(Edit1, "EditGolfers1", "Edit &Golfers");
   EditCourses1 = MakeItem(Edit1, "EditCourses1", "Edit &Courses");
   N1 = Edit1->addSeparator();
   N1->setObjectName(QStringLiteral("N1"));
   EnterScores1 = MakeItem(Edit1, "EnterScores1", "Enter &Scores");
 
-  Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
-  Help1->setObjectName(QStringLiteral("Help1"));
+  Help1 = MakeMenu(menuBar(), "Help1", "&Help");
   Help2 = MakeItem(Help1, "Help2", "&Help");
   AboutQuillmor1 = MakeItem(Help1, "AboutQuillmor1", "&About Quillmor");
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "ui/look.h"
+#include "ui/menus.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
 #include "windows/qmapp.h"
@@ -22,12 +23,6 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
   button->setGeometry(x, y, 111, 41);
   button->setAutoDefault(false);
   return button;
-}
-
-QAction* MakeItem(QMenu* menu, const QString& name, const QString& caption) {
-  QAction* item = menu->addAction(caption);
-  item->setObjectName(name);
-  return item;
 }
 
 }  // namespace
@@ -64,12 +59,10 @@ TListMaintForm::TListMaintForm(const Layout& layout, QWidget* parent)
   setTabOrder(DeleteButton, ExitButton);
   setTabOrder(ExitButton, SaveButton);
 
-  File1 = menuBar()->addMenu(QStringLiteral("&File"));
-  File1->setObjectName(QStringLiteral("File1"));
+  File1 = MakeMenu(menuBar(), "File1", "&File");
   Save1 = MakeItem(File1, QStringLiteral("Save1"), QStringLiteral("&Save"));
   Exit1 = MakeItem(File1, QStringLiteral("Exit1"), QStringLiteral("&Exit"));
-  Edit1 = menuBar()->addMenu(QStringLiteral("&Edit"));
-  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1 = MakeMenu(menuBar(), "Edit1", "&Edit");
   // "&Add Golfer" is the item AddGolfer1, and so on.
   auto makeEditItem = [this, &layout](const QString& verb) {
     return MakeItem(Edit1, verb + layout.Noun + QLatin1Char('1'),

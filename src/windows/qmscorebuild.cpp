@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/guard.h"
+#include "ui/menus.h"
 #include "windows/qmscore.h"
 #include "windows/qmscorecard.h"
 #include "windows/qmscorefields.h"
@@ -234,22 +235,14 @@ void TScoreForm::BuildMenu() {
   MainMenu = new QMenuBar(this);
   MainMenu->setObjectName(QStringLiteral("MainMenu"));
   layout()->setMenuBar(MainMenu);
-  File1 = MainMenu->addMenu(QStringLiteral("&File"));
-  File1->setObjectName(QStringLiteral("File1"));
-  SaveExit1 = File1->addAction(QStringLiteral("&Save/Exit"));
-  SaveExit1->setObjectName(QStringLiteral("SaveExit1"));
-  Exit1 = File1->addAction(QStringLiteral("E&xit"));
-  Exit1->setObjectName(QStringLiteral("Exit1"));
-  Edit1 = MainMenu->addMenu(QStringLiteral("&Edit"));
-  Edit1->setObjectName(QStringLiteral("Edit1"));
-  EditCourses1 = Edit1->addAction(QStringLiteral("&Add A Course"));
-  EditCourses1->setObjectName(QStringLiteral("EditCourses1"));
-  Help1 = MainMenu->addMenu(QStringLiteral("&Help"));
-  Help1->setObjectName(QStringLiteral("Help1"));
-  Help2 = Help1->addAction(QStringLiteral("&Help"));
-  Help2->setObjectName(QStringLiteral("Help2"));
-  AboutQuillmor1 = Help1->addAction(QStringLiteral("&About Quillmor"));
-  AboutQuillmor1->setObjectName(QStringLiteral("AboutQuillmor1"));
+  File1 = MakeMenu(MainMenu, "File1", "&File");
+  SaveExit1 = MakeItem(File1, "SaveExit1", "&Save/Exit");
+  Exit1 = MakeItem(File1, "Exit1", "E&xit");
+  Edit1 = MakeMenu(MainMenu, "Edit1", "&Edit");
+  EditCourses1 = MakeItem(Edit1, "EditCourses1", "&Add A Course");
+  Help1 = MakeMenu(MainMenu, "Help1", "&Help");
+  Help2 = MakeItem(Help1, "Help2", "&Help");
+  AboutQuillmor1 = MakeItem(Help1, "AboutQuillmor1", "&About Quillmor");
 }
 
 void TScoreForm::ConnectHandlers() {

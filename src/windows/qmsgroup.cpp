@@ -15,6 +15,7 @@
 #include "store/text.h"
 #include "ui/guard.h"
 #include "ui/look.h"
+#include "ui/menus.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
@@ -43,12 +44,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
   return button;
 }
 
-QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
-  QAction* item = menu->addAction(QString::fromLatin1(caption));
-  item->setObjectName(QString::fromLatin1(name));
-  return item;
-}
-
 }  // namespace
 
 TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : QMainWindow(parent) {
@@ -75,11 +70,9 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : QMainWindow(parent) {
   MainMenu1 = new QMenuBar(this);
   MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
   setMenuBar(MainMenu1);
-  File1 = MainMenu1->addMenu(QStringLiteral("&File"));
-  File1->setObjectName(QStringLiteral("File1"));
+  File1 = MakeMenu(MainMenu1, "File1", "&File");
   Exit1 = MakeItem(File1, "Exit1", "&Exit");
-  Activities1 = MainMenu1->addMenu(QStringLiteral("&Activities"));
-  Activities1->setObjectName(QStringLiteral("Activities1"));
+  Activities1 = MakeMenu(MainMenu1, "Activities1", "&Activities");
   AddaScore1 = MakeItem(Activities1, "AddaScore1", "&Add a Score");
 
   connect(AddAScoreButton, &QPushButton::clicked, this,
