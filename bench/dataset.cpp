@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <stdexcept>
@@ -129,6 +130,19 @@ Dataset WriteDataset(const fs::path& folder, const DatasetShape& shape) {
   }
   WriteBytes(folder / "golfers.qmd", roster);
   return set;
+}
+
+std::size_t ReadScoreFiles(const Dataset& set) {
+  std::size_t total = 0;
+  std::vector<char> buffer(1 << 16);
+  for (const std::string& name : set.ScoreFiles) {
+    std::FILE* file = std::fopen(name.c_str(), "rb");
+    if (file == nullptr) std::abort();
+    for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0;)
+      total += got;
+    std::fclose(file);
+  }
+  return total;
 }
 
 fs::path ScratchFolder(const std::string& name) {

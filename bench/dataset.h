@@ -37,6 +37,10 @@ struct Dataset {
 // file cannot be written.
 Dataset WriteDataset(const std::filesystem::path& folder, const DatasetShape& shape = {});
 
+// Reads every score file of the set whole, as `cat` does, from the working
+// directory; returns the bytes read. Aborts when a file cannot be opened.
+std::size_t ReadScoreFiles(const Dataset& set);
+
 // A folder under the system's temporary folder, unique to this process.
 std::filesystem::path ScratchFolder(const std::string& name);
 

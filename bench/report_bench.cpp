@@ -19,6 +19,8 @@
 #include "dataset.h"
 #include "print/hdcplist.h"
 #include "print/qmprthdp.h"
+#include "ratios.h"
+#include "silent_prompts.h"
 #include "ui/prompts.h"
 
 namespace {
@@ -26,18 +28,12 @@ namespace {
 namespace fs = std::filesystem;
 
 // Every question is answered "File"; nothing waits for a click.
-class FilePrompts : public qm::Prompts {
+class FilePrompts : public qm::bench::SilentPrompts {
  public:
-  void Warning(const QString&) override {}
-  bool ConfirmYesNo(const QString&) override { return false; }
-  bool WarningYesNo(const QString&) override { return false; }
-  qm::Answer ConfirmYesNoCancel(const QString&) override { return qm::Answer::Cancel; }
   void Message(const QString& text) override { last = text; }
   int TwoChoice(const QString&, const QString&, const QString&, const QString&) override {
     return 2;
   }
-  bool SelectPrinter(QPrinter&) override { return false; }
-  int CardsOnFirstSheet() override { return -1; }
   QString last;
 };
 
@@ -47,23 +43,10 @@ const qm::bench::Dataset& Club() {
   return set;
 }
 
-std::size_t ReadAll(const qm::bench::Dataset& set) {
-  std::size_t total = 0;
-  std::vector<char> buffer(1 << 16);
-  for (const std::string& name : set.ScoreFiles) {
-    std::FILE* file = std::fopen(name.c_str(), "rb");
-    if (file == nullptr) std::abort();
-    for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0;)
-      total += got;
-    std::fclose(file);
-  }
-  return total;
-}
-
 void ReadScoreFiles(benchmark::State& state) {
   const qm::bench::Dataset& set = Club();
   fs::current_path(set.Folder);
-  for (auto _ : state) benchmark::DoNotOptimize(ReadAll(set));
+  for (auto _ : state) benchmark::DoNotOptimize(qm::bench::ReadScoreFiles(set));
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * set.Bytes));
 }
 
@@ -97,36 +80,6 @@ void HandicapListToFile(benchmark::State& state) {
 BENCHMARK(ReadScoreFiles)->Unit(benchmark::kMillisecond);
 BENCHMARK(HandicapListToFile)->Unit(benchmark::kMillisecond);
 
-// The console output, and each benchmark's time: the median when there are
-// repetitions, else the run.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.error_occurred) continue;
-      const std::string name = run.run_name.str();
-      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-      if (median || (run.run_type == Run::RT_Iteration && !median_.count(name))) {
-        times_[name] = run.GetAdjustedRealTime();
-        if (median) median_[name] = true;
-      }
-    }
-  }
-  void PrintRatio() const {
-    auto list = times_.find("HandicapListToFile");
-    auto read = times_.find("ReadScoreFiles");
-    if (list == times_.end() || read == times_.end()) return;
-    std::printf("handicap list %.2f ms, reading the files %.2f ms, ratio %.2f (%s)\n", list->second,
-                read->second, list->second / read->second,
-                median_.count(list->first) ? "medians" : "single runs");
-  }
-
- private:
-  std::map<std::string, double> times_;
-  std::map<std::string, bool> median_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -136,9 +89,9 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   const fs::path start = fs::current_path();
-  RatioReporter reporter;
+  qm::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatio();
+  reporter.PrintRatio("HandicapListToFile", "handicap list", "ReadScoreFiles", "reading the files");
   fs::current_path(start);
   std::error_code ignored;
   fs::remove_all(qm::bench::ScratchFolder("").parent_path(), ignored);

@@ -21,6 +21,7 @@
 
 #include "dataset.h"
 #include "engine/index.h"
+#include "ratios.h"
 #include "store/scores.h"
 
 namespace {
@@ -41,24 +42,10 @@ const Dataset& Club(FileOrder order) {
   return it->second;
 }
 
-// What `cat` does with the files: open, read every byte, close.
-std::size_t ReadAll(const Dataset& set) {
-  std::size_t total = 0;
-  std::vector<char> buffer(1 << 16);
-  for (const std::string& name : set.ScoreFiles) {
-    std::FILE* file = std::fopen(name.c_str(), "rb");
-    if (file == nullptr) std::abort();
-    std::size_t got;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) total += got;
-    std::fclose(file);
-  }
-  return total;
-}
-
 void ReadFiles(benchmark::State& state, FileOrder order) {
   const Dataset& set = Club(order);
   fs::current_path(set.Folder);
-  for (auto _ : state) benchmark::DoNotOptimize(ReadAll(set));
+  for (auto _ : state) benchmark::DoNotOptimize(qm::bench::ReadScoreFiles(set));
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * set.Bytes));
 }
 
@@ -133,46 +120,19 @@ BENCHMARK_CAPTURE(CatFiles, NewestFirst, FileOrder::NewestFirst)->Unit(benchmark
 BENCHMARK_CAPTURE(ClubPass, NewestFirst, FileOrder::NewestFirst)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(LoadThenSort, NewestFirst, FileOrder::NewestFirst)->Unit(benchmark::kMillisecond);
 
-// Console output as usual, and remembers each benchmark's time per
-// iteration: the median when there are repetitions, else the single run.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.error_occurred) continue;
-      std::string name = run.run_name.str();
-      bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-      if (median || (run.run_type == Run::RT_Iteration && !medians_.count(name))) {
-        times_[name] = run.GetAdjustedRealTime();
-        if (median) medians_[name] = true;
+void PrintRatios(const qm::bench::RatioReporter& reporter) {
+  for (const char* order : {"OldestFirst", "NewestFirst"}) {
+    const Dataset& set =
+        Club(std::string(order) == "OldestFirst" ? FileOrder::OldestFirst : FileOrder::NewestFirst);
+    std::printf("%s: %zu score files, %zu bytes\n", order, set.ScoreFiles.size(), set.Bytes);
+    for (const char* pass : {"ClubPass", "LoadThenSort"}) {
+      for (const char* baseline : {"ReadFiles", "CatFiles"}) {
+        reporter.PrintRatio(std::string(pass) + "/" + order, std::string(order) + ": " + pass,
+                            std::string(baseline) + "/" + order, baseline);
       }
     }
   }
-
-  void PrintRatios() const {
-    for (const char* order : {"OldestFirst", "NewestFirst"}) {
-      const Dataset& set = Club(std::string(order) == "OldestFirst" ? FileOrder::OldestFirst
-                                                                    : FileOrder::NewestFirst);
-      std::printf("%s: %zu score files, %zu bytes\n", order, set.ScoreFiles.size(), set.Bytes);
-      for (const char* pass : {"ClubPass", "LoadThenSort"}) {
-        auto timed = times_.find(std::string(pass) + "/" + order);
-        if (timed == times_.end()) continue;
-        for (const char* baseline : {"ReadFiles", "CatFiles"}) {
-          auto base = times_.find(std::string(baseline) + "/" + order);
-          if (base == times_.end()) continue;
-          std::printf("%s: %s %.2f ms, %s %.2f ms, ratio %.2f (%s)\n", order, pass, timed->second,
-                      baseline, base->second, timed->second / base->second,
-                      medians_.count(timed->first) ? "medians" : "single runs");
-        }
-      }
-    }
-  }
-
- private:
-  std::map<std::string, double> times_;
-  std::map<std::string, bool> medians_;
-};
+}
 
 }  // namespace
 
@@ -180,9 +140,9 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   fs::path start = fs::current_path();
-  RatioReporter reporter;
+  qm::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
+  PrintRatios(reporter);
   fs::current_path(start);
   std::error_code ignored;
   fs::remove_all(qm::bench::ScratchFolder("").parent_path(), ignored);
