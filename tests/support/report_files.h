@@ -1,4 +1,4 @@
-// Score files and roster entries for the report tests.
+// Score files, course lines and roster entries for the report and window tests.
 #pragma once
 
 #include <string>
@@ -21,6 +21,15 @@ inline TScoreRec Score(const std::string& date, const std::string& course, const
   rec.Slope = slope;
   rec.AdjScore = adj;
   return rec;
+}
+
+// A line of the course file: name, rating, slope, total par, and a par of 4
+// on every hole.
+inline std::string CourseLine(const std::string& name, const std::string& rating,
+                              const std::string& slope, const std::string& par) {
+  std::string line = name + "~" + rating + "~" + slope + "~" + par + "~";
+  for (int hole = 0; hole < HoleCount; ++hole) line += "4~";
+  return line + "\r\n";
 }
 
 // Writes the golfer's score file with the scores in the order given.

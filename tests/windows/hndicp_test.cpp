@@ -13,20 +13,15 @@
 
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
+#include "support/report_files.h"
 #include "support/workdir.h"
 #include "windows/qmhndicp.h"
 
 using qm::THandicapForm;
 using qm::test::BoxKind;
+using qm::test::CourseLine;
 
 namespace {
-
-std::string CourseLine(const std::string& name, const std::string& rating, const std::string& slope,
-                       const std::string& par) {
-  std::string line = name + "~" + rating + "~" + slope + "~" + par + "~";
-  for (int hole = 0; hole < 18; ++hole) line += "4~";
-  return line + "\r\n";
-}
 
 // Sorted by name in the window: Bent Creek, Oak Hills, Pine Ridge, Wild Dunes.
 void WriteCourses() {

@@ -19,15 +19,9 @@
 
 using qm::TPrintHandicapsDlg;
 using qm::test::BoxKind;
+using qm::test::CourseLine;
 
 namespace {
-
-std::string CourseLine(const std::string& name, const std::string& rating, const std::string& slope,
-                       const std::string& par) {
-  std::string line = name + "~" + rating + "~" + slope + "~" + par + "~";
-  for (int hole = 0; hole < 18; ++hole) line += "4~";
-  return line + "\r\n";
-}
 
 // In the roster's order, by bytes: Ann Adams, Bob Brown, Carl Cole, al Ames.
 void WriteFiles() {
