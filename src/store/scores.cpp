@@ -237,17 +237,8 @@ void CheckFileName(const std::string& fileName) {
 
 TScoreRec PlaceholderScoreRec() {
   TScoreRec rec;
-  rec.Date = InvalidDate;
-  rec.Course = std::string(width::Course, 'X');
-  rec.ScoreTotal = "XXX";
-  rec.Rating = "XXXX";
-  rec.Slope = "XXX";
-  rec.Comment.clear();
-  rec.HoleScore.fill("0");
-  rec.HolePutts.fill("0");
-  rec.AdjScore = "0";
-  rec.EntryIndex = "0";
-  rec.EntryHandicap = "0";
+  const FieldList fields = Fields(rec);
+  for (int k = 0; k < ScoreFieldCount; ++k) fields[k]->assign(Placeholder(k + 1));
   return rec;
 }
 
