@@ -7,7 +7,8 @@
 //
 //   quillmor [OPTION]... [DATA-FOLDER]
 //
-// DATA-FOLDER defaults to ~/Quillmor and is created when missing. A folder
+// DATA-FOLDER defaults to ~/Quillmor and is created when missing; one
+// program at a time works in it (a second one started on it refuses). A folder
 // that has neither courses.qmd nor sample.qmd gets a copy of the sample
 // course list, which becomes the user's course list at the first start.
 #include <QApplication>
@@ -16,10 +17,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLockFile>
 #include <QStringList>
 #include <cstdio>
 #include <optional>
 
+#include "ui/folderlock.h"
 #include "ui/guard.h"
 #include "ui/prompts.h"
 #include "windows/qmapp.h"
@@ -124,9 +127,8 @@ QString SampleCourses() {
   return {};
 }
 
-// Makes folder the working directory, creating it when missing, and gives a
-// new data folder the sample course list. False (reported) when the folder
-// cannot be used.
+// Makes folder the working directory, creating it when missing. False
+// (reported) when the folder cannot be used.
 bool EnterDataFolder(const QString& folder) {
   const QFileInfo info(folder);
   if (info.exists() && !info.isDir()) {
@@ -141,6 +143,11 @@ bool EnterDataFolder(const QString& folder) {
     Fail(QStringLiteral("cannot enter the data folder %1").arg(folder));
     return false;
   }
+  return true;
+}
+
+// Gives a new data folder (the working directory) the sample course list.
+void GiveSampleCourses() {
   // Without a copy the first start reports that the sample courses file
   // could not be renamed, which is what a broken installation deserves.
   if (!QFileInfo::exists(QStringLiteral("courses.qmd")) &&
@@ -150,7 +157,6 @@ bool EnterDataFolder(const QString& folder) {
       QFile::setPermissions(QStringLiteral("sample.qmd"), QFile::ReadOwner | QFile::WriteOwner |
                                                               QFile::ReadGroup | QFile::ReadOther);
   }
-  return true;
 }
 
 }  // namespace
@@ -192,11 +198,21 @@ int main(int argc, char** argv) {
   const QString folder =
       folders.isEmpty() ? QDir::home().filePath(QStringLiteral("Quillmor")) : folders.front();
   if (!EnterDataFolder(folder)) return kCannotStart;
+  qm::SetPrompts(std::make_unique<qm::QtPrompts>());
+
+  // One program a data folder, taken before anything is made in it.
+  QString refusal;
+  const std::unique_ptr<QLockFile> lock = qm::LockDataFolder(QDir::currentPath(), refusal);
+  if (!lock) {
+    Fail(refusal);
+    qm::CurrentPrompts().Warning(refusal);
+    return kCannotStart;
+  }
+  GiveSampleCourses();
 
   // Only the main window ends the program (its Exit button, its File, Exit
   // and its frame); closing the last other window does not.
   QApplication::setQuitOnLastWindowClosed(false);
-  qm::SetPrompts(std::make_unique<qm::QtPrompts>());
 
   // A window that cannot be made is reported like any other error; the
   // program cannot go on without its windows.

@@ -1,6 +1,7 @@
 #include "print/hdcplist.h"
 
 #include "engine/coursehcp.h"
+#include "engine/golfer.h"
 #include "engine/numeric.h"
 #include "print/reporttext.h"
 #include "store/roster.h"
@@ -37,12 +38,7 @@ std::string HandicapListRow(const std::string& longName, long double index, int 
 
 IndexResult CurrentIndex(const TRosterEntry& golfer, bool useMaxIndex, TScoreTable& table) {
   LoadSortedScores(table, ScoreFileName(golfer), false);
-  IndexRequest request;
-  request.Golfer = golfer.Sex == 1 ? Sex::Female : Sex::Male;
-  request.LongName = CutAtNul(golfer.LongName);
-  request.UseMaxIndex = useMaxIndex;
-  request.Output = IndexOutput::None;
-  return CalcIndex(table, request);
+  return CalcIndex(table, GolferIndexRequest(golfer, useMaxIndex));
 }
 
 void HandicapListLines(const std::string& date, const TCourseSummaryRec& course,

@@ -1,5 +1,6 @@
 #include "print/history.h"
 
+#include "engine/golfer.h"
 #include "engine/numeric.h"
 #include "engine/scorecard.h"
 #include "print/printorfile.h"
@@ -29,13 +30,12 @@ long double RowDifferential(const TScoreRec& rec) {
 
 }  // namespace
 
-std::string HistoryRow(int n, TScoreRec& rec, bool used) {
+std::string HistoryRow(int n, TScoreRec& rec, char mark) {
   rec.ScoreTotal = CutAtNul(rec.ScoreTotal);
   rec.AdjScore = CutAtNul(rec.AdjScore);
   rec.Rating = CutAtNul(rec.Rating);
   rec.Slope = CutAtNul(rec.Slope);
-  const char marker = used ? '*' : (IsCompleteScore(rec) ? ' ' : 'I');
-  return std::string(1, marker) + RightAligned(std::to_string(n), 3) + " - " +
+  return std::string(1, mark) + RightAligned(std::to_string(n), 3) + " - " +
          DateKeyToDisplay(CutAtNul(rec.Date)) + "  " + PadRight(rec.Course, 22) + "  " +
          PadLeft(rec.ScoreTotal, 4) + "  " + PadLeft(rec.AdjScore, 4) + "  " + rec.Rating + "    " +
          rec.Slope + "    " + RightAligned(FormatTenths(RowDifferential(rec)), 4);
@@ -48,13 +48,8 @@ void GolferHistoryLines(const TRosterEntry& golfer, TScoreTable scores, bool use
   out.AddLine("QUILLMOR PERSONAL GOLF HISTORY FOR:  " + longName);
   out.AddLine("");
 
-  IndexRequest request;
-  request.Golfer = golfer.Sex == 1 ? Sex::Female : Sex::Male;
-  request.LongName = longName;
-  request.UseMaxIndex = useMaxIndex;
   // The engine writes the same account for both forms of the report.
-  request.Output = IndexOutput::ReportFile;
-  request.Style = AccountStyle::GolferList;
+  IndexRequest request = GolferIndexRequest(golfer, useMaxIndex, IndexOutput::ReportFile);
   request.Report = &out;
   const IndexResult index = CalcIndex(scores, request);
 
@@ -65,11 +60,8 @@ void GolferHistoryLines(const TRosterEntry& golfer, TScoreTable scores, bool use
     out.AddLine("    NO SCORES ON FILE FOR THIS GOLFER");
     return;
   }
-  for (int n = 1; n <= scores.Count(); ++n) {
-    bool used = false;
-    for (int position : index.UsedScores) used = used || position == n;
-    out.AddLine(HistoryRow(n, scores.At(n), used));
-  }
+  for (int n = 1; n <= scores.Count(); ++n)
+    out.AddLine(HistoryRow(n, scores.At(n), RoundMark(n, index.UsedScores, scores.At(n))));
   out.AddLine("");
   out.AddLine("* = score used in index calculation.");
 }

@@ -13,12 +13,13 @@
 
 namespace qm {
 
-// One row of the history for the score at 1-based position n: marker, number,
+// One row of the history for the score at 1-based position n: mark
+// (RoundMark), number,
 // date, course, score, adjusted score, rating, slope and differential in
 // fixed columns (the score starts at column 43). The record's ScoreTotal,
 // AdjScore, Rating and Slope are cut at NUL first and stored back. Throws the
 // conversion error for a complete score whose numbers are not numbers.
-std::string HistoryRow(int n, TScoreRec& rec, bool used);
+std::string HistoryRow(int n, TScoreRec& rec, char mark);
 
 // The whole report into out: heading, the index account of CalcIndex in the
 // report form, the column heading, the rows (or the no-scores line) and the

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <unordered_map>
 
 #if defined(_WIN32)
 #include <io.h>
@@ -285,5 +286,37 @@ void FailSaveStepForTesting(int step, int errorNumber) {
 }
 
 int SaveStepsCountedForTesting() { return Hook().counter; }
+
+FileSnapshot FileSnapshot::Of(const std::string& path) {
+  FileSnapshot snapshot;
+  snapshot.path_ = path;
+  int openError = 0;
+  if (TryReadBytes(path, snapshot.bytes_, openError)) {
+    snapshot.existed_ = true;
+  } else if (Exists(path)) {
+    ThrowIoError(openError);
+  }
+  return snapshot;
+}
+
+bool FileSnapshot::Changed() const {
+  const FileSnapshot now = Of(path_);
+  return now.existed_ != existed_ || now.bytes_ != bytes_;
+}
+
+std::vector<std::string> FileSnapshot::AddedLines() const {
+  const FileSnapshot now = Of(path_);
+  std::unordered_map<std::string_view, int> read;
+  for (std::string_view line : SplitLines(bytes_, std::string_view::npos)) ++read[line];
+  std::vector<std::string> added;
+  for (std::string_view line : SplitLines(now.bytes_, std::string_view::npos)) {
+    auto found = read.find(line);
+    if (found != read.end() && found->second > 0)
+      --found->second;
+    else
+      added.emplace_back(line);
+  }
+  return added;
+}
 
 }  // namespace qm::fileio

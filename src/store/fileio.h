@@ -42,6 +42,32 @@ bool TryReadLines(const std::string& path, std::size_t keep, std::vector<std::st
 // error number in openError; a read failure throws.
 bool TryReadBytes(const std::string& path, std::string& bytes, int& openError);
 
+// What a window read of a file, kept so that it can tell, before it writes
+// the whole file back, whether another window (or program) changed it
+// since: the file's bytes then, not its time, which a quick second save
+// can leave as it was.
+class FileSnapshot {
+ public:
+  // The file as it is now; a missing file is a snapshot of "no file".
+  // Throws when the file exists but cannot be read.
+  static FileSnapshot Of(const std::string& path);
+
+  const std::string& Path() const { return path_; }
+  // True when the file now differs from the snapshot in its bytes, or has
+  // appeared or gone. Throws like Of.
+  bool Changed() const;
+  // The lines of the file now that the snapshot did not hold, as multisets
+  // of whole lines (CR LF and LF alike): each line now is matched against
+  // one line read, at most once; what is left over is returned in file
+  // order. Lines removed since are not reported. Throws like Of.
+  std::vector<std::string> AddedLines() const;
+
+ private:
+  std::string path_;
+  bool existed_ = false;
+  std::string bytes_;
+};
+
 // True when something named path exists (file, folder or anything else).
 // A missing file or folder on the way is false; any other failure throws.
 bool Exists(const std::string& path);

@@ -489,6 +489,28 @@ void SaveScores(TScoreTable& table, const std::string& fileName) {
   fileio::ReplaceFile(fileName, lines);
 }
 
+bool AppendRound(const std::string& fileName, const TScoreRec& round, int maxScores) {
+  TScoreTable scores;
+  LoadSortedScores(scores, fileName, false);
+  if (scores.Count() >= maxScores) return false;
+  scores.Entries.push_back(round);
+  SortScores(scores);
+  SaveScores(scores, fileName);
+  return true;
+}
+
+TScoreTable ScoresAddedSince(const fileio::FileSnapshot& read, bool forEditing) {
+  const std::vector<std::string> added = read.AddedLines();
+  std::vector<std::string_view> lines;
+  lines.reserve(added.size());
+  for (const std::string& line : added)
+    lines.push_back(std::string_view(line).substr(0, std::min(line.size(), ScoreLineKeep)));
+  TScoreTable table;
+  LoadScoresResult ignored;
+  FillTable(table, lines, {}, forEditing, ignored);
+  return table;
+}
+
 void MakeStorable(TScoreRec& rec) {
   const FieldList fields = Fields(rec);
   for (int k = 0; k < ScoreFieldCount; ++k) *fields[k] = StorableText(*fields[k], FieldWidths[k]);

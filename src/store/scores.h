@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "store/fileio.h"
 #include "store/records.h"
 
 namespace qm {
@@ -47,6 +48,18 @@ void SortScores(TScoreTable& table);
 // points outside the working directory or whose stem is "", "." or "..",
 // before touching the file system.
 void SaveScores(TScoreTable& table, const std::string& fileName);
+
+// The one way to store a confirmed round: reads fileName as it is now
+// (another window may have saved it since the round was begun), and when it
+// holds fewer than maxScores rounds appends round, sorts and saves. A file
+// at the limit is left as it was and false returned; the caller tells the
+// user. Throws like LoadScores without forEditing and like SaveScores.
+bool AppendRound(const std::string& fileName, const TScoreRec& round, int maxScores);
+
+// The rounds another window stored in the snapshot's file since it was
+// taken (FileSnapshot::AddedLines), each read as LoadScores reads a line,
+// with the repair of an empty gross score of forEditing; file order.
+TScoreTable ScoresAddedSince(const fileio::FileSnapshot& read, bool forEditing);
 
 // Puts every field through StorableText with its width: what a window calls
 // on a record before it goes into a table, as the reader does with every

@@ -21,6 +21,7 @@ TCMaintForm::TCMaintForm(QWidget* parent)
     const LoadCoursesResult result = LoadCourses(courses_);
     if (!result.Message.empty()) CurrentPrompts().Message(FromBytes(result.Message));
     SortCourses(courses_);
+    RememberFile(CourseFileName);
   });
   Current<TCMaintForm>() = this;
 }
@@ -72,7 +73,9 @@ void TCMaintForm::DeleteButtonClick() {
 }
 
 void TCMaintForm::SaveButtonClick() {
+  if (!MayReplaceFile()) return;
   SaveCourses(courses_);
+  RememberFile(CourseFileName);
   SetModified(false);
 }
 

@@ -22,6 +22,7 @@ TGMaintForm::TGMaintForm(QWidget* parent)
                      parent) {
   LoadTable(roster_, [this] {
     LoadSortedRoster(roster_);
+    RememberFile(RosterFileName);
   });
   Current<TGMaintForm>() = this;
 }
@@ -119,7 +120,9 @@ void TGMaintForm::DeleteButtonClick() {
 }
 
 void TGMaintForm::SaveButtonClick() {
+  if (!MayReplaceFile()) return;
   SaveRoster(roster_);
+  RememberFile(RosterFileName);
   SetModified(false);
 }
 

@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "engine/index.h"
+#include "engine/golfer.h"
 #include "engine/numeric.h"
 #include "engine/scorecard.h"
 #include "store/roster.h"
@@ -126,20 +126,16 @@ long double ShownDifferential(const TScoreRec& rec) {
 // The scores window's own index: its account style, the golfer's sex and
 // the program-wide Maximum Index Rule.
 IndexRequest ScoresWindowRequest(const QLineEdit* sex, const QLineEdit* name) {
-  IndexRequest request;
-  request.Golfer = sex->text() == QLatin1String("0") ? Sex::Male : Sex::Female;
-  request.LongName = ToBytes(name->text());
-  request.UseMaxIndex = Program().UseMaxIndex;
-  request.Style = AccountStyle::ScoresWindow;
-  return request;
+  return GolferIndexRequest(SexOf(sex->text().toInt()), ToBytes(name->text()),
+                            Program().UseMaxIndex, IndexOutput::None, AccountStyle::ScoresWindow);
 }
 
 }  // namespace
 
-std::string ScoreListLine(const TScoreRec& rec, int position, bool used) {
+std::string ScoreListLine(const TScoreRec& rec, int position, char mark) {
   std::string line;
   line.reserve(80);
-  line += used ? '*' : (CountsForIndex(rec) ? ' ' : 'I');
+  line += mark;
   line += ' ';
   line += PadRight(std::to_string(position), 4);
   line += ' ';
@@ -174,9 +170,7 @@ TGolferForm::TGolferForm(QWidget* parent) : QMainWindow(parent) {
   SetModified(false);
 }
 
-TGolferForm::~TGolferForm() {
-  if (TScoreForm* form = Program().ScoreForm) form->ReleaseRound(this);
-}
+TGolferForm::~TGolferForm() = default;
 
 void TGolferForm::BuildControls() {
   auto* client = new QWidget(this);
@@ -308,13 +302,14 @@ std::string TGolferForm::ShortName() const {
 void TGolferForm::FormShow() {
   setWindowTitle(QStringLiteral("Golfer - ") + GolferName2->text());
   // A round confirmed for this window and never taken is not taken now.
-  if (TScoreForm* form = Program().ScoreForm) form->ReleaseRound(this);
+  rounds_.Release();
   pending_ = {};
   SetEditing(false);
   scores_.Clear();
   used_.clear();
   loadedFile_ = ToBytes(GolferName->text());
   const LoadScoresResult result = LoadSortedScores(scores_, loadedFile_, true);
+  read_ = fileio::FileSnapshot::Of(loadedFile_);
   if (!result.Message.empty()) CurrentPrompts().Message(FromBytes(result.Message));
   if (result.Changed) SetModified(true);
 }
@@ -322,20 +317,20 @@ void TGolferForm::FormShow() {
 // ---- activation ----
 
 void TGolferForm::FormActivate() {
-  TScoreForm* form = Program().ScoreForm;
   // Still typing: the round is not back yet.
-  if (form != nullptr && form->Result.OpenFor(this)) return;
+  if (rounds_.Typing()) return;
   SetEditing(false);
   int select = 0;
-  if (pending_.Kind != Edit::None && form != nullptr) {
+  if (pending_.Kind != Edit::None) {
     // Taken before anything is shown: a box closing activates this window.
-    if (std::optional<TScoreRec> round = form->TakeRound(this)) {
+    if (std::optional<TakenRound> taken = rounds_.Take()) {
+      TScoreRec& round = taken->Round;
       if (pending_.Kind == Edit::Add) {
-        scores_.Entries.push_back(std::move(*round));
+        scores_.Entries.push_back(std::move(round));
       } else {
         TScoreRec& stored = scores_.At(pending_.Position);
-        round->EntryIndex = stored.EntryIndex;
-        stored = std::move(*round);
+        round.EntryIndex = stored.EntryIndex;
+        stored = std::move(round);
         select = pending_.Position;
       }
       pending_ = {};
@@ -350,13 +345,11 @@ void TGolferForm::FormActivate() {
 
 void TGolferForm::Refresh(int position) {
   const IndexResult result = CalcIndex(scores_, ScoresWindowRequest(GolferSex, GolferName2));
-  std::vector<bool> used(scores_.Entries.size() + 1, false);
-  for (int n : result.UsedScores)
-    if (n >= 1 && n <= scores_.Count()) used[n] = true;
   QStringList lines;
   lines.reserve(scores_.Count());
   for (int n = 1; n <= scores_.Count(); ++n)
-    lines << FromBytes(ScoreListLine(scores_.At(n), n, used[n]));
+    lines << FromBytes(
+        ScoreListLine(scores_.At(n), n, RoundMark(n, result.UsedScores, scores_.At(n))));
 
   used_ = result.UsedScores;
   IndexField->setText(FromBytes(IndexText5(result.Index)));
@@ -391,24 +384,22 @@ int TGolferForm::SelectedPosition() const {
 // ---- commands ----
 
 void TGolferForm::AddButtonClick() {
-  TScoreForm* form = Program().ScoreForm;
-  if (editing_ || form == nullptr) return;
+  if (editing_ || Program().ScoreForm == nullptr) return;
   if (scores_.Count() >= Program().MaxScores) {
     CurrentPrompts().Warning(msg::ScoresFull());
     return;
   }
   const TScoreForm::RoundGolfer golfer{GolferName2->text(), ShortName(), IndexField->text()};
-  if (!form->PrimeNewRound(this, golfer, TScoreForm::EntryValues::Fields)) return;
+  if (!rounds_.PrimeNew(golfer, TScoreForm::EntryValues::Fields)) return;
   pending_ = {Edit::Add, 0};
   SetEditing(true);
 }
 
 void TGolferForm::ModifyButtonClick() {
-  TScoreForm* form = Program().ScoreForm;
   const int n = SelectedPosition();
-  if (editing_ || form == nullptr || n == 0) return;
+  if (editing_ || n == 0) return;
   const TScoreForm::RoundGolfer golfer{GolferName2->text(), ShortName(), IndexField->text()};
-  if (!form->PrimeStoredRound(this, golfer, scores_.At(n))) return;
+  if (!rounds_.PrimeStored(golfer, scores_.At(n))) return;
   pending_ = {Edit::Modify, n};
   SetEditing(true);
 }
@@ -423,8 +414,25 @@ void TGolferForm::DeleteButtonClick() {
 }
 
 void TGolferForm::SaveButtonClick() {
+  // The last save wins for what the user changed here, but a round that
+  // another window stored in the file meanwhile is confirmed and must not
+  // vanish: it joins this table before the file is replaced. A round
+  // deleted from the file meanwhile stays here.
+  TScoreTable added = ScoresAddedSince(read_, true);
+  for (TScoreRec& round : added.Entries) scores_.Entries.push_back(std::move(round));
+  if (added.Count() > 0) SortScores(scores_);
   SaveScores(scores_, loadedFile_);
+  read_ = fileio::FileSnapshot::Of(loadedFile_);
   SetModified(false);
+  if (added.Count() == 0) return;
+  Refresh(SelectedPosition());
+  CurrentPrompts().Message(
+      added.Count() == 1
+          ? QStringLiteral("1 round that another window stored for this golfer meanwhile was "
+                           "kept: it is in the list and in the file now.")
+          : QStringLiteral("%1 rounds that another window stored for this golfer meanwhile were "
+                           "kept: they are in the list and in the file now.")
+                .arg(added.Count()));
 }
 
 bool TGolferForm::SaveGuarded() {
@@ -472,7 +480,7 @@ void TGolferForm::Handicap1Click() {
   TRosterEntry golfer;
   golfer.LongName = ToBytes(GolferName2->text());
   golfer.ShortName = ShortName();
-  golfer.Sex = GolferSex->text() == QLatin1String("0") ? 0 : 1;
+  golfer.Sex = GolferSex->text().toInt();
   THandicapForm::Open(golfer, ToBytes(IndexField->text()));
 }
 
@@ -518,7 +526,6 @@ void TGolferForm::closeEvent(QCloseEvent* event) {
     return;
   }
   SetModified(false);
-  if (TScoreForm* form = Program().ScoreForm) form->ReleaseRound(this);
   event->accept();
 }
 

@@ -13,7 +13,9 @@
 // position until it comes back. Closing this window closes the score entry
 // window opened for it, as Cancel.
 //
-// The window saves to the file it loaded. Opened for another golfer while
+// The window saves to the file it loaded; rounds another window stored in
+// that file since it was read are kept, added to the list at Save, and the
+// user is told how many. Opened for another golfer while
 // it holds unsaved changes, it asks first; while the score entry window is
 // open for it, it keeps its golfer and brings that window to the front.
 //
@@ -25,8 +27,10 @@
 #include <string>
 #include <vector>
 
+#include "store/fileio.h"
 #include "store/records.h"
 #include "ui/activation.h"
+#include "windows/roundclient.h"
 
 class QAction;
 class QLabel;
@@ -38,10 +42,10 @@ class QPushButton;
 
 namespace qm {
 
-// The list line of rec at table position (1-based), marked "*" when used.
-// Throws the conversion error when a rating, slope or score that the
-// differential needs is not a number.
-std::string ScoreListLine(const TScoreRec& rec, int position, bool used);
+// The list line of rec at table position (1-based), starting with its mark
+// (RoundMark). Throws the conversion error when a rating, slope or score
+// that the differential needs is not a number.
+std::string ScoreListLine(const TScoreRec& rec, int position, char mark);
 
 class TGolferForm : public QMainWindow {
   Q_OBJECT
@@ -142,6 +146,9 @@ class TGolferForm : public QMainWindow {
   TScoreTable scores_;
   std::vector<int> used_;
   std::string loadedFile_;
+  // The file as this window read or last saved it: Save keeps the rounds
+  // another window stored in it since.
+  fileio::FileSnapshot read_;
   PendingEdit pending_;
   bool modified_ = false;
   bool editing_ = false;
@@ -149,6 +156,7 @@ class TGolferForm : public QMainWindow {
   bool leaving_ = false;
   ActivationHandler activation_{this, ActivationHandler::Runs::EveryTime,
                                 [this] { FormActivate(); }};
+  RoundClient rounds_{this};
 };
 
 }  // namespace qm

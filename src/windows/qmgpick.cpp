@@ -12,6 +12,7 @@
 #include <QResizeEvent>
 #include <algorithm>
 
+#include "engine/golfer.h"
 #include "print/history.h"
 #include "print/qmprthdp.h"
 #include "store/roster.h"
@@ -32,6 +33,7 @@
 #include "windows/qmmain.h"
 #include "windows/qmscore.h"
 #include "windows/qmsgroup.h"
+#include "windows/roundclient.h"
 
 namespace qm {
 
@@ -43,12 +45,6 @@ const QString kFullMessage = QStringLiteral(
     "This golfer has reached the maximum allowed number of scores for a golfer.  You must delete "
     "some old scores for this golfer before you can add any new scores.  REMEMBER: the last 20 "
     "complete scores are used to calculate the index.  You should not delete those.");
-const QString kOverMessage = QStringLiteral(
-    "Bad News!  The score you just entered puts you over the maximum number of scores allowed "
-    "for a golfer.  It can not be saved.  You must delete some old scores for this golfer before "
-    "you can enter more scores.");
-const QString kRememberMessage =
-    QStringLiteral("Remember, the last 20 complete scores are used to calculate the index.");
 
 constexpr int kButtonX = 336;
 constexpr int kButtonWidth = 216;
@@ -78,11 +74,7 @@ TGPickForm::TGPickForm(QWidget* parent) : QMainWindow(parent) {
   GolferListBox->setFocus();
 }
 
-TGPickForm::~TGPickForm() {
-  // A window destroyed without closing (at the end of the program) leaves
-  // no score entry window open for it.
-  if (TScoreForm* form = Program().ScoreForm) form->ReleaseRound(this);
-}
+TGPickForm::~TGPickForm() = default;
 
 void TGPickForm::BuildControls() {
   auto* client = new QWidget(this);
@@ -177,24 +169,9 @@ void TGPickForm::SelectLastGolfer() {
 }
 
 void TGPickForm::TakeOverRound() {
-  TScoreForm* form = Program().ScoreForm;
-  if (form == nullptr) return;
   // Taken before anything is shown: a box closing activates this window
   // again, and the round must not be stored twice.
-  std::optional<TScoreRec> round = form->TakeRound(this);
-  if (!round) return;
-  // The file as it is now: the golfer scores or a group window may have
-  // saved it since the round was begun.
-  const std::string file = ScoreFileName(form->Owner().ShortName);
-  LoadSortedScores(scores_, file, false);
-  if (scores_.Count() >= Program().MaxScores) {
-    CurrentPrompts().Message(kOverMessage);
-    CurrentPrompts().Message(kRememberMessage);
-    return;
-  }
-  scores_.Entries.push_back(*round);
-  SortScores(scores_);
-  SaveScores(scores_, file);
+  if (std::optional<TakenRound> taken = rounds_.Take()) StoreTakenRound(*taken);
 }
 
 void TGPickForm::FormResize() {
@@ -225,13 +202,7 @@ void TGPickForm::LoadGolferScores(const TRosterEntry& golfer) {
 }
 
 IndexRequest TGPickForm::Request(const TRosterEntry& golfer, IndexOutput output) const {
-  IndexRequest request;
-  request.Golfer = golfer.Sex == 0 ? Sex::Male : Sex::Female;
-  request.LongName = CutAtNul(golfer.LongName);
-  request.UseMaxIndex = Program().UseMaxIndex;
-  request.Output = output;
-  request.Style = AccountStyle::GolferList;
-  return request;
+  return GolferIndexRequest(golfer, Program().UseMaxIndex, output);
 }
 
 std::string TGPickForm::CurrentIndexText(const TRosterEntry& golfer) {
@@ -246,15 +217,13 @@ void TGPickForm::AddAScoreButtonClick() {
     CurrentPrompts().Warning(kFullMessage);
     return;
   }
-  TScoreForm* form = Program().ScoreForm;
-  if (form == nullptr) return;
   const TScoreForm::RoundGolfer round{FromBytes(CutAtNul(golfer->LongName)),
                                       CutAtNul(golfer->ShortName),
                                       FromBytes(CurrentIndexText(*golfer))};
   // While the window is open for a round (this golfer's or another's) it
   // only comes to the front: that round stays with the golfer it was
   // begun for.
-  form->PrimeNewRound(this, round, TScoreForm::EntryValues::Zero);
+  rounds_.PrimeNew(round, TScoreForm::EntryValues::Zero);
 }
 
 void TGPickForm::AddGroupButtonClick() {
@@ -333,7 +302,6 @@ void TGPickForm::closeEvent(QCloseEvent* event) {
   // A round confirmed while this window was not activated again is still
   // stored; then the score entry window opened for it goes as Cancel.
   Guard([this] { TakeOverRound(); });
-  if (TScoreForm* form = Program().ScoreForm) form->ReleaseRound(this);
   Guard([this] { FormClose(); });
   event->accept();
 }

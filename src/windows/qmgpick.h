@@ -10,9 +10,8 @@
 //
 // Add a Score primes the score entry window (Program().ScoreForm) for the
 // selected golfer. The round confirmed there is taken over when this window
-// becomes active again (or as it closes), and only by this window: the
-// golfer's score file is read again, the round appended when the file holds
-// fewer than MaxScores rounds, sorted and saved. It goes to the golfer it
+// becomes active again (or as it closes), and only by this window, and
+// stored by StoreTakenRound (windows/roundclient.h). It goes to the golfer it
 // was primed for, whatever was selected or started since. Closing this
 // window while the score entry window is open for it closes that as Cancel.
 //
@@ -27,6 +26,7 @@
 #include "engine/index.h"
 #include "store/records.h"
 #include "ui/activation.h"
+#include "windows/roundclient.h"
 
 class QAction;
 class QCheckBox;
@@ -125,6 +125,7 @@ class TGPickForm : public QMainWindow {
 
   TRosterTable roster_;
   TScoreTable scores_;
+  RoundClient rounds_{this};
   int selected_ = 0;
   Action lastAction_ = Action::None;
   ActivationHandler activation_{this, ActivationHandler::Runs::EveryTime,

@@ -10,6 +10,7 @@
 #include "ui/menus.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
+#include "ui/textconv.h"
 #include "windows/qmapp.h"
 
 namespace qm {
@@ -141,7 +142,10 @@ void TListMaintForm::ShowDialog(int position) {
 void TListMaintForm::ExitButtonClick() {
   if (modified_) {
     switch (CurrentPrompts().ConfirmYesNoCancel(exitQuestion_)) {
-      case Answer::Yes: SaveButtonClick(); break;
+      case Answer::Yes:
+        SaveButtonClick();
+        if (modified_) return;
+        break;
       case Answer::No: break;
       case Answer::Cancel: return;
     }
@@ -174,6 +178,18 @@ void TListMaintForm::LineDeleted(int position) {
   delete listBox_->takeItem(position - 1);
   SetModified(true);
   SelectLine(std::min(position, EntryCount()));
+}
+
+void TListMaintForm::RememberFile(const std::string& fileName) {
+  read_ = fileio::FileSnapshot::Of(fileName);
+}
+
+bool TListMaintForm::MayReplaceFile() const {
+  if (!read_.Changed()) return true;
+  return CurrentPrompts().ConfirmYesNo(
+      QStringLiteral("The file \"%1\" has been changed by another window or program since this "
+                     "window read it.  Replace it with the list shown here?")
+          .arg(FromBytes(read_.Path())));
 }
 
 void TListMaintForm::SetModified(bool modified) {

@@ -26,6 +26,7 @@
 #include <QString>
 #include <utility>
 
+#include "store/fileio.h"
 #include "store/records.h"
 #include "ui/activation.h"
 #include "ui/guard.h"
@@ -61,8 +62,8 @@ class TListMaintForm : public QMainWindow {
   virtual void ModifyButtonClick() = 0;
   virtual void DeleteButtonClick() = 0;
   virtual void SaveButtonClick() = 0;
-  // Asks the exit question when there are changes: Yes saves (a failed save
-  // keeps the window), Cancel stays.
+  // Asks the exit question when there are changes: Yes saves (a save that
+  // failed or was refused keeps the window), Cancel stays.
   void ExitButtonClick();
 
  protected:
@@ -133,6 +134,13 @@ class TListMaintForm : public QMainWindow {
   // result over.
   void ReleaseDialog();
   bool Editing() const { return editing_; }
+  // The file the table was read from, as it is now: after a load and after
+  // each save.
+  void RememberFile(const std::string& fileName);
+  // Whether Save may replace the file: it is as this window read it, or
+  // another window or program changed it since and the user says Yes to
+  // replacing it with this window's table. No keeps the window's changes.
+  bool MayReplaceFile() const;
   // The selected line's position, 0 when none.
   int SelectedPosition() const;
   void SetModified(bool modified);
@@ -175,6 +183,7 @@ class TListMaintForm : public QMainWindow {
   void LineDeleted(int position);
 
   QString exitQuestion_;
+  fileio::FileSnapshot read_;
   int editIndex_ = 0;
   bool modified_ = false;
   bool loaded_ = false;

@@ -570,9 +570,9 @@ bool TScoreForm::PrimeGroupRound(QWidget* owner, const RoundGolfer& golfer, bool
   return true;
 }
 
-std::optional<TScoreRec> TScoreForm::TakeRound(const QWidget* owner) {
+std::optional<TakenRound> TScoreForm::TakeRound(const QWidget* owner) {
   if (!Result.Take(owner)) return std::nullopt;
-  return ConfirmedRound();
+  return TakenRound{ConfirmedRound(), owner_.ShortName};
 }
 
 TScoreRec TScoreForm::ConfirmedRound() const {

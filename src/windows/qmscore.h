@@ -20,12 +20,15 @@
 //   form->PrimeGroupRound(this, golfer, /*first=*/count == 0);
 //
 //   // In the window's activation handler:
-//   if (std::optional<TScoreRec> round = form->TakeRound(this)) {
-//     ... store *round in form->Owner().ShortName's score file ...
+//   if (std::optional<TakenRound> taken = form->TakeRound(this)) {
+//     ... store taken->Round in taken->ShortName's score file ...
 //   }
 //
 //   // When the window closes or is destroyed:
 //   form->ReleaseRound(this);
+//
+// Windows do all of this through a RoundClient (windows/roundclient.h),
+// which also releases for them.
 //
 // Each Prime operation sets every field its use needs, records the owner
 // (the window and the golfer's short name) and shows the window without
@@ -81,6 +84,13 @@ namespace qm {
 class TCourseList;
 class TCommentEdit;
 class TScoreCardGrid;
+
+// A confirmed round as TakeRound gives it back: the round and the short
+// name of the golfer it was primed for.
+struct TakenRound {
+  TScoreRec Round;
+  std::string ShortName;
+};
 
 class TScoreForm : public QDialog {
   Q_OBJECT
@@ -139,7 +149,7 @@ class TScoreForm : public QDialog {
   bool PrimeNewRound(QWidget* owner, const RoundGolfer& golfer, EntryValues entry);
   bool PrimeStoredRound(QWidget* owner, const RoundGolfer& golfer, const TScoreRec& round);
   bool PrimeGroupRound(QWidget* owner, const RoundGolfer& golfer, bool first);
-  std::optional<TScoreRec> TakeRound(const QWidget* owner);
+  std::optional<TakenRound> TakeRound(const QWidget* owner);
   // The round as TakeRound maps it, for a window that took the result
   // through Result itself (one built on the list maintenance base).
   TScoreRec ConfirmedRound() const;

@@ -2,14 +2,13 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <algorithm>
 
-#include "engine/index.h"
+#include "engine/golfer.h"
 #include "store/roster.h"
 #include "store/scores.h"
 #include "store/text.h"
@@ -23,18 +22,13 @@
 #include "ui/textconv.h"
 #include "windows/qmapp.h"
 #include "windows/qmscore.h"
+#include "windows/roundclient.h"
 
 namespace qm {
 
 namespace {
 
 const QString kSection = QStringLiteral("GroupOfScoresForm");
-const QString kOverTheLimit = QStringLiteral(
-    "Bad News!  The score you just entered puts you over the maximum number of scores allowed "
-    "for a golfer.  It can not be saved.  You must delete some old scores for this golfer before "
-    "you can enter more scores.");
-const QString kRemember =
-    QStringLiteral("Remember, the last 20 complete scores are used to calculate the index.");
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int y) {
   auto* button = new QPushButton(QString::fromLatin1(caption), parent);
@@ -90,9 +84,7 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : QMainWindow(parent) {
     GolferListBox->addItem(FromBytes(CutAtNul(golfer.LongName)));
 }
 
-TGroupOfScoresForm::~TGroupOfScoresForm() {
-  if (TScoreForm* form = Program().ScoreForm) form->ReleaseRound(this);
-}
+TGroupOfScoresForm::~TGroupOfScoresForm() = default;
 
 void TGroupOfScoresForm::AddAScoreButtonClick() {
   TScoreForm* form = Program().ScoreForm;
@@ -115,45 +107,26 @@ void TGroupOfScoresForm::AddAScoreButtonClick() {
   }
   // From the gross scores, on purpose: the window hands the score entry
   // window an index without the adjustment of each hole.
-  IndexRequest request;
-  request.Golfer = golfer.Sex == 0 ? Sex::Male : Sex::Female;
-  request.LongName = golfer.LongName;
-  request.UseMaxIndex = Program().UseMaxIndex;
+  IndexRequest request = GolferIndexRequest(golfer, Program().UseMaxIndex);
   request.GrossScoreVariant = true;
   const IndexResult index = CalcIndex(scores, request);
 
   const TScoreForm::RoundGolfer round{FromBytes(CutAtNul(golfer.LongName)),
                                       CutAtNul(golfer.ShortName),
                                       FromBytes(IndexText4(index.Index))};
-  if (!form->PrimeGroupRound(this, round, groupCount_ == 0)) return;
+  if (!rounds_.PrimeGroup(round, groupCount_ == 0)) return;
   chosen_ = row + 1;
   adding_ = true;
   ++groupCount_;
 }
 
 void TGroupOfScoresForm::FormActivate() {
-  TScoreForm* form = Program().ScoreForm;
-  if (adding_ && form != nullptr) {
-    // Taken before anything is shown: a box closing activates this window.
-    if (std::optional<TScoreRec> round = form->TakeRound(this))
-      StoreRound(form->Owner().ShortName, std::move(*round));
+  // Taken before anything is shown: a box closing activates this window.
+  if (adding_) {
+    if (std::optional<TakenRound> taken = rounds_.Take()) StoreTakenRound(*taken);
   }
   const int row = chosen_ > 0 ? chosen_ - 1 : 0;
   if (row < GolferListBox->count()) GolferListBox->setCurrentRow(row);
-}
-
-void TGroupOfScoresForm::StoreRound(const std::string& shortName, TScoreRec round) {
-  TScoreTable scores;
-  const std::string file = ScoreFileName(shortName);
-  LoadScores(scores, file, false);
-  if (scores.Count() >= Program().MaxScores) {
-    CurrentPrompts().Message(kOverTheLimit);
-    CurrentPrompts().Message(kRemember);
-    return;
-  }
-  scores.Entries.push_back(std::move(round));
-  SortScores(scores);
-  SaveScores(scores, file);
 }
 
 void TGroupOfScoresForm::ExitButtonClick() { close(); }
@@ -167,11 +140,6 @@ void TGroupOfScoresForm::FormResize() {
 void TGroupOfScoresForm::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   Guard([this] { FormResize(); });
-}
-
-void TGroupOfScoresForm::closeEvent(QCloseEvent* event) {
-  if (TScoreForm* form = Program().ScoreForm) form->ReleaseRound(this);
-  event->accept();
 }
 
 }  // namespace qm

@@ -21,6 +21,7 @@
 
 #include "store/records.h"
 #include "ui/activation.h"
+#include "windows/roundclient.h"
 
 class QAction;
 class QListWidget;
@@ -64,16 +65,13 @@ class TGroupOfScoresForm : public QMainWindow {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
-  // Appends round to the golfer's file as it is now.
-  void StoreRound(const std::string& shortName, TScoreRec round);
-
   TRosterTable roster_;
   int chosen_ = 0;
   int groupCount_ = 0;
   bool adding_ = false;
+  RoundClient rounds_{this};
   ActivationHandler activation_{this, ActivationHandler::Runs::EveryTime,
                                 [this] { FormActivate(); }};
 };

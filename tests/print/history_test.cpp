@@ -96,7 +96,7 @@ TEST(GolferHistory, RowColumnsStayPutForLongNamesAndNumbers) {
   const std::string heading = kSevenLines[8];
   for (const Case& c : cases) {
     TScoreRec rec = Score("20240610", c.course, "90", "71.4", "130", "88");
-    const std::string row = HistoryRow(c.n, rec, false);
+    const std::string row = HistoryRow(c.n, rec, ' ');
     EXPECT_EQ(row, c.expected) << c.n;
     EXPECT_EQ(row.find(" - "), 4u);
     EXPECT_EQ(row.substr(42, 3), " 90");  // the score starts at column 43
@@ -104,7 +104,7 @@ TEST(GolferHistory, RowColumnsStayPutForLongNamesAndNumbers) {
   }
   // The fields are cut at NUL and kept so.
   TScoreRec rec = Score("20240610", "Pine Ridge", std::string("90\0x", 4), "71.4", "130", "88");
-  HistoryRow(1, rec, true);
+  HistoryRow(1, rec, '*');
   EXPECT_EQ(rec.ScoreTotal, "90");
 }
 

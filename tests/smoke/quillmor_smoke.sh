@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program under a real X server and window manager, driven by key
 # presses only: a golfer added through the roster maintenance window, then a
-# round entered from the golfer list. The hand-over of the round depends on
+# round entered from the golfer list; a second program on the same data
+# folder refuses to start, and the lock of a killed program is taken over. The hand-over of the round depends on
 # the window system giving the activation back to the golfer list, which
 # the offscreen platform only imitates.
 #
@@ -89,15 +90,20 @@ wait_for "the window manager" 30 xdotool get_desktop
 
 mkdir -p "$root/work" "$root/config"
 cp "$sample" "$root/work/sample.qmd"
-(
-  cd "$root/work"
-  export XDG_CONFIG_HOME="$root/config" QT_QPA_PLATFORM=xcb
-  # The X keyboard library gives strndup a length past its buffer (the copy
-  # stops at the NUL inside), which the strict string checks report as an
-  # overflow; and the X libraries' leaks at exit are no concern here.
-  export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0:detect_leaks=0"
-  exec "$program" "$root/work" >"$root/program.log" 2>&1
-) &
+# Starts the program on the data folder in the background, its output in
+# the log named $1; $! is its process.
+start() {
+  (
+    cd "$root/work"
+    export XDG_CONFIG_HOME="$root/config" QT_QPA_PLATFORM=xcb
+    # The X keyboard library gives strndup a length past its buffer (the copy
+    # stops at the NUL inside), which the strict string checks report as an
+    # overflow; and the X libraries' leaks at exit are no concern here.
+    export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0:detect_leaks=0"
+    exec "$program" "$root/work" >"$root/$1" 2>&1
+  ) &
+}
+start program.log
 quillmor=$!
 pids+=("$quillmor")
 work=$root/work
@@ -136,6 +142,28 @@ wait_for "the round in LEE.qmg" 30 file_has "$work/LEE.qmg" "^$today~ALDER CREEK
 lines=$(wc -l <"$work/LEE.qmg")
 [ "$lines" -eq 1 ] || fail "LEE.qmg holds $lines lines, not 1"
 
+# A second program on the same folder: one message naming the folder and
+# the process that holds it, then status 1, and nothing in the folder made
+# or changed.
+listing() { (cd "$work" && find . -maxdepth 1 -printf '%p %s %T@\n' | sort); }
+before=$(listing)
+start second.log
+second=$!
+pids+=("$second")
+shows_box() { xdotool search --onlyvisible --pid "$second"; }
+wait_for "the second program's message" 30 shows_box
+xdotool windowactivate --sync "$(shows_box | head -n1)"
+keys Return
+alive_second() { ! alive "$second"; }
+wait_for "the end of the second program" 30 alive_second
+status=0
+wait "$second" || status=$?
+[ "$status" -eq 1 ] || fail "the second program ended with status $status, not 1"
+grep -q "is in use by another Quillmor (process $quillmor" "$root/second.log" ||
+  fail "the second program did not name the folder's holder: $(cat "$root/second.log")"
+[ "$(listing)" = "$before" ] || fail "the second program changed the data folder: $(diff <(echo "$before") <(listing))"
+wait_active "Golfer List"
+
 # The golfer list's Exit writes the rule's setting; the main window's Exit
 # ends the program.
 keys alt+f e
@@ -150,4 +178,22 @@ status=0
 wait "$ending" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 [ "$(wc -l <"$work/LEE.qmg")" -eq 1 ] || fail "LEE.qmg changed at the end"
+[ ! -e "$work/quillmor.lock" ] || fail "the lock was left behind"
+
+# A program that is killed leaves its lock; the next start takes it over.
+start killed.log
+quillmor=$!
+pids+=("$quillmor")
+wait_active "Quillmor for Windows"
+kill -KILL "$quillmor"
+wait "$quillmor" 2>/dev/null || true
+[ -e "$work/quillmor.lock" ] || fail "the killed program left no lock to take over"
+start restarted.log
+quillmor=$!
+pids+=("$quillmor")
+wait_active "Quillmor for Windows"
+keys alt+f x
+ending=$quillmor
+quillmor=
+wait_for "the end of the restarted program" 30 gone
 echo "smoke: a golfer added and a round entered under $DISPLAY"

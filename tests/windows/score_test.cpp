@@ -66,9 +66,9 @@ class Opener : public ScriptedOpener {
 
   Opener()
       : ScriptedOpener([this](QWidget* self) {
-          std::optional<TScoreRec> round = Program().ScoreForm->TakeRound(self);
-          if (round) Rounds.push_back(*round);
-          return round.has_value();
+          std::optional<TakenRound> taken = Program().ScoreForm->TakeRound(self);
+          if (taken) Rounds.push_back(taken->Round);
+          return taken.has_value();
         }) {}
 };
 
