@@ -51,15 +51,6 @@ std::string TrimBlanks(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 // What a line means to the profile reader.
 struct Parsed {
   enum Kind { Other, Section, Key } kind = Other;
@@ -108,14 +99,14 @@ Location Find(const std::vector<IniLine>& lines, const std::string& section,
   for (std::size_t i = 0; i < lines.size(); ++i) {
     Parsed parsed = ParseLine(lines[i], i == 0);
     if (parsed.kind == Parsed::Section) {
-      inSection = SameName(parsed.name, section);
+      inSection = EqualCaseBlind(parsed.name, section);
       inFirstOccurrence = inSection && !where.sectionEnd;
       if (inFirstOccurrence) where.sectionEnd = i;
       continue;
     }
     if (!inSection) continue;
     if (inFirstOccurrence && !TrimBlanks(lines[i].text).empty()) where.sectionEnd = i;
-    if (parsed.kind == Parsed::Key && SameName(parsed.name, key)) {
+    if (parsed.kind == Parsed::Key && EqualCaseBlind(parsed.name, key)) {
       where.keyLine = i;
       where.key = parsed.name;
       where.value = parsed.value;
