@@ -1,8 +1,5 @@
 #include "store/csv.h"
 
-#include <cerrno>
-#include <cstdio>
-
 #include "store/errors.h"
 #include "store/fileio.h"
 #include "store/text.h"
@@ -151,6 +148,8 @@ std::string QuoteField(std::string_view field) {
 }
 
 std::string WriteRow(const Row& fields) {
+  // A row of one empty field would be an empty line, which is no row.
+  if (fields.size() == 1 && fields[0].empty()) return "\"\"\r\n";
   std::string out;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) out += ',';
@@ -163,6 +162,13 @@ std::string WriteRow(const Row& fields) {
 std::string WriteRows(const std::vector<Row>& rows) {
   std::string out;
   for (const Row& row : rows) out += WriteRow(row);
+  // A first field that begins as a byte order mark does would lose it on
+  // reading: in quotes it is text. Such a field was written without quotes,
+  // so it holds none and ends at the first comma or line end.
+  if (out.starts_with(Bom)) {
+    const std::size_t end = out.find_first_of(",\r");
+    out = "\"" + out.substr(0, end) + "\"" + out.substr(end);
+  }
   return out;
 }
 
@@ -181,26 +187,8 @@ Rows ReadRows(std::string_view bytes) {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-  // Read in steps up to one byte past the limit, so that no size the system
-  // reports (or fails to report, for a device) decides what is read.
-  errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) ThrowIoError(errno != 0 ? errno : EIO);
   std::string bytes;
-  char buffer[1 << 16];
-  bool failed = false;
-  while (bytes.size() <= MaxFileBytes) {
-    const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
-    bytes.append(buffer, got);
-    if (got < sizeof buffer) {
-      failed = std::ferror(file) != 0;
-      break;
-    }
-  }
-  const int error = errno != 0 ? errno : EIO;
-  std::fclose(file);
-  if (failed) ThrowIoError(error);
-  if (bytes.size() > MaxFileBytes) {
+  if (!fileio::ReadBytesUpTo(path, MaxFileBytes, bytes)) {
     throw QmError("The file is larger than 16 MiB, more than any file of rounds.");
   }
   return bytes;

@@ -39,6 +39,10 @@ TEST(Csv, WrittenRowsReadBackTheSame) {
   ASSERT_EQ(read.size(), 4u);
   EXPECT_EQ(read[2].Line, 3);
   EXPECT_EQ(read[3].Line, 6);
+  // A first field that looks like a byte order mark, a row of one empty
+  // field: neither may vanish on the way back.
+  const std::vector<csv::Row> edges = {{"\xEF\xBB\xBFx", "y"}, {""}, {"z"}};
+  EXPECT_EQ(Fields(csv::ReadRows(csv::WriteRows(edges))), edges);
 }
 
 TEST(Csv, SpreadsheetFormsAreRead) {
