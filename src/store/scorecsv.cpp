@@ -27,7 +27,9 @@ struct Column {
   std::size_t Width = 0;
 };
 
-std::string& FieldOf(TScoreRec& rec, const Column& column) {
+// The field of rec (const or not) that column fills.
+template <class Rec>
+auto& FieldOf(Rec& rec, const Column& column) {
   if (column.Hole >= 0) {
     return column.Putts ? rec.HolePutts[column.Hole] : rec.HoleScore[column.Hole];
   }
@@ -201,8 +203,12 @@ std::optional<std::string> ReadField(const Column& column, const std::string& ut
 // The round of one data row, or why it gives none.
 std::optional<std::string> ReadRound(const csv::Row& row, std::size_t headerFields,
                                      const ColumnPlaces& places, ImportedRound& out) {
-  if (row.size() > headerFields) {
-    return "more fields than the first row names (a comma in a field that is not quoted?).";
+  // Spreadsheets may leave empty cells past the last column; a value there
+  // is a row out of step with its header.
+  for (std::size_t i = headerFields; i < row.size(); ++i) {
+    if (!row[i].empty()) {
+      return "more fields than the first row names (a comma in a field that is not quoted?).";
+    }
   }
   const std::vector<Column>& columns = RoundColumns();
   TScoreRec rec = PlaceholderScoreRec();
@@ -246,9 +252,8 @@ csv::Row ScoreCsvHeader() {
 csv::Row ScoreCsvRow(const TScoreRec& rec, const std::string& differential,
                      const std::string& mark) {
   csv::Row row;
-  TScoreRec copy = rec;
   for (const Column& column : RoundColumns()) {
-    const std::string& field = FieldOf(copy, column);
+    const std::string& field = FieldOf(rec, column);
     row.push_back(column.Type == Kind::Date ? ExportDate(field) : Utf8(field));
   }
   row.push_back(Utf8(TrimSpaces(differential)));

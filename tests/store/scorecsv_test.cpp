@@ -117,7 +117,8 @@ TEST(ScoreCsv, BadRowsAreRefusedWithTheirLine) {
       "2024-05-01,A,85,70.5,125,\"two\r\nlines\",4,\r\n"  // 9, a good row over two lines
       "02/29/2023,A,85,70.5,125,,,\r\n"                   // 11
       "2024-05-02,A,85,70.5,125,,,55.55\r\n"              // 12
-      "2024-05-03,B,85\r\n";                              // 13: short, but a round
+      "2024-05-03,B,85\r\n"                               // 13: short, but a round
+      "2024-05-04,B,85,,,,,,,,\r\n";                      // 14: empty cells past the last column
   ScoreCsv read = ReadScoreCsv(text);
   std::vector<std::string> reasons;
   for (const RefusedRow& r : read.Refused) reasons.push_back(r.Reason);
@@ -133,7 +134,7 @@ TEST(ScoreCsv, BadRowsAreRefusedWithTheirLine) {
       "Line 12: EntryIndex \"55.55\" is longer than the 4 characters the score files keep.",
   };
   EXPECT_EQ(reasons, expected);
-  ASSERT_EQ(read.Rounds.size(), 2u);
+  ASSERT_EQ(read.Rounds.size(), 3u);
   EXPECT_EQ(read.Rounds[0].Line, 9);
   EXPECT_EQ(read.Rounds[0].Round.Comment, "two  lines");
   EXPECT_EQ(read.Rounds[0].Round.HoleScore[0], "4");
