@@ -49,8 +49,8 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 std::string Quoted(const std::string& utf8Name) {
   std::string name;
   char32_t bad = 0;
-  if (!Utf8ToWindows1252(utf8Name.substr(0, 60), name, bad)) return "of a name in other letters";
-  return "\"" + StorableText(name) + "\"";
+  if (!Utf8ToWindows1252(utf8Name, name, bad)) return "of a name in other letters";
+  return "\"" + StorableText(name, 60) + "\"";
 }
 
 std::string MiB(std::uint64_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
