@@ -1,5 +1,6 @@
 #include "store/fileio.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -130,6 +131,51 @@ std::vector<std::string> ReadLines(const std::string& path, std::size_t keep) {
   int openError = 0;
   if (!TryReadLines(path, keep, lines, openError)) ThrowIoError(openError);
   return lines;
+}
+
+bool ReadBytesUpTo(const std::string& path, std::size_t limit, std::string& bytes) {
+  bytes.clear();
+  errno = 0;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) ThrowIoError(LastError());
+  char buffer[1 << 16];
+  bool failed = false;
+  while (bytes.size() <= limit) {
+    const std::size_t want = std::min(sizeof buffer, limit + 1 - bytes.size());
+    const std::size_t got = std::fread(buffer, 1, want, file);
+    bytes.append(buffer, got);
+    if (got < want) {
+      failed = std::ferror(file) != 0;
+      break;
+    }
+  }
+  const int error = LastError();
+  std::fclose(file);
+  if (failed) {
+    bytes.clear();
+    ThrowIoError(error);
+  }
+  return bytes.size() <= limit;
+}
+
+std::vector<std::string> ListFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  fs::directory_iterator it(folder, ec);
+  if (ec) ThrowIoError(ec.value());
+  for (; it != fs::directory_iterator(); it.increment(ec)) {
+    std::error_code statusError;
+    if (it->is_regular_file(statusError)) names.push_back(it->path().filename().string());
+  }
+  if (ec) ThrowIoError(ec.value());
+  return names;
+}
+
+void RemoveFile(const std::string& path) {
+  std::error_code ec;
+  fs::remove(path, ec);
+  if (ec && ec != std::errc::no_such_file_or_directory) ThrowIoError(ec.value());
+  SyncFolderOf(path);
 }
 
 bool Exists(const std::string& path) {

@@ -68,6 +68,20 @@ class FileSnapshot {
   std::string bytes_;
 };
 
+// The whole file, when it holds at most limit bytes; false when it holds
+// more (it is then read no further than limit + 1 bytes, whatever size the
+// system reports, so a device or a growing file costs no more). Open and read
+// failures throw.
+bool ReadBytesUpTo(const std::string& path, std::size_t limit, std::string& bytes);
+
+// The names of the regular files in folder (links followed), as the system
+// spells them. Throws when the folder cannot be listed.
+std::vector<std::string> ListFiles(const std::string& folder);
+
+// Removes the file at path and flushes its folder; a missing file is no
+// failure, any other throws.
+void RemoveFile(const std::string& path);
+
 // True when something named path exists (file, folder or anything else).
 // A missing file or folder on the way is false; any other failure throws.
 bool Exists(const std::string& path);

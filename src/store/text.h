@@ -4,6 +4,7 @@
 // conversion message.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -56,5 +57,29 @@ long double StrToFloat(const std::string& text);
 // Non-throwing forms; return false and leave value untouched on failure.
 bool TryStrToInt(const std::string& text, int& value);
 bool TryStrToFloat(const std::string& text, long double& value);
+
+// Windows-1252, the data files' single-byte text, and Unicode. Bytes
+// 0x80..0x9F follow the Windows-1252 table; the five it leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the C1 controls of the same code,
+// so that every byte survives a round trip through Unicode and back.
+char32_t Windows1252ToCodePoint(unsigned char byte);
+// False when Windows-1252 has no byte for the character.
+bool CodePointToWindows1252(char32_t codePoint, char& byte);
+
+// Single-byte text to UTF-8; never fails.
+std::string Windows1252ToUtf8(std::string_view bytes);
+
+// UTF-8 to single-byte text. False when text is not valid UTF-8 (overlong
+// forms, surrogates and code points past U+10FFFF included) or holds a
+// character Windows-1252 cannot hold: bad is then the first such character's
+// code point (0xFFFFFFFF for invalid UTF-8) and out holds the text before it.
+bool Utf8ToWindows1252(std::string_view text, std::string& out, char32_t& bad);
+
+// The length of the valid UTF-8 sequence at the start of text (1..4), or 0
+// when text does not start with one.
+std::size_t Utf8SequenceLength(std::string_view text);
+
+// "U+00E9": how a message names a character.
+std::string CodePointName(char32_t codePoint);
 
 }  // namespace qm
