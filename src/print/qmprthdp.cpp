@@ -4,14 +4,12 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QPrinter>
 #include <QPushButton>
 #include <memory>
 
 #include "print/hdcpcards.h"
 #include "print/hdcplist.h"
 #include "print/printorfile.h"
-#include "print/qtprintdevice.h"
 #include "print/reporttext.h"
 #include "store/courses.h"
 #include "store/roster.h"
@@ -315,13 +313,9 @@ void TPrintHandicapsDlg::PrintCardsButtonClick() {
   job.UseMaxIndex = useMaxIndex_ ? useMaxIndex_() : true;
   job.Date = TodayText();
 
-  QPrinter printer(QPrinter::HighResolution);
-  if (!SelectLetterPrinter(printer, "hdcpcards")) return;
-  {
-    QtPrintDevice device(printer);
-    PrintHandicapCards(device, job);
-  }
-  prompts.Message(QStringLiteral("Handicap cards have been sent to the printer."));
+  PrintWithPreview(
+      "hdcpcards", [&job](PrintDevice& device) { PrintHandicapCards(device, job); },
+      QStringLiteral("Handicap cards have been sent to the printer."));
 }
 
 void TPrintHandicapsDlg::ExitButtonClick() {

@@ -6,6 +6,7 @@
 
 #include "store/errors.h"
 #include "support/gui_app.h"
+#include "support/pdf_text.h"
 #include "support/qt_prompts.h"
 #include "support/recording_device.h"
 #include "support/workdir.h"
@@ -115,6 +116,41 @@ TEST(PrintOrFile, CancelWritesNothing) {
   EXPECT_TRUE(std::filesystem::is_empty("."));
   ASSERT_EQ(prompts.Shown.size(), 3u);
   EXPECT_EQ(prompts.Shown[2].Kind, test::BoxKind::SelectPrinter);
+}
+
+// The report is laid out once, before the preview: what changes while the
+// preview is open is not printed, and Cancel there prints and says nothing.
+TEST(PrintOrFile, ThePrinterGetsThePagesThePreviewShowed) {
+  test::EnsureApplication();
+  auto& prompts = test::InstallScriptedPrompts();
+  prompts.Choices = {1, 1};
+  prompts.PrinterChoices = {true, true};
+  prompts.PreviewChoices = {false, true};
+  prompts.SetUpPrinter = test::PrintToPdf(QStringLiteral("lines.pdf"));
+  std::string word = "BEFORE";
+  int laidOut = 0;
+  const ReportLines lines = [&](ReportSink& out) {
+    ++laidOut;
+    out.AddLine(word);
+  };
+  prompts.OnShow = [&](const test::ShownBox& box) {
+    if (box.Kind == test::BoxKind::PrintPreview) word = "AFTER";
+  };
+
+  EXPECT_EQ(PrintOrWrite(Job(lines)), OutputResult::Cancelled);
+  EXPECT_EQ(laidOut, 1);
+  EXPECT_FALSE(std::filesystem::exists("lines.pdf"));
+  ASSERT_EQ(prompts.Shown.size(), 3u);
+  EXPECT_EQ(prompts.Shown[2].Kind, test::BoxKind::PrintPreview);
+
+  prompts.ClearShown();
+  word = "BEFORE";
+  EXPECT_EQ(PrintOrWrite(Job(lines)), OutputResult::Printed);
+  EXPECT_EQ(laidOut, 2);
+  EXPECT_EQ(test::PdfWords(QStringLiteral("lines.pdf")), QStringList{"BEFORE"});
+  ASSERT_EQ(prompts.Shown.size(), 4u);
+  EXPECT_EQ(prompts.Shown[2].Kind, test::BoxKind::PrintPreview);
+  EXPECT_EQ(prompts.Shown[3].Text, "Printing completed.");
 }
 
 TEST(PrintOrFile, APdfThatCannotBeWrittenIsNoCompletedPrint) {
