@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QPrinter>
+
 #include "print/printobject.h"
 #include "print/printorfile.h"
+#include "print/qtprintdevice.h"
 #include "store/errors.h"
+#include "support/gui_app.h"
 #include "support/recording_device.h"
 
 namespace qm {
@@ -83,6 +87,33 @@ TEST(RecordedPages, AFailedReportIsNoCompleteRecord) {
                QmError);
   EXPECT_FALSE(pages.Complete());
   EXPECT_FALSE(measure.Open);  // the measuring device never begins a job
+}
+
+// The record is measured by a printer whose job has not begun; the print
+// then measures nothing, so the two must agree for the pages to come out
+// as laid out.
+TEST(RecordedPages, APrinterMeasuresTheSameBeforeItsJobBegins) {
+  test::EnsureApplication();
+  QPrinter printer(QPrinter::HighResolution);
+  PrepareLetterPrinter(printer);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QStringLiteral("measured.pdf"));
+  QtPrintDevice device(printer);
+  auto measures = [&device] {
+    std::vector<int> values = {device.PixelsPerInchX(), device.PixelsPerInchY(),
+                               device.PhysicalWidth(),  device.PhysicalHeight(),
+                               device.OffsetX(),        device.OffsetY()};
+    for (int size : {8, 10, 12}) {
+      device.SetFont("Courier", size, {});
+      values.push_back(device.FontHeight());
+      values.push_back(device.FontExternalLeading());
+    }
+    return values;
+  };
+  const std::vector<int> before = measures();
+  device.BeginDocument();
+  EXPECT_EQ(measures(), before);
+  device.EndDocument();
 }
 
 }  // namespace
