@@ -14,6 +14,7 @@
 #include "store/courses.h"
 #include "store/roster.h"
 #include "store/text.h"
+#include "ui/access.h"
 #include "ui/guard.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
@@ -87,11 +88,14 @@ void TPrintHandicapsDlg::BuildControls() {
   CourseField->setEditable(false);
   CourseField->setGeometry(8, 28, 326, 26);
   CourseField->setMaxVisibleItems(16);
+  NameByLabel(Label1, CourseField);
 
   SrcLabel = MakeLabel(this, "SrcLabel", "Golfer List:", {8, 62, 140, 18});
   GolferListBox = MakeList(this, "GolferListBox", 8);
   DstLabel = MakeLabel(this, "DstLabel", "Golfers-to-Print List:", {194, 62, 148, 18});
   PrintListBox = MakeList(this, "PrintListBox", 194);
+  NameByLabel(SrcLabel, GolferListBox);
+  NameByLabel(DstLabel, PrintListBox);
 
   IncludeBtn = MakeButton(this, "IncludeBtn", ">", {156, 104, 30, 26});
   IncAllBtn = MakeButton(this, "IncAllBtn", ">>", {156, 136, 30, 26});
@@ -105,6 +109,7 @@ void TPrintHandicapsDlg::BuildControls() {
   FontSize->addItems({"8", "9", "10", "11", "12"});
   FontSize->setCurrentIndex(2);
   FontSize->setGeometry(130, 270, 60, 26);
+  NameByLabel(Label2, FontSize);
 
   PrintListButton = MakeButton(this, "PrintListButton", "Print List", {8, 300, 102, 31});
   PrintCardsButton = MakeButton(this, "PrintCardsButton", "Print Cards", {120, 300, 102, 31});

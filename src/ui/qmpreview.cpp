@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/access.h"
 #include "ui/guard.h"
 
 namespace qm {
@@ -50,8 +51,7 @@ TPrintPreviewDlg::TPrintPreviewDlg(QPrinter& printer, std::function<void(QPrinte
   PageField = new QSpinBox(this);
   PageField->setObjectName(QStringLiteral("PageField"));
   PageField->setRange(1, 1);
-  PageLabel->setBuddy(PageField);
-  PageField->setAccessibleName(QStringLiteral("Page"));
+  NameByLabel(PageLabel, PageField);
   PageCountLabel = new QLabel(QStringLiteral("of 1"), this);
   PageCountLabel->setObjectName(QStringLiteral("PageCountLabel"));
   NextPageButton = MakeTool(this, "NextPageButton", ">");
@@ -63,7 +63,7 @@ TPrintPreviewDlg::TPrintPreviewDlg(QPrinter& printer, std::function<void(QPrinte
 
   Preview = new QPrintPreviewWidget(&printer, this);
   Preview->setObjectName(QStringLiteral("Preview"));
-  Preview->setAccessibleName(QStringLiteral("Pages"));
+  SetSpokenName(Preview, QStringLiteral("Pages"));
   Preview->setViewMode(QPrintPreviewWidget::SinglePageView);
   Preview->fitInView();
 
