@@ -2,39 +2,32 @@
 
 namespace qm {
 
+void RecordedPages::Add(Kind what, int x, int y, std::string value, FontStyle style,
+                        PaintWork work) {
+  calls_.push_back(Call{what, x, y, std::move(value), style, std::move(work)});
+}
+
 void RecordedPages::BeginDocument() {
-  calls_.push_back({Kind::Begin});
+  Add(Kind::Begin);
   pages_ = 1;
-  complete_ = false;
 }
 
 void RecordedPages::NewPage() {
-  calls_.push_back({Kind::NewPage});
+  Add(Kind::NewPage);
   ++pages_;
 }
 
-void RecordedPages::EndDocument() {
-  calls_.push_back({Kind::End});
-  complete_ = true;
-}
-
-void RecordedPages::Abort() noexcept { complete_ = false; }
+void RecordedPages::EndDocument() { Add(Kind::End); }
 
 void RecordedPages::SetFont(const std::string& name, int points, FontStyle style) {
   // The measuring device answers FontHeight for the font now in force.
   measure_.SetFont(name, points, style);
-  calls_.push_back({Kind::Font, 0, points, name, style});
+  Add(Kind::Font, 0, points, name, style);
 }
 
-void RecordedPages::DrawText(int x, int y, const std::string& text) {
-  calls_.push_back({Kind::Text, x, y, text});
-}
+void RecordedPages::DrawText(int x, int y, const std::string& text) { Add(Kind::Text, x, y, text); }
 
-void RecordedPages::Paint(const PaintWork& work) {
-  Call call{Kind::Paint};
-  call.Work = work;
-  calls_.push_back(std::move(call));
-}
+void RecordedPages::Paint(const PaintWork& work) { Add(Kind::Paint, 0, 0, {}, {}, work); }
 
 void RecordedPages::Replay(PrintDevice& device) const {
   try {

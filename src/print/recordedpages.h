@@ -30,8 +30,6 @@ class RecordedPages : public PrintDevice {
   // The pages of a finished document: 0 before BeginDocument, then one more
   // for each NewPage.
   int PageCount() const { return pages_; }
-  // True once EndDocument was recorded and no Abort came before it.
-  bool Complete() const { return complete_; }
 
   // Makes on device every call recorded, in order. A failure of device
   // aborts its job (device.Abort) and propagates.
@@ -40,7 +38,8 @@ class RecordedPages : public PrintDevice {
   void BeginDocument() override;
   void NewPage() override;
   void EndDocument() override;
-  void Abort() noexcept override;
+  // Nothing to end: a drawing that failed throws, and its record is dropped.
+  void Abort() noexcept override {}
 
   int PixelsPerInchX() const override { return measure_.PixelsPerInchX(); }
   int PixelsPerInchY() const override { return measure_.PixelsPerInchY(); }
@@ -69,10 +68,12 @@ class RecordedPages : public PrintDevice {
     PaintWork Work;
   };
 
+  void Add(Kind what, int x = 0, int y = 0, std::string value = {}, FontStyle style = {},
+           PaintWork work = {});
+
   PrintDevice& measure_;
   std::vector<Call> calls_;
   int pages_ = 0;
-  bool complete_ = false;
 };
 
 }  // namespace qm

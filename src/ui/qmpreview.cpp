@@ -103,13 +103,14 @@ TPrintPreviewDlg::TPrintPreviewDlg(QPrinter& printer, std::function<void(QPrinte
   connect(ZoomOutButton, &QToolButton::clicked, Preview, [this] { Preview->zoomOut(); });
   connect(FitWidthButton, &QToolButton::clicked, Preview, [this] { Preview->fitToWidth(); });
   connect(FitPageButton, &QToolButton::clicked, Preview, [this] { Preview->fitInView(); });
-  connect(FirstPageButton, &QToolButton::clicked, Preview, [this] { Preview->setCurrentPage(1); });
-  connect(PriorPageButton, &QToolButton::clicked, Preview,
-          [this] { Preview->setCurrentPage(Preview->currentPage() - 1); });
-  connect(NextPageButton, &QToolButton::clicked, Preview,
-          [this] { Preview->setCurrentPage(Preview->currentPage() + 1); });
-  connect(LastPageButton, &QToolButton::clicked, Preview,
-          [this] { Preview->setCurrentPage(Preview->pageCount()); });
+  // The widget does not report a page change it was asked for.
+  connect(FirstPageButton, &QToolButton::clicked, this, Guarded([this] { GoToPage(1); }));
+  connect(PriorPageButton, &QToolButton::clicked, this,
+          Guarded([this] { GoToPage(Preview->currentPage() - 1); }));
+  connect(NextPageButton, &QToolButton::clicked, this,
+          Guarded([this] { GoToPage(Preview->currentPage() + 1); }));
+  connect(LastPageButton, &QToolButton::clicked, this,
+          Guarded([this] { GoToPage(Preview->pageCount()); }));
   connect(PageField, &QSpinBox::valueChanged, this, Guarded([this] { PageFieldChange(); }));
   connect(PrintButton, &QPushButton::clicked, this, Guarded([this] { PrintButtonClick(); }));
   connect(CancelButton, &QPushButton::clicked, this, Guarded([this] { CancelButtonClick(); }));
@@ -128,7 +129,12 @@ void TPrintPreviewDlg::PreviewChange() {
   PageCountLabel->setText(QStringLiteral("of %1").arg(count));
 }
 
-void TPrintPreviewDlg::PageFieldChange() { Preview->setCurrentPage(PageField->value()); }
+void TPrintPreviewDlg::GoToPage(int page) {
+  Preview->setCurrentPage(std::clamp(page, 1, std::max(Preview->pageCount(), 1)));
+  PreviewChange();
+}
+
+void TPrintPreviewDlg::PageFieldChange() { GoToPage(PageField->value()); }
 
 void TPrintPreviewDlg::PrintButtonClick() { accept(); }
 

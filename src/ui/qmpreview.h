@@ -33,6 +33,8 @@ class TPrintPreviewDlg : public QDialog {
   void PrintButtonClick();
   void CancelButtonClick();
   void PageFieldChange();
+  // Shows page (clamped to the pages there are) and updates the page field.
+  void GoToPage(int page);
   // The page count and the current page after the preview changed.
   void PreviewChange();
 
