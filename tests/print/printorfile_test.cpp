@@ -6,7 +6,6 @@
 
 #include "store/errors.h"
 #include "support/gui_app.h"
-#include "support/pdf_text.h"
 #include "support/qt_prompts.h"
 #include "support/recording_device.h"
 #include "support/workdir.h"
@@ -116,29 +115,6 @@ TEST(PrintOrFile, CancelWritesNothing) {
   EXPECT_TRUE(std::filesystem::is_empty("."));
   ASSERT_EQ(prompts.Shown.size(), 3u);
   EXPECT_EQ(prompts.Shown[2].Kind, test::BoxKind::SelectPrinter);
-}
-
-// The report is laid out once, before the preview: what changes while the
-// preview is open is not printed, and Cancel there prints and says nothing.
-TEST(PrintOrFile, ThePrinterGetsThePagesThePreviewShowed) {
-  test::EnsureApplication();
-  auto& prompts = test::InstallScriptedPrompts();
-  prompts.Choices = {1, 1};
-  prompts.PrinterChoices = {true, true};
-  prompts.PreviewChoices = {false, true};
-  prompts.SetUpPrinter = test::PrintToPdf(QStringLiteral("lines.pdf"));
-  std::string word = "BEFORE";
-  const ReportLines lines = [&](ReportSink& out) { out.AddLine(word); };
-  prompts.OnShow = [&](const test::ShownBox& box) {
-    if (box.Kind == test::BoxKind::PrintPreview) word += "+AFTER";
-  };
-  EXPECT_EQ(PrintOrWrite(Job(lines)), OutputResult::Cancelled);
-  EXPECT_FALSE(std::filesystem::exists("lines.pdf"));
-  EXPECT_EQ(prompts.Shown.back().Kind, test::BoxKind::PrintPreview);
-  word = "BEFORE";
-  EXPECT_EQ(PrintOrWrite(Job(lines)), OutputResult::Printed);
-  EXPECT_EQ(test::PdfWords(QStringLiteral("lines.pdf")), QStringList{"BEFORE"});
-  EXPECT_EQ(prompts.Texts().last(), "Printing completed.");
 }
 
 TEST(PrintOrFile, APdfThatCannotBeWrittenIsNoCompletedPrint) {
