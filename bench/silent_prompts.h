@@ -19,6 +19,7 @@ class SilentPrompts : public Prompts {
     return -1;
   }
   bool SelectPrinter(QPrinter&) override { return false; }
+  bool PrintPreview(QPrinter&, const std::function<void(QPrinter&)>&) override { return false; }
   int CardsOnFirstSheet() override { return -1; }
 
  private:

@@ -6,9 +6,16 @@
 // recording device (tests/support/recording_device.h).
 #pragma once
 
+#include <functional>
 #include <string>
 
+class QPainter;
+
 namespace qm {
+
+// Drawing that is not text on a line (a chart): it paints with a painter
+// whose coordinates are the sheet's pixels from its top-left edge.
+using PaintWork = std::function<void(QPainter&)>;
 
 struct FontStyle {
   bool Bold = false;
@@ -52,6 +59,10 @@ class PrintDevice {
   // top-left corner at (x, y), in pixels from the printable area's top-left
   // corner. Only between BeginDocument and EndDocument.
   virtual void DrawText(int x, int y, const std::string& text) = 0;
+
+  // Runs work on the current page. Only between BeginDocument and
+  // EndDocument; a device that draws no pictures only notes the call.
+  virtual void Paint(const PaintWork& work) = 0;
 };
 
 }  // namespace qm

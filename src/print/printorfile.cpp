@@ -7,6 +7,7 @@
 
 #include "print/printobject.h"
 #include "print/qtprintdevice.h"
+#include "print/recordedpages.h"
 #include "store/errors.h"
 #include "store/fileio.h"
 #include "ui/prompts.h"
@@ -77,19 +78,39 @@ bool SelectLetterPrinter(QPrinter& printer, const std::string& fileName) {
   return CurrentPrompts().SelectPrinter(printer);
 }
 
+bool PrintWithPreview(const std::string& fileName, const DocumentDrawing& drawing,
+                      const QString& doneMessage) {
+  QPrinter printer(QPrinter::HighResolution);
+  if (!SelectLetterPrinter(printer, fileName)) return false;
+  QtPrintDevice measure(printer);
+  RecordedPages pages(measure);
+  if (drawing) drawing(pages);
+  const bool print = CurrentPrompts().PrintPreview(printer, [&pages](QPrinter& shown) {
+    QtPrintDevice device(shown);
+    // The preview draws what it can; the print itself reports a failure.
+    try {
+      pages.Replay(device);
+    } catch (...) {
+    }
+  });
+  if (!print) return false;
+  {
+    QtPrintDevice device(printer);
+    pages.Replay(device);
+  }
+  CurrentPrompts().Message(doneMessage);
+  return true;
+}
+
 OutputResult PrintOrWrite(const PrinterOrFileJob& job) {
   Prompts& prompts = CurrentPrompts();
   const int choice =
       prompts.TwoChoice(job.Caption, job.Question, job.PrinterButton, job.FileButton);
   if (choice == 1) {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!SelectLetterPrinter(printer, job.FileName)) return OutputResult::Cancelled;
-    {
-      QtPrintDevice device(printer);
-      PrintLines(device, job.Layout, job.Lines);
-    }
-    prompts.Message(QStringLiteral("Printing completed."));
-    return OutputResult::Printed;
+    const bool printed = PrintWithPreview(
+        job.FileName, [&job](PrintDevice& device) { PrintLines(device, job.Layout, job.Lines); },
+        QStringLiteral("Printing completed."));
+    return printed ? OutputResult::Printed : OutputResult::Cancelled;
   }
   if (choice == 2) {
     WriteLinesToFile(job.FileName, job.Lines);

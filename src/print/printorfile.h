@@ -13,11 +13,10 @@
 //   job.Lines = [&](ReportSink& out) { for (auto& line : lines) out.AddLine(line); };
 //   PrintOrWrite(job);   // from a guarded handler: it throws QmError
 //
-// Printer: the printer selection dialog (cancel ends quietly; on a machine
-// without printers it offers FileName + ".pdf" in the working directory), then a
-// TPrintObject with the job's layout: Start, margins, text area, font, the
+// Printer: PrintWithPreview (below) with FileName, the job's lines through a
+// TPrintObject with the job's layout (Start, margins, text area, font, the
 // first line at the left margin at FirstLineY, every other one on the next
-// line, Quit, and "Printing completed.".
+// line, Quit) and "Printing completed.".
 // File: FileName in the working directory, every line ended by CR LF,
 // written through a temporary file and a rename, then CreatedMessage.
 //
@@ -70,8 +69,36 @@ struct PrinterOrFileJob {
 enum class OutputResult { Cancelled, Printed, Written };
 
 // The whole flow, as described above. Cancelled when the user cancelled the
-// two-choice dialog or the printer selection; then nothing was written.
+// two-choice dialog, the printer selection or the preview; then nothing was
+// written.
 OutputResult PrintOrWrite(const PrinterOrFileJob& job);
+
+// A whole document drawn on device, BeginDocument through EndDocument (on
+// a failure: device.Abort, and the error propagates), as PrintLines and
+// PrintHandicapCards do. It may read files; it is called once per job.
+using DocumentDrawing = std::function<void(PrintDevice&)>;
+
+// The printer path every printed report takes:
+//   1. the printer selection (SelectLetterPrinter with fileName; Cancel ends
+//      quietly),
+//   2. the document laid out once, on a record measured by the chosen
+//      printer (print/recordedpages.h): drawing runs here and only here, so a
+//      file changed afterwards changes nothing; its error propagates before
+//      anything is shown or printed,
+//   3. the print preview of those pages (CurrentPrompts().PrintPreview;
+//      Cancel ends quietly: nothing printed, nothing shown),
+//   4. the same pages on the printer, then doneMessage.
+// True when the pages were printed. A failing printer ends its job (an
+// output PDF it began is removed), shows no doneMessage and propagates.
+//
+//   PrintWithPreview("hdcpcards", [&](PrintDevice& d) { PrintHandicapCards(d, job); },
+//                    QStringLiteral("Handicap cards have been sent to the printer."));
+//
+// A drawing that paints a chart beside its lines hands the painting to
+// PrintDevice::Paint; the work is kept and run again for each drawing of
+// the pages, so it must own (or outlive the call with) what it paints.
+bool PrintWithPreview(const std::string& fileName, const DocumentDrawing& drawing,
+                      const QString& doneMessage);
 
 // Letter paper on printer, then the printer selection dialog; without any
 // printer the dialog offers the PDF file fileName + ".pdf" in the working

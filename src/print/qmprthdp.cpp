@@ -4,18 +4,17 @@
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QPrinter>
 #include <QPushButton>
 #include <memory>
 
 #include "print/hdcpcards.h"
 #include "print/hdcplist.h"
 #include "print/printorfile.h"
-#include "print/qtprintdevice.h"
 #include "print/reporttext.h"
 #include "store/courses.h"
 #include "store/roster.h"
 #include "store/text.h"
+#include "ui/access.h"
 #include "ui/guard.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
@@ -89,11 +88,14 @@ void TPrintHandicapsDlg::BuildControls() {
   CourseField->setEditable(false);
   CourseField->setGeometry(8, 28, 326, 26);
   CourseField->setMaxVisibleItems(16);
+  NameByLabel(Label1, CourseField);
 
   SrcLabel = MakeLabel(this, "SrcLabel", "Golfer List:", {8, 62, 140, 18});
   GolferListBox = MakeList(this, "GolferListBox", 8);
   DstLabel = MakeLabel(this, "DstLabel", "Golfers-to-Print List:", {194, 62, 148, 18});
   PrintListBox = MakeList(this, "PrintListBox", 194);
+  NameByLabel(SrcLabel, GolferListBox);
+  NameByLabel(DstLabel, PrintListBox);
 
   IncludeBtn = MakeButton(this, "IncludeBtn", ">", {156, 104, 30, 26});
   IncAllBtn = MakeButton(this, "IncAllBtn", ">>", {156, 136, 30, 26});
@@ -107,6 +109,7 @@ void TPrintHandicapsDlg::BuildControls() {
   FontSize->addItems({"8", "9", "10", "11", "12"});
   FontSize->setCurrentIndex(2);
   FontSize->setGeometry(130, 270, 60, 26);
+  NameByLabel(Label2, FontSize);
 
   PrintListButton = MakeButton(this, "PrintListButton", "Print List", {8, 300, 102, 31});
   PrintCardsButton = MakeButton(this, "PrintCardsButton", "Print Cards", {120, 300, 102, 31});
@@ -315,13 +318,9 @@ void TPrintHandicapsDlg::PrintCardsButtonClick() {
   job.UseMaxIndex = useMaxIndex_ ? useMaxIndex_() : true;
   job.Date = TodayText();
 
-  QPrinter printer(QPrinter::HighResolution);
-  if (!SelectLetterPrinter(printer, "hdcpcards")) return;
-  {
-    QtPrintDevice device(printer);
-    PrintHandicapCards(device, job);
-  }
-  prompts.Message(QStringLiteral("Handicap cards have been sent to the printer."));
+  PrintWithPreview(
+      "hdcpcards", [&job](PrintDevice& device) { PrintHandicapCards(device, job); },
+      QStringLiteral("Handicap cards have been sent to the printer."));
 }
 
 void TPrintHandicapsDlg::ExitButtonClick() {

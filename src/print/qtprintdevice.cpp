@@ -122,4 +122,11 @@ void QtPrintDevice::DrawText(int x, int y, const std::string& text) {
   painter_.drawText(QPoint(left_ + x, top_ + y + ascent), FromBytes(text));
 }
 
+void QtPrintDevice::Paint(const PaintWork& work) {
+  if (!painter_.isActive() || !work) return;
+  painter_.save();
+  work(painter_);
+  painter_.restore();
+}
+
 }  // namespace qm

@@ -61,6 +61,9 @@ class QtPrintDevice : public PrintDevice {
   int FontExternalLeading() const override;
 
   void DrawText(int x, int y, const std::string& text) override;
+  // work paints on the printer's painter in full-page pixels; the device's
+  // font and painter state are as before afterwards.
+  void Paint(const PaintWork& work) override;
 
   const QFont& Font() const { return font_; }
 

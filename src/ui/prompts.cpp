@@ -8,6 +8,7 @@
 
 #include "ui/qm2choic.h"
 #include "ui/qmcrddet.h"
+#include "ui/qmpreview.h"
 
 namespace qm {
 
@@ -86,6 +87,11 @@ int QtPrompts::CardsOnFirstSheet() {
 
 bool QtPrompts::SelectPrinter(QPrinter& printer) {
   QPrintDialog dialog(&printer, QApplication::activeWindow());
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrompts::PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& draw) {
+  TPrintPreviewDlg dialog(printer, draw, QApplication::activeWindow());
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -1,6 +1,6 @@
 // The prompts layer: every message box, the two-choice dialog, the card
-// details dialog and the printer selection go through Prompts, so that no test ever blocks on a
-// modal window and every test can check the exact text that was shown.
+// details dialog, the printer selection and the print preview go through Prompts, so that no test
+// ever blocks on a modal window and every test can check the exact text that was shown.
 //
 // The program installs QtPrompts at start-up; tests install ScriptedPrompts
 // (tests/support), which records each text and answers as the test says.
@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -37,6 +38,10 @@ class Prompts {
                         const QString& button2) = 0;
   // The printer selection dialog on printer. True when the user confirmed.
   virtual bool SelectPrinter(QPrinter& printer) = 0;
+  // The print preview ("Print Preview", ui/qmpreview.h) of the pages draw
+  // paints on the printer it is given, on printer's paper and resolution.
+  // True for Print; false for Cancel (or a close), when nothing is to print.
+  virtual bool PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& draw) = 0;
   // The card details dialog (ui/qmcrddet.h): the number of cards left on the
   // first sheet, 1 to 10, or -1 for Cancel.
   virtual int CardsOnFirstSheet() = 0;
@@ -62,6 +67,7 @@ class QtPrompts : public Prompts {
   int TwoChoice(const QString& caption, const QString& question, const QString& button1,
                 const QString& button2) override;
   bool SelectPrinter(QPrinter& printer) override;
+  bool PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& draw) override;
   int CardsOnFirstSheet() override;
 };
 

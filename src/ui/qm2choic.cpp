@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <QTextOption>
 
+#include "ui/access.h"
 #include "ui/guard.h"
 #include "ui/placement.h"
 
@@ -52,6 +53,7 @@ TTwoChoiceDlg::TTwoChoiceDlg(QWidget* parent) : QDialog(parent) {
 
   MemoField = new QTextEdit(Panel1);
   MemoField->setObjectName(QStringLiteral("MemoField"));
+  SetSpokenName(MemoField, QStringLiteral("Question"));
   MemoField->setReadOnly(true);
   MemoField->setFrameShape(QFrame::NoFrame);
   MemoField->setFocusPolicy(Qt::NoFocus);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "store/text.h"
+#include "ui/access.h"
 #include "ui/guard.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
@@ -65,6 +66,9 @@ TPrintHdcpDetails::TPrintHdcpDetails(QWidget* parent) : QDialog(parent) {
   NumOfCardsFld = new QLineEdit(QStringLiteral("10"), this);
   NumOfCardsFld->setObjectName(QStringLiteral("NumOfCardsFld"));
   NumOfCardsFld->setGeometry(190, 190, 50, 24);
+  // The label is two lines: "Number of cards" over "on the first sheet:".
+  Label9->setBuddy(NumOfCardsFld);
+  SetSpokenName(NumOfCardsFld, LabelName(Label8->text() + u' ' + Label9->text()));
 
   PrintBtn = MakeButton(this, "PrintBtn", "Print", 66);
   CancelBtn = MakeButton(this, "CancelBtn", "Cancel", 185);

@@ -8,6 +8,7 @@
 #include <QTextEdit>
 #include <QTextOption>
 
+#include "ui/access.h"
 #include "ui/guard.h"
 #include "ui/placement.h"
 #include "windows/qmapp.h"
@@ -61,12 +62,14 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   VersionField->setFrame(false);
   VersionField->setFocusPolicy(Qt::NoFocus);
   VersionField->setGeometry(128, 48, 176, 20);
+  NameByLabel(Version, VersionField);
   QPalette fieldPalette = VersionField->palette();
   fieldPalette.setColor(QPalette::Base, Panel1->palette().color(QPalette::Window));
   VersionField->setPalette(fieldPalette);
 
   MemoField1 = new QTextEdit(Panel1);
   MemoField1->setObjectName(QStringLiteral("MemoField1"));
+  SetSpokenName(MemoField1, QStringLiteral("About Quillmor"));
   MemoField1->setReadOnly(true);
   MemoField1->setFrameShape(QFrame::NoFrame);
   MemoField1->setFocusPolicy(Qt::NoFocus);

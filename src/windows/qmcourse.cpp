@@ -6,6 +6,7 @@
 #include "store/errors.h"
 #include "store/fileio.h"
 #include "store/text.h"
+#include "ui/access.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 
@@ -43,18 +44,23 @@ TCourseForm::TCourseForm(QWidget* parent)
   const Qt::Alignment right = Qt::AlignRight;
   const Qt::Alignment centre = Qt::AlignHCenter;
 
-  AddLabel(this, QStringLiteral("CourseNameLabel"), QStringLiteral("Course Name:"), 60, 21, 115,
-           right);
+  QLabel* nameLabel = AddLabel(this, QStringLiteral("CourseNameLabel"),
+                               QStringLiteral("Course Name:"), 60, 21, 115, right);
   CourseName = AddField(this, QStringLiteral("CourseName"), 181, 19, 286);
+  NameByLabel(nameLabel, CourseName);
   CourseName->setMaxLength(30);
   TypeInCapitals(CourseName, Capitals::SingleByte);
 
-  AddLabel(this, QStringLiteral("RatingLabel"), QStringLiteral("Rating:"), 60, 58, 114, right);
+  QLabel* ratingLabel =
+      AddLabel(this, QStringLiteral("RatingLabel"), QStringLiteral("Rating:"), 60, 58, 114, right);
   RatingField = AddField(this, QStringLiteral("RatingField"), 180, 56, 49);
+  NameByLabel(ratingLabel, RatingField);
   RatingField->setMaxLength(4);
 
-  AddLabel(this, QStringLiteral("SlopeLabel"), QStringLiteral("Slope:"), 60, 95, 114, right);
+  QLabel* slopeLabel =
+      AddLabel(this, QStringLiteral("SlopeLabel"), QStringLiteral("Slope:"), 60, 95, 114, right);
   SlopeField = AddField(this, QStringLiteral("SlopeField"), 180, 93, 50);
+  NameByLabel(slopeLabel, SlopeField);
   SlopeField->setMaxLength(3);
 
   AddLabel(this, QStringLiteral("HoleLabel"), QStringLiteral("Hole:"), 2, 160, 42, right);
@@ -65,6 +71,8 @@ TCourseForm::TCourseForm(QWidget* parent)
     const QString hole = QString::number(i + 1);
     AddLabel(this, QStringLiteral("HoleLabel") + hole, hole, x - 2, 160, 30, centre);
     Par[i] = AddField(this, QStringLiteral("Par") + hole, x, 182, 26);
+    // The hole number above a field says too little alone.
+    SetSpokenName(Par[i], QStringLiteral("Par, hole ") + hole);
     Par[i]->setAlignment(Qt::AlignCenter);
     Par[i]->setText(QStringLiteral("0"));
     Par[i]->installEventFilter(this);
@@ -80,6 +88,9 @@ TCourseForm::TCourseForm(QWidget* parent)
   }
   AddLabel(this, QStringLiteral("TotalLabel"), QStringLiteral("Total"), 579, 160, 47, centre);
   ParTotal = AddField(this, QStringLiteral("ParTotal"), 586, 182, 33, 23);
+  SetSpokenName(ParOut, QStringLiteral("Par out"));
+  SetSpokenName(ParIn, QStringLiteral("Par in"));
+  SetSpokenName(ParTotal, QStringLiteral("Par total"));
   for (QLineEdit* sum : {ParOut, ParIn, ParTotal}) {
     sum->setAlignment(Qt::AlignCenter);
     sum->setText(QStringLiteral("0"));

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "store/roster.h"
+#include "ui/access.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 
@@ -60,6 +61,7 @@ TGNameForm::TGNameForm(QWidget* parent)
   LongName->setGeometry(46, 51, 373, 24);
   LongName->setMaxLength(40);
   LongName->setToolTip(QStringLiteral("Long name for Golfer"));
+  NameByLabel(Label2, LongName);
   LongName->installEventFilter(this);
 
   Label1 = NavyLabel(this, QStringLiteral("Label1"), QStringLiteral("Short Name"), 46, 94);
@@ -70,6 +72,7 @@ TGNameForm::TGNameForm(QWidget* parent)
   // Short names take upper-case letters; typed small ones a-z are turned.
   TypeInCapitals(ShortName, Capitals::AtoZ);
   ShortName->setToolTip(QStringLiteral("8 character name used for Golfer file"));
+  NameByLabel(Label1, ShortName);
   ShortName->installEventFilter(this);
 
   Label3 = new QLabel(QStringLiteral("Note: The Short Name is used to name the file that holds the "

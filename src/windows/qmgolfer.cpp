@@ -20,6 +20,7 @@
 #include "store/roster.h"
 #include "store/scores.h"
 #include "store/text.h"
+#include "ui/access.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
 #include "ui/messages.h"
@@ -198,6 +199,9 @@ void TGolferForm::BuildControls() {
   ScoresListBox->setUniformItemSizes(true);
   // The lines end in the course name's padding: nothing to scroll to.
   ScoresListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  NameByLabel(Label1, GolferName2);
+  NameByLabel(Label2, IndexField);
+  SetSpokenName(ScoresListBox, QStringLiteral("Scores"));
 
   // The heading stands over the date column: six characters in from where
   // the list's text begins.

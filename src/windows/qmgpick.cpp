@@ -19,6 +19,7 @@
 #include "store/scores.h"
 #include "store/settings.h"
 #include "store/text.h"
+#include "ui/access.h"
 #include "ui/guard.h"
 #include "ui/look.h"
 #include "ui/menus.h"
@@ -86,6 +87,7 @@ void TGPickForm::BuildControls() {
   GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
   GolferListBox->setSortingEnabled(false);
   GolferListBox->setGeometry(12, 12, 305, 330);
+  SetSpokenName(GolferListBox, QStringLiteral("Golfers"));
 
   AddAScoreButton = MakeButton(client, "AddAScoreButton", "Add a Score", 0);
   AddGroupButton = MakeButton(client, "AddGroupButton", "Add Group of Scores", 1);

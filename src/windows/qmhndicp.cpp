@@ -13,6 +13,7 @@
 #include "engine/coursehcp.h"
 #include "print/printorfile.h"
 #include "store/courses.h"
+#include "ui/access.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
 #include "ui/messages.h"
@@ -139,12 +140,19 @@ void THandicapForm::BuildControls() {
   Label5 = MakeLabel(client, "Label5", "Index:", 280, 106);
   IndexField = MakeReadOnly(client, "IndexField", {360, 104, 70, 24}, true);
   for (QLabel* label : {Label4, Label5}) label->setFixedWidth(70);
+  NameByLabel(Label1, CourseField);
+  NameByLabel(Label2, RatingField);
+  NameByLabel(Label3, SlopeField);
+  NameByLabel(Label4, ParField);
+  NameByLabel(Label5, IndexField);
 
   // The two sentences read as text on the window, not as fields.
   QPalette plain = palette();
   plain.setColor(QPalette::Base, plain.color(QPalette::Window));
   Hdcp1 = MakeReadOnly(client, "Hdcp1", {24, 168, 450, 24}, false);
   Hdcp2 = MakeReadOnly(client, "Hdcp2", {24, 204, 450, 24}, false);
+  SetSpokenName(Hdcp1, QStringLiteral("Course handicap"));
+  SetSpokenName(Hdcp2, QStringLiteral("Predicted score"));
   for (QLineEdit* sentence : {Hdcp1, Hdcp2}) {
     sentence->setFrame(false);
     sentence->setPalette(plain);

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/access.h"
 #include "ui/guard.h"
 #include "ui/placement.h"
 #include "ui/textconv.h"
@@ -74,6 +75,7 @@ TIndexForm::TIndexForm(QWidget* parent) : QDialog(parent) {
   for (int n = 1; n <= LineCount; ++n) {
     auto* field = new QLineEdit(Panel1);
     field->setObjectName(QStringLiteral("Field%1").arg(n));
+    SetSpokenName(field, QStringLiteral("Index account, line %1").arg(n));
     field->setReadOnly(true);
     field->setFrame(false);
     field->setFocusPolicy(Qt::NoFocus);

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "store/settings.h"
+#include "ui/access.h"
 #include "ui/guard.h"
 #include "ui/look.h"
 #include "ui/menus.h"
@@ -99,6 +100,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 
   VersionField = new QLineEdit(client);
   VersionField->setObjectName(QStringLiteral("VersionField"));
+  SetSpokenName(VersionField, QStringLiteral("Version"));
   VersionField->setReadOnly(true);
   VersionField->setFrame(false);
   VersionField->setFocusPolicy(Qt::NoFocus);

@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 #include <algorithm>
 
+#include "ui/access.h"
 #include "ui/look.h"
 #include "ui/menus.h"
 #include "ui/placement.h"
@@ -43,6 +44,7 @@ TListMaintForm::TListMaintForm(const Layout& layout, QWidget* parent)
 
   listBox_ = new QListWidget(client);
   listBox_->setObjectName(layout.ListName);
+  SetSpokenName(listBox_, layout.Noun + QStringLiteral("s"));
   listBox_->setGeometry(layout.List);
   listBox_->setSelectionMode(QAbstractItemView::SingleSelection);
 

@@ -5,7 +5,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <utility>
 
+#include "ui/access.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
 #include "windows/qmscore.h"
@@ -186,6 +188,14 @@ void TScoreForm::BuildControls() {
   buttons->addWidget(AddCourseButton);
   buttons->addStretch(1);
   page->addLayout(buttons);
+
+  // Names for screen readers: the label beside each field.
+  const std::pair<const char*, QWidget*> labelled[] = {
+      {"CourseLabel", CourseField}, {"DateLabel", DateField},     {"RatingLabel", RatingField},
+      {"SlopeLabel", SlopeField},   {"IndexLabel", IndexField},   {"CommentLabel", CommentField},
+      {"AdjScoreLabel", AdjScore},  {"ScoreDiffLabel", ScoreDiff}};
+  for (const auto& [label, field] : labelled)
+    NameByLabel(client->findChild<QLabel*>(QString::fromLatin1(label)), field);
 
   for (QLineEdit* field : {RatingField, SlopeField, IndexField, AdjScore, ScoreDiff}) {
     MakeReadOnly(field);

@@ -2,7 +2,9 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <utility>
 
+#include "ui/access.h"
 #include "ui/textconv.h"
 #include "windows/qmscorefields.h"
 
@@ -106,6 +108,19 @@ TScoreCardGrid::TScoreCardGrid(QWidget* parent) : QFrame(parent) {
   for (QLineEdit* field :
        {ParOut, ParIn, ParTotal, ScoreOut, ScoreIn, ScoreTotal, PuttsOut, PuttsIn, PuttsTotal})
     field->setFocusPolicy(Qt::ClickFocus);
+
+  // Names for screen readers: the row and the hole (or the sum) of a field.
+  for (int i = 0; i < 18; ++i) {
+    const QString hole = QStringLiteral(", hole ") + QString::number(i + 1);
+    SetSpokenName(Par[i], QStringLiteral("Par") + hole);
+    SetSpokenName(Score[i], QStringLiteral("Score") + hole);
+    SetSpokenName(Putts[i], QStringLiteral("Putts") + hole);
+  }
+  const std::pair<QLineEdit*, const char*> sums[] = {
+      {ParOut, "Par out"},     {ParIn, "Par in"},     {ParTotal, "Par total"},
+      {ScoreOut, "Score out"}, {ScoreIn, "Score in"}, {ScoreTotal, "Score total"},
+      {PuttsOut, "Putts out"}, {PuttsIn, "Putts in"}, {PuttsTotal, "Putts total"}};
+  for (const auto& [field, name] : sums) SetSpokenName(field, QString::fromLatin1(name));
 }
 
 void TScoreCardGrid::ReadInto(ScoreCard& card) const {

@@ -12,6 +12,7 @@
 #include "store/roster.h"
 #include "store/scores.h"
 #include "store/text.h"
+#include "ui/access.h"
 #include "ui/guard.h"
 #include "ui/look.h"
 #include "ui/menus.h"
@@ -55,6 +56,7 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : QMainWindow(parent) {
   GolferListBox = new QListWidget(client);
   GolferListBox->setObjectName(QStringLiteral("GolferListBox"));
   GolferListBox->setGeometry(14, 18, 316, 303);
+  SetSpokenName(GolferListBox, QStringLiteral("Golfers"));
   GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
   AddAScoreButton = MakeButton(client, "AddAScoreButton", "Add a Score", 113);
   ExitButton = MakeButton(client, "ExitButton", "Exit", 169);

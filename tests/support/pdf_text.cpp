@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace qm::test {
 
@@ -12,11 +13,22 @@ QStringList Words(const QStringList& lines) {
   return words;
 }
 
-QStringList PdfWords(const QString& pdf) {
+QStringList PdfWords(const QString& pdf, const QStringList& options) {
   QProcess text;
-  text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  text.start(QStringLiteral("pdftotext"), QStringList{QStringLiteral("-layout")} + options +
+                                              QStringList{pdf, QStringLiteral("-")});
   if (!text.waitForFinished(20000)) return {};
   return Words(QString::fromUtf8(text.readAllStandardOutput()).split('\n'));
+}
+
+int PdfPageCount(const QString& pdf) {
+  QProcess info;
+  info.start(QStringLiteral("pdfinfo"), {pdf});
+  info.waitForFinished(20000);
+  return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+      .match(QString::fromUtf8(info.readAllStandardOutput()))
+      .captured(1)
+      .toInt();
 }
 
 void SavePdfPicture(const QString& pdf, const QString& name) {

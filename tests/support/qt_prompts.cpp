@@ -52,10 +52,20 @@ int ScriptedPrompts::TwoChoice(const QString& caption, const QString& question, 
 
 bool ScriptedPrompts::SelectPrinter(QPrinter& printer) {
   Record(BoxKind::SelectPrinter, QString());
+  if (RealPrintDialogs) return QtPrompts().SelectPrinter(printer);
   if (PrinterChoices.empty()) return false;
   bool choice = PrinterChoices.front();
   PrinterChoices.pop_front();
   if (choice && SetUpPrinter) SetUpPrinter(printer);
+  return choice;
+}
+
+bool ScriptedPrompts::PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& draw) {
+  Record(BoxKind::PrintPreview, QString());
+  if (RealPrintDialogs) return QtPrompts().PrintPreview(printer, draw);
+  if (PreviewChoices.empty()) return true;
+  const bool choice = PreviewChoices.front();
+  PreviewChoices.pop_front();
   return choice;
 }
 

@@ -25,12 +25,13 @@ enum class BoxKind {
   Message,
   TwoChoice,
   SelectPrinter,
+  PrintPreview,
   CardDetails
 };
 
 struct ShownBox {
   BoxKind Kind;
-  QString Text;     // for TwoChoice: the question; for SelectPrinter, CardDetails: empty
+  QString Text;     // TwoChoice: the question; SelectPrinter, PrintPreview, CardDetails: empty
   QString Caption;  // TwoChoice only
 };
 
@@ -45,6 +46,13 @@ class ScriptedPrompts : public Prompts {
   // Answers of the card details dialog, from the front; -1 (Cancel) when
   // empty.
   std::deque<int> CardCounts;
+  // Answers of the print preview, from the front (true: Print); Print when
+  // empty.
+  std::deque<bool> PreviewChoices;
+  // The real printer selection and print preview dialogs instead of
+  // PrinterChoices and PreviewChoices (still recorded; a test drives them
+  // with OnNextModal).
+  bool RealPrintDialogs = false;
   // Called with the printer when the selection is confirmed, as the user's
   // choices in the dialog would change it (for example to print to a PDF
   // file: PrintToPdf).
@@ -66,6 +74,7 @@ class ScriptedPrompts : public Prompts {
   int TwoChoice(const QString& caption, const QString& question, const QString& button1,
                 const QString& button2) override;
   bool SelectPrinter(QPrinter& printer) override;
+  bool PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& draw) override;
   int CardsOnFirstSheet() override;
 
  private:

@@ -52,4 +52,9 @@ void RecordingDevice::DrawText(int x, int y, const std::string& text) {
   Texts.push_back({Page, x, y, text, font_, points_, style_});
 }
 
+void RecordingDevice::Paint(const PaintWork&) {
+  if (!Open) throw std::logic_error("Paint outside a document");
+  Calls.push_back("Paint");
+}
+
 }  // namespace qm::test

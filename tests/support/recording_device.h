@@ -39,7 +39,7 @@ class RecordingDevice : public PrintDevice {
   std::string FailAt;
 
   std::vector<Text> Texts;
-  std::vector<std::string> Calls;  // "Begin", "NewPage", "End", "Abort", "Font ..."
+  std::vector<std::string> Calls;  // "Begin", "NewPage", "End", "Abort", "Font ...", "Paint"
   int Page = 0;                    // the current page; 0 before Begin
   bool Open = false;               // between Begin and End/Abort
 
@@ -62,6 +62,7 @@ class RecordingDevice : public PrintDevice {
   int FontHeight() const override { return HeightPerPoint * points_; }
   int FontExternalLeading() const override { return Leading; }
   void DrawText(int x, int y, const std::string& text) override;
+  void Paint(const PaintWork& work) override;
 
  private:
   std::string font_ = "System";

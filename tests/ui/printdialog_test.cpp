@@ -2,6 +2,7 @@
 // print dialog offers a PDF file, and printing to it works.
 #include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QtTest>
@@ -11,6 +12,7 @@
 #include "support/workdir.h"
 #include "ui/prompts.h"
 #include "ui/qm2choic.h"
+#include "ui/qmpreview.h"
 
 namespace {
 
@@ -35,8 +37,16 @@ class PrintDialogTest : public QObject {
     auto previous = qm::SetPrompts(std::move(owned));
 
     QString offered;
+    int previewed = 0;
     qm::test::OnNextModal([&](QWidget* question) {
       qm::test::OnNextModal([&](QWidget* dialog) {
+        // The preview of the pages, then its Print.
+        qm::test::OnNextModal([&](QWidget* shown) {
+          auto* preview = qobject_cast<qm::TPrintPreviewDlg*>(shown);
+          QVERIFY(preview != nullptr);
+          previewed = preview->Preview->pageCount();
+          QTest::mouseClick(preview->PrintButton, Qt::LeftButton);
+        });
         auto* print = qobject_cast<QPrintDialog*>(dialog);
         QVERIFY(print != nullptr);
         offered = print->printer()->outputFileName();
@@ -55,6 +65,7 @@ class PrintDialogTest : public QObject {
     const auto mine = qm::SetPrompts(std::move(previous));
 
     QCOMPARE(offered, QDir::current().absoluteFilePath(QStringLiteral("PLAYER1.qmr.pdf")));
+    QCOMPARE(previewed, 1);
     QCOMPARE(int(result), int(qm::OutputResult::Printed));
     QCOMPARE(prompts->Messages, QStringList{"Printing completed."});
     QFile pdf(QStringLiteral("PLAYER1.qmr.pdf"));
