@@ -231,6 +231,10 @@ TEST(Whs, HoleMaximaUnderPlusAndHighHandicaps) {
   const Ags lowest = AdjustedGrossScore(round, &oak, nullptr, -30);
   EXPECT_EQ(lowest.Value, 72 + 1 + 1 + 1);  // three holes can give a stroke back
   EXPECT_EQ(lowest.Basis, AgsBasis::Lowest);
+  // At 20.0 (CH 18) every hole receives one stroke: no placement to guess.
+  const Ags even = AdjustedGrossScore(round, &oak, nullptr, 200);
+  EXPECT_EQ(even.Value, 72 + 3 + 2 + 3);
+  EXPECT_EQ(even.Basis, AgsBasis::Holes);
 }
 
 // Five rounds of SD 20.0 make an index of 20.0, twenty an index of 20.0 too;
@@ -261,6 +265,12 @@ TEST(Whs, AnExceptionalScoreOverTheTwentyRoundsThatFollow) {
 }
 
 TEST(Whs, ReductionsAddUp) {
+  const struct {
+    int before, sd, reduction;
+  } edges[] = {{140, 70, 10}, {140, 71, 0}, {200, 100, 20}, {200, 101, 10}, {-20, -90, 10}};
+  for (const auto& e : edges) {
+    EXPECT_EQ(ExceptionalReduction(e.before, e.sd), e.reduction) << e.before << " " << e.sd;
+  }
   std::vector<TScoreRec> rounds;
   for (int i = 0; i < 5; ++i) rounds.push_back(Round(DateOfDay(i), 92));
   rounds.push_back(Round(DateOfDay(5), 80));  // 20.0 - 8.0: 2.0 to rounds 1-6, index 11.0
@@ -300,6 +310,14 @@ TEST(Whs, TheLowIndexLooksBack365Days) {
     EXPECT_EQ(estimate.LastCap, c.cap) << c.gap;
     EXPECT_EQ(Shown(estimate.LowIndex), c.low) << c.gap;
   }
+  // Below a record of 20 nothing is capped: SDs 0.0 then five of 10.0 give
+  // -2.0, -1.0, 0.0 and then 4.0.
+  std::vector<TScoreRec> few = {Round(DateOfDay(0), 72)};
+  for (int i = 1; i < 6; ++i) few.push_back(Round(DateOfDay(i), 82));
+  const Estimate early = ReplayWhs(Table(few), {}, {});
+  EXPECT_EQ(Shown(early.Index), "4.0");
+  EXPECT_EQ(early.LastCap, Cap::None);
+  EXPECT_FALSE(early.LowIndex.has_value());
 }
 
 // Three rounds of SD 20.0 (index 18.0); then two on one day, SD 10.0 played
@@ -318,6 +336,123 @@ TEST(Whs, RoundsOfTheSameDayShareTheIndexBefore) {
   EXPECT_EQ(Shown(estimate.Rows[1].IndexAfter), "8.0");
   EXPECT_EQ(Shown(estimate.Index), "8.0");  // adjusted 18, 18, 18, 8.0, 9.5
   EXPECT_EQ(estimate.Rows[2].DateKey, "20230603");
+}
+
+// A golfer of 25 rounds from 03/04/2023 to 06/15/2024, worked by hand.
+// MAPLE is not in the list: stored total, SD = total - 72. OAK (70.0/113,
+// par 72, stroke indexes): SD = AGS - 70. PINE (72.4/125, par 72, no stroke
+// indexes): SD = 1130 x (10 AGS - 724) / 1250 tenths.
+//  3 OAK, no index: par + 5 at most; the 10 on hole 5 counts 9: 90 -> 89.
+//  5 OAK, HI 14.0: CH 14.0 + (70 - 72) = 12: SI 1-12 par + 3, 13-18 par + 2;
+//    7 on h2 (SI 15) -> 6, 8 on h5 (SI 1) -> 7, 7 on h15 (SI 18) -> 6: 92 -> 89.
+//  6 PINE, HI 15.0: CH (150 x 1250 + 1130 x 4) / 11300 = 17.79 -> 17, b 0, r 17;
+//    min(score, par + 2) = 90, three holes above par + 2 (h4, h12, h18), so
+//    15 holes take a stroke for nothing and 2 must fall on those three: 92;
+//    SD 221480 / 1250 = 177.18 -> 17.7.
+// 17 SD 6.0 against HI 14.2: 8.2 below, 1.0 off rounds 1-17.
+// 13 lowest 4 of 13, 13 + 14 + 15 + 15 = 57 / 4 = 14.25 -> 14.3 (half upward).
+// 20 record of 20: low of 04/21/2023 - 04/19/2024 = 11.8 (after 17 and 18);
+//    lowest 8 adjusted 5 12 13 13 14 14 15 15 = 101 / 8 = 12.625 -> 12.6.
+// 21, 22 the same day, both against 12.6. 21 OAK CH 12.6 - 2 = 10.6 -> 11:
+//    9 on h4 (SI 11) -> 8, 7 on h11 (SI 16) -> 6, 8 on h13 (SI 12) -> 7: 94 -> 91.
+//    22: round 2 leaves, 12.0 comes: 5 12 12 13 13 14 14 15 = 98 / 8 -> 12.3.
+// 23 PINE, HI 12.3: CH (123 x 1250 + 4520) / 11300 = 14.01 -> 14; base 86 with
+//    three holes above par + 2 and 15 others for 14 strokes: 86, SD 122.94 -> 12.3;
+//    5 12 12 12.3 13 13 14 14 = 95.3 / 8 -> 11.9.
+// 24, 25: 5 12 12 12.3 13 13 14 15 = 96.3 / 8 -> 12.0 (of the two 15.0s, round 20
+//    is the more recent); the low stays 11.8, no cap anywhere.
+TEST(Whs, AGolferOfTwentyFiveRoundsWorkedByHand) {
+  const Holes18 a = {5, 5, 4, 6, 10, 5, 4, 6, 5, 4, 4, 3, 6, 5, 4, 4, 5, 5};
+  const Holes18 b = {5, 7, 4, 6, 8, 5, 3, 6, 5, 4, 5, 3, 5, 5, 7, 3, 6, 5};
+  const Holes18 c = {5, 6, 4, 7, 5, 4, 4, 6, 5, 5, 4, 6, 5, 6, 5, 3, 5, 8};
+  const Holes18 d = {5, 5, 6, 9, 5, 4, 3, 6, 5, 4, 7, 3, 8, 5, 5, 4, 5, 5};
+  const Holes18 e = {4, 5, 3, 7, 5, 4, 5, 6, 5, 4, 5, 3, 7, 6, 4, 6, 4, 6};
+  const auto oak = [](const char* date, const Holes18& h) {
+    return Round(date, 0, "Oak", "70.0", "113", &h);
+  };
+  const auto pine = [](const char* date, const Holes18& h) {
+    return Round(date, 0, "pine", "72.4", "125", &h);
+  };
+  TScoreRec unfinished = Round("20230901", 0);
+  TScoreTable table = Table({Round("20230304", 90), Round("20230318", 88),
+                             oak("20230401", a),    Round("20230415", 87),
+                             oak("20230429", b),    pine("20230513", c),
+                             Round("20230527", 89), Round("20230610", 86),
+                             Round("20230624", 91), Round("20230708", 88),
+                             Round("20230722", 85), Round("20230805", 90),
+                             Round("20230819", 87), unfinished,
+                             Round("20230902", 92), Round("20230916", 86),
+                             Round("20230930", 89), Round("20231014", 78),
+                             Round("20231028", 88), Round("20240406", 90),
+                             Round("20240420", 87), oak("20240504", d),
+                             Round("20240504", 84), pine("20240518", e),
+                             Round("20240601", 93), Round("20240615", 91)});
+  TCourseTable courses;
+  courses.Entries = {Course("PINE", "72.4", "125", kPinePars),
+                     Course("OAK", "70.0", "113", kOakPars),
+                     Course("oak", "60.0", "55", kPinePars)};
+  TStrokeTable strokes;
+  strokes.Entries.push_back({"", "oak", true, kOakSi});
+  const Estimate estimate = ReplayWhs(table, courses, strokes);
+
+  const struct {
+    const char* date;
+    int ags;
+    AgsBasis basis;
+    const char* sd;
+    int esr;
+    bool used;
+    const char* after;
+  } expected[] = {
+      {"20230304", 90, AgsBasis::Stored, "18.0", 10, false, "none"},
+      {"20230318", 88, AgsBasis::Stored, "16.0", 10, false, "none"},
+      {"20230401", 89, AgsBasis::Holes, "19.0", 10, false, "14.0"},
+      {"20230415", 87, AgsBasis::Stored, "15.0", 10, false, "14.0"},
+      {"20230429", 89, AgsBasis::Holes, "19.0", 10, false, "15.0"},
+      {"20230513", 92, AgsBasis::Lowest, "17.7", 10, false, "14.5"},
+      {"20230527", 89, AgsBasis::Stored, "17.0", 10, false, "15.5"},
+      {"20230610", 86, AgsBasis::Stored, "14.0", 10, true, "14.5"},
+      {"20230624", 91, AgsBasis::Stored, "19.0", 10, false, "15.0"},
+      {"20230708", 88, AgsBasis::Stored, "16.0", 10, false, "15.0"},
+      {"20230722", 85, AgsBasis::Stored, "13.0", 10, true, "14.0"},
+      {"20230805", 90, AgsBasis::Stored, "18.0", 10, false, "14.5"},
+      {"20230819", 87, AgsBasis::Stored, "15.0", 10, true, "14.3"},
+      {"20230902", 92, AgsBasis::Stored, "20.0", 10, false, "14.3"},
+      {"20230916", 86, AgsBasis::Stored, "14.0", 10, true, "14.2"},
+      {"20230930", 89, AgsBasis::Stored, "17.0", 10, false, "14.2"},
+      {"20231014", 78, AgsBasis::Stored, "6.0", 10, true, "11.8"},
+      {"20231028", 88, AgsBasis::Stored, "16.0", 0, false, "11.8"},
+      {"20240406", 90, AgsBasis::Stored, "18.0", 0, false, "12.3"},
+      {"20240420", 87, AgsBasis::Stored, "15.0", 0, true, "12.6"},
+      {"20240504", 91, AgsBasis::Holes, "21.0", 0, false, "12.6"},
+      {"20240504", 84, AgsBasis::Stored, "12.0", 0, true, "12.3"},
+      {"20240518", 86, AgsBasis::Lowest, "12.3", 0, true, "11.9"},
+      {"20240601", 93, AgsBasis::Stored, "21.0", 0, false, "12.0"},
+      {"20240615", 91, AgsBasis::Stored, "19.0", 0, false, "12.0"},
+  };
+  ASSERT_EQ(estimate.Rows.size(), std::size(expected));
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    const auto& x = expected[i];
+    const Row& row = estimate.Rows[std::size(expected) - 1 - i];
+    SCOPED_TRACE("round " + std::to_string(i + 1));
+    EXPECT_EQ(row.DateKey, x.date);
+    EXPECT_EQ(row.Ags, x.ags);
+    EXPECT_EQ(BasisText(row.Basis), BasisText(x.basis));
+    EXPECT_EQ(TenthsText(row.Sd), x.sd);
+    EXPECT_EQ(row.Esr, x.esr);
+    EXPECT_EQ(row.Used, x.used);
+    EXPECT_EQ(Shown(row.IndexAfter), x.after);
+    EXPECT_EQ(row.Applied, Cap::None);
+  }
+  EXPECT_EQ(estimate.Rows[4].Course, "Oak");  // played first of its day
+  EXPECT_EQ(estimate.Rows[4].Position, 5);
+  EXPECT_EQ(estimate.Rows[12].Position, 14);  // past the unfinished round
+  EXPECT_EQ(Shown(estimate.Index), "12.0");
+  EXPECT_EQ(Shown(estimate.LowIndex), "11.8");
+  EXPECT_EQ(estimate.LastCap, Cap::None);
+  // The course table of the window: at 12.0, OAK 12.0 + (70 - 72) = 10, PINE 13.67 -> 14.
+  EXPECT_EQ(CourseHandicap(*estimate.Index, "70.0", "113", "72"), 10);
+  EXPECT_EQ(CourseHandicap(*estimate.Index, "72.4", "125", "72"), 14);
 }
 
 }  // namespace
