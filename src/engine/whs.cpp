@@ -92,25 +92,33 @@ int ParTotal(const std::string& text) {
   return par;
 }
 
-// A whole number from low to high, else nullopt.
+// A whole number from low to high, else nullopt. The one or two digits
+// that fill a hole field are read straight; anything else as StrToInt does.
 std::optional<int> WholeIn(const std::string& text, int low, int high) {
   int value = 0;
-  if (!TryStrToInt(CutAtNul(text), value) || value < low || value > high) return std::nullopt;
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  if (text.size() == 1 && digit(text[0])) {
+    value = text[0] - '0';
+  } else if (text.size() == 2 && digit(text[0]) && digit(text[1])) {
+    value = (text[0] - '0') * 10 + (text[1] - '0');
+  } else if (!TryStrToInt(CutAtNul(text), value)) {
+    return std::nullopt;
+  }
+  if (value < low || value > high) return std::nullopt;
   return value;
 }
 
-// The round's hole scores and its course's hole pars when the holes can
-// decide the AGS.
-std::optional<HoleFigures> HolesOf(const TScoreRec& round, const TCourseRec& course) {
-  HoleFigures holes;
+using Holes18 = std::array<int, HoleCount>;
+
+// The 18 whole numbers from 1 to 99 of fields, or nullopt.
+std::optional<Holes18> HoleNumbers(const std::array<std::string, HoleCount>& fields) {
+  Holes18 numbers;
   for (int h = 0; h < HoleCount; ++h) {
-    auto score = WholeIn(round.HoleScore[h], 1, kHoleLimit);
-    auto par = WholeIn(course.HolePar[h], 1, kHoleLimit);
-    if (!score || !par) return std::nullopt;
-    holes.Score[h] = *score;
-    holes.Par[h] = *par;
+    auto value = WholeIn(fields[h], 1, kHoleLimit);
+    if (!value) return std::nullopt;
+    numbers[h] = *value;
   }
-  return holes;
+  return numbers;
 }
 
 int StoredAgs(const TScoreRec& round) {
@@ -126,11 +134,16 @@ bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 
 // Days since 1 March of year 0 for a yyyymmdd key; throws for a key that
 // is no calendar date.
 int DayNumber(const std::string& key) {
-  bool digits = key.size() == 8 &&
-                std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; });
-  int year = digits ? std::stoi(key.substr(0, 4)) : 0;
-  int month = digits ? std::stoi(key.substr(4, 2)) : 0;
-  int day = digits ? std::stoi(key.substr(6, 2)) : 0;
+  const bool digits = key.size() == 8 && std::all_of(key.begin(), key.end(),
+                                                     [](char c) { return c >= '0' && c <= '9'; });
+  const auto number = [&key, digits](std::size_t from, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = from; digits && i < from + count; ++i) value = value * 10 + (key[i] - '0');
+    return value;
+  };
+  const int year = number(0, 4);
+  const int month = number(4, 2);
+  const int day = number(6, 2);
   static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (month < 1 || month > 12 || day < 1 ||
       day > kMonthDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0)) {
@@ -142,11 +155,16 @@ int DayNumber(const std::string& key) {
   return 365 * y + y / 4 - y / 100 + y / 400 + (153 * shifted + 2) / 5 + day - 1;
 }
 
-std::string CaseKey(std::string_view name) {
-  std::string key(name);
-  for (char& c : key) {
+// The letters A to Z made small: names equal by EqualCaseBlind have one key.
+void FoldCase(std::string& text) {
+  for (char& c : text) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
+}
+
+std::string CaseKey(std::string_view name) {
+  std::string key(name);
+  FoldCase(key);
   return key;
 }
 
@@ -195,9 +213,17 @@ std::int64_t RoundHalfUp(std::int64_t num, std::int64_t den) {
 }
 
 bool TryTenths(const std::string& text, int& tenths) {
+  // The plain decimals that fill the files ("72.1", "113") need no check of
+  // their form; anything else is taken only when StrToFloat takes it.
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  const std::size_t point = text.find('.');
+  const bool plain =
+      !text.empty() && text != "." &&
+      std::all_of(text.begin(), text.end(), [&](char c) { return digit(c) || c == '.'; }) &&
+      (point == std::string::npos || text.find('.', point + 1) == std::string::npos);
+  if (plain) return ExactTenths(text, tenths);
   long double ignored = 0;
-  if (!TryStrToFloat(text, ignored)) return false;
-  return ExactTenths(TrimSpaces(text), tenths);
+  return TryStrToFloat(text, ignored) && ExactTenths(TrimSpaces(text), tenths);
 }
 
 int RatingTenths(const std::string& text) {
@@ -287,16 +313,30 @@ AgsRange AgsWithoutStrokeIndex(const HoleFigures& holes, int courseHandicap) {
   return {base - most, base - fewest};
 }
 
+namespace {
+
+// The AGS of a round whose holes decide, with the course handicap when an
+// index was in effect.
+Ags AgsOfHoles(const HoleFigures& holes, const StrokeIndex* strokes,
+               std::optional<int> courseHandicap) {
+  if (!courseHandicap) return {HolesAgs(holes, std::nullopt, StrokeIndex{}), AgsBasis::Holes};
+  if (strokes) return {HolesAgs(holes, courseHandicap, *strokes), AgsBasis::Holes};
+  const AgsRange range = AgsWithoutStrokeIndex(holes, *courseHandicap);
+  return {range.Lowest, range.Lowest == range.Highest ? AgsBasis::Holes : AgsBasis::Lowest};
+}
+
+}  // namespace
+
 Ags AdjustedGrossScore(const TScoreRec& round, const TCourseRec* course, const StrokeIndex* strokes,
                        std::optional<int> indexBefore) {
-  std::optional<HoleFigures> holes;
-  if (course) holes = HolesOf(round, *course);
-  if (!holes) return {StoredAgs(round), AgsBasis::Stored};
-  if (!indexBefore) return {HolesAgs(*holes, std::nullopt, StrokeIndex{}), AgsBasis::Holes};
-  const int ch = CourseHandicap(*indexBefore, round.Rating, round.Slope, course->ParTotal);
-  if (strokes) return {HolesAgs(*holes, ch, *strokes), AgsBasis::Holes};
-  const AgsRange range = AgsWithoutStrokeIndex(*holes, ch);
-  return {range.Lowest, range.Lowest == range.Highest ? AgsBasis::Holes : AgsBasis::Lowest};
+  std::optional<Holes18> pars;
+  std::optional<Holes18> scores;
+  if (course) pars = HoleNumbers(course->HolePar);
+  if (pars) scores = HoleNumbers(round.HoleScore);
+  if (!scores) return {StoredAgs(round), AgsBasis::Stored};
+  std::optional<int> ch;
+  if (indexBefore) ch = CourseHandicap(*indexBefore, round.Rating, round.Slope, course->ParTotal);
+  return AgsOfHoles(HoleFigures{*scores, *pars}, strokes, ch);
 }
 
 int ExceptionalReduction(int indexBefore10, int sd10) {
@@ -311,12 +351,16 @@ IndexFromSds IndexFromDifferentials(std::span<const int> sds) {
   IndexFromSds result;
   const Averaging averaging = kAveraging[sds.size()];
   if (averaging.Count == 0) return result;
+  // Lowest first; of equal ones the more recent (later) first: each one
+  // goes in front of the equal ones already placed. At most 20: an
+  // insertion sort.
   std::array<int, RecordSize> order;
   const int n = static_cast<int>(sds.size());
-  for (int i = 0; i < n; ++i) order[i] = i;
-  // Lowest first; of equal ones the more recent (later) first.
-  std::partial_sort(order.begin(), order.begin() + averaging.Count, order.begin() + n,
-                    [&sds](int a, int b) { return sds[a] != sds[b] ? sds[a] < sds[b] : a > b; });
+  for (int i = 0; i < n; ++i) {
+    int at = i;
+    for (; at > 0 && sds[order[at - 1]] >= sds[i]; --at) order[at] = order[at - 1];
+    order[at] = i;
+  }
   std::int64_t sum = 0;
   for (int i = 0; i < averaging.Count; ++i) sum += sds[order[i]];
   result.Index = static_cast<int>(
@@ -356,14 +400,26 @@ Estimate ReplayWhs(const TScoreTable& table, const TCourseTable& courses,
     return a.Day != b.Day ? a.Day < b.Day : a.Position > b.Position;
   });
 
-  // The first course of each name, and the stroke index of each name.
-  std::unordered_map<std::string, const TCourseRec*> courseByName;
-  for (const TCourseRec& course : courses.Entries)
-    courseByName.try_emplace(CaseKey(course.CourseName), &course);
+  // The first course of each name, and what the rounds need of it, worked
+  // out once for each course played.
+  struct CourseFacts {
+    const TCourseRec* Rec = nullptr;
+    bool Known = false;  // Pars and Strokes worked out
+    std::optional<Holes18> Pars;
+    const StrokeIndex* Strokes = nullptr;
+    std::optional<int> ParTotal;
+  };
+  std::unordered_map<std::string, CourseFacts> courseByName;
+  for (const TCourseRec& course : courses.Entries) {
+    CourseFacts facts;
+    facts.Rec = &course;
+    courseByName.try_emplace(CaseKey(course.CourseName), facts);
+  }
   std::unordered_map<std::string, const StrokeIndex*> strokesByName;
   for (const TStrokeLine& line : strokes.Entries) {
     if (line.Valid) strokesByName.try_emplace(CaseKey(line.CourseName), &line.Index);
   }
+  std::string key;
 
   const int n = static_cast<int>(played.size());
   Estimate estimate;
@@ -395,22 +451,40 @@ Estimate ReplayWhs(const TScoreTable& table, const TCourseTable& courses,
     }
     while (!lowest.empty() && lowest.front().Day < day - kLowWindowDays) lowest.pop_front();
 
-    const std::string course = CutAtNul(round.Course);
-    const TCourseRec* known = nullptr;
-    const StrokeIndex* strokeIndex = nullptr;
-    if (auto found = courseByName.find(CaseKey(course)); found != courseByName.end()) {
-      known = found->second;
-      auto si = strokesByName.find(CaseKey(StorableText(known->CourseName, width::CourseName)));
-      if (si != strokesByName.end()) strokeIndex = si->second;
-    }
-    const Ags ags = AdjustedGrossScore(round, known, strokeIndex, indexBefore);
+    const int rating = RatingTenths(CutAtNul(round.Rating));
+    const int slope = SlopeTenths(CutAtNul(round.Slope));
     row.Position = played[i].Position;
     row.DateKey = CutAtNul(round.Date);
-    row.Course = course;
+    row.Course = CutAtNul(round.Course);
+    key = row.Course;
+    FoldCase(key);
+    std::optional<Holes18> scores;
+    CourseFacts* facts = nullptr;
+    if (auto found = courseByName.find(key); found != courseByName.end()) {
+      facts = &found->second;
+      if (!facts->Known) {
+        facts->Known = true;
+        facts->Pars = HoleNumbers(facts->Rec->HolePar);
+        auto si =
+            strokesByName.find(CaseKey(StorableText(facts->Rec->CourseName, width::CourseName)));
+        if (si != strokesByName.end()) facts->Strokes = si->second;
+      }
+      if (facts->Pars) scores = HoleNumbers(round.HoleScore);
+    }
+    Ags ags{0, AgsBasis::Stored};
+    if (scores) {
+      std::optional<int> ch;
+      if (indexBefore) {
+        if (!facts->ParTotal) facts->ParTotal = ParTotal(CutAtNul(facts->Rec->ParTotal));
+        ch = CourseHandicap(*indexBefore, slope, rating, *facts->ParTotal);
+      }
+      ags = AgsOfHoles(HoleFigures{*scores, *facts->Pars}, facts->Strokes, ch);
+    } else {
+      ags.Value = StoredAgs(round);
+    }
     row.Ags = ags.Value;
     row.Basis = ags.Basis;
-    row.Sd = ScoreDifferential(ags.Value, RatingTenths(CutAtNul(round.Rating)),
-                               SlopeTenths(CutAtNul(round.Slope)));
+    row.Sd = ScoreDifferential(ags.Value, rating, slope);
     adjusted[i] = row.Sd;
 
     const int first = std::max(0, i + 1 - RecordSize);
