@@ -69,6 +69,24 @@ std::string DateOfDay(int day) {  // day 0 is 01/01/2001, within 2001-2003
 
 std::string Shown(std::optional<int> tenths) { return tenths ? TenthsText(*tenths) : "none"; }
 
+// A row as the window's table shows it ("." for blank ESR, used and cap).
+std::string RowText(const Row& row) {
+  return row.DateKey + " " + std::to_string(row.Ags) + " " + BasisText(row.Basis) + " " +
+         TenthsText(row.Sd) + " " + (row.Esr ? TenthsText(row.Esr) : ".") + " " +
+         (row.Used ? "*" : ".") + " " + Shown(row.IndexAfter) + " " +
+         (row.Applied == Cap::None ? "." : CapText(row.Applied));
+}
+
+// The message of the error f throws, or "taken".
+std::string Refusal(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const QmError& e) {
+    return e.what();
+  }
+  return "taken";
+}
+
 TEST(Whs, PublishedVectors) {
   HoleFigures gross105;  // one 9 on the par 4 of stroke index 5, the rest within reach
   gross105.Par.fill(4);
@@ -81,7 +99,11 @@ TEST(Whs, PublishedVectors) {
   const auto sd = [](int ags, const char* rating, const char* slope) {
     return TenthsText(ScoreDifferential(ags, RatingTenths(rating), SlopeTenths(slope)));
   };
-  const auto index = [](std::vector<int> sds) { return Shown(IndexFromDifferentials(sds).Index); };
+  const auto index = [](const std::vector<int>& sds) {
+    return Shown(IndexFromDifferentials(sds).Index);
+  };
+  const std::vector<int> three{153, 152, 166}, other{407, 424, 361},
+      six{407, 424, 361, 459, 436, 450};
   const auto capped = [](int index10, int low10) {
     Capped c = ApplyCaps(index10, low10);
     return TenthsText(c.Index) + " " + CapText(c.Applied);
@@ -94,21 +116,9 @@ TEST(Whs, PublishedVectors) {
       {"SD 95 73.5 130", [&] { return sd(95, "73.5", "130"); }, "18.7"},
       {"SD 94 73.0 125", [&] { return sd(94, "73.0", "125"); }, "19.0"},
       {"SD 85 75.1 132", [&] { return sd(85, "75.1", "132"); }, "8.5"},
-      {"index of 3",
-       [&] {
-         return index({153, 152, 166});
-       },
-       "13.2"},
-      {"index of 3 more",
-       [&] {
-         return index({407, 424, 361});
-       },
-       "34.1"},
-      {"index of 6",
-       [&] {
-         return index({407, 424, 361, 459, 436, 450});
-       },
-       "37.4"},
+      {"index of 3", [&] { return index(three); }, "13.2"},
+      {"index of 3 more", [&] { return index(other); }, "34.1"},
+      {"index of 6", [&] { return index(six); }, "37.4"},
       {"max CH 15", [] { return std::to_string(HoleMaximum(4, 15, 10)); }, "7"},
       {"max CH 19", [] { return std::to_string(HoleMaximum(4, 19, 5)); }, "7"},
       {"105 at CH 19", [&] { return std::to_string(HolesAgs(gross105, 19, si105)); }, "103"},
@@ -150,20 +160,10 @@ TEST(Whs, TextsAreTakenAtTheirExactDecimalValue) {
   EXPECT_EQ(RoundHalfUp(-1, 2), 0);
   EXPECT_EQ(RoundHalfUp(-3, 2), -1);
   EXPECT_EQ(RoundHalfUp(-7, 3), -2);
-  try {
-    RatingTenths("7O.1");
-    ADD_FAILURE() << "a rating that is not a number was taken";
-  } catch (const QmError& e) {
-    EXPECT_STREQ(e.what(), "'7O.1' is not a valid floating point value");
-  }
-  EXPECT_THROW(SlopeTenths("0.0"), QmError);
-  TScoreTable bad = Table({Round("20240230", 90)});
-  try {
-    ReplayWhs(bad, {}, {});
-    ADD_FAILURE() << "a date that does not exist was taken";
-  } catch (const QmError& e) {
-    EXPECT_STREQ(e.what(), "'02/30/2024' is not a valid date");
-  }
+  EXPECT_EQ(Refusal([] { RatingTenths("7O.1"); }), "'7O.1' is not a valid floating point value");
+  EXPECT_EQ(Refusal([] { SlopeTenths("0.0"); }), "'0.0' is not a valid floating point value");
+  EXPECT_EQ(Refusal([] { ReplayWhs(Table({Round("20240230", 90)}), {}, {}); }),
+            "'02/30/2024' is not a valid date");
 }
 
 // The lowest (and highest) AGS without stroke indexes equals the least
@@ -225,16 +225,13 @@ TEST(Whs, HoleMaximaUnderPlusAndHighHandicaps) {
   scores[17] += 2;  // SI 14: counts par + 1
   scores[8] += 3;   // SI 13: counts par + 2
   const TScoreRec round = Round("20240101", 0, "OAK", "70.0", "113", &scores);
-  const Ags ags = AdjustedGrossScore(round, &oak, &kOakSi, -30);
-  EXPECT_EQ(ags.Value, 72 + 1 + 1 + 2);
-  EXPECT_EQ(ags.Basis, AgsBasis::Holes);
-  const Ags lowest = AdjustedGrossScore(round, &oak, nullptr, -30);
-  EXPECT_EQ(lowest.Value, 72 + 1 + 1 + 1);  // three holes can give a stroke back
-  EXPECT_EQ(lowest.Basis, AgsBasis::Lowest);
-  // At 20.0 (CH 18) every hole receives one stroke: no placement to guess.
-  const Ags even = AdjustedGrossScore(round, &oak, nullptr, 200);
-  EXPECT_EQ(even.Value, 72 + 3 + 2 + 3);
-  EXPECT_EQ(even.Basis, AgsBasis::Holes);
+  const auto ags = [&](const StrokeIndex* si, int index) {
+    const Ags a = AdjustedGrossScore(round, &oak, si, index);
+    return std::to_string(a.Value) + " " + BasisText(a.Basis);
+  };
+  EXPECT_EQ(ags(&kOakSi, -30), "76 holes");   // 72 + 1 + 1 + 2
+  EXPECT_EQ(ags(nullptr, -30), "75 lowest");  // three holes can give a stroke back
+  EXPECT_EQ(ags(nullptr, 200), "80 holes");   // CH 18: a stroke on every hole, nothing to place
 }
 
 // Five rounds of SD 20.0 make an index of 20.0, twenty an index of 20.0 too;
@@ -329,38 +326,25 @@ TEST(Whs, RoundsOfTheSameDayShareTheIndexBefore) {
   std::swap(table.Entries[3], table.Entries[4]);  // unsorted: the earlier day first
   const Estimate estimate = ReplayWhs(table, {}, {});
   ASSERT_EQ(estimate.Rows.size(), 5u);
-  EXPECT_EQ(estimate.Rows[0].Sd, 105);
-  EXPECT_EQ(estimate.Rows[0].Esr, 10);
-  EXPECT_EQ(estimate.Rows[1].Sd, 100);
-  EXPECT_EQ(estimate.Rows[1].Esr, 20);
-  EXPECT_EQ(Shown(estimate.Rows[1].IndexAfter), "8.0");
-  EXPECT_EQ(Shown(estimate.Index), "8.0");  // adjusted 18, 18, 18, 8.0, 9.5
-  EXPECT_EQ(estimate.Rows[2].DateKey, "20230603");
+  // Adjusted then 18.0, 18.0, 18.0, 8.0, 9.5.
+  EXPECT_EQ(RowText(estimate.Rows[0]), "20230604 83 stored 10.5 1.0 . 8.0 .");
+  EXPECT_EQ(RowText(estimate.Rows[1]), "20230604 82 stored 10.0 2.0 * 8.0 .");
+  EXPECT_EQ(RowText(estimate.Rows[4]), "20230601 92 stored 20.0 2.0 . none .");
 }
 
-// A golfer of 25 rounds from 03/04/2023 to 06/15/2024, worked by hand.
-// MAPLE is not in the list: stored total, SD = total - 72. OAK (70.0/113,
-// par 72, stroke indexes): SD = AGS - 70. PINE (72.4/125, par 72, no stroke
-// indexes): SD = 1130 x (10 AGS - 724) / 1250 tenths.
-//  3 OAK, no index: par + 5 at most; the 10 on hole 5 counts 9: 90 -> 89.
-//  5 OAK, HI 14.0: CH 14.0 + (70 - 72) = 12: SI 1-12 par + 3, 13-18 par + 2;
-//    7 on h2 (SI 15) -> 6, 8 on h5 (SI 1) -> 7, 7 on h15 (SI 18) -> 6: 92 -> 89.
-//  6 PINE, HI 15.0: CH (150 x 1250 + 1130 x 4) / 11300 = 17.79 -> 17, b 0, r 17;
-//    min(score, par + 2) = 90, three holes above par + 2 (h4, h12, h18), so
-//    15 holes take a stroke for nothing and 2 must fall on those three: 92;
-//    SD 221480 / 1250 = 177.18 -> 17.7.
-// 17 SD 6.0 against HI 14.2: 8.2 below, 1.0 off rounds 1-17.
-// 13 lowest 4 of 13, 13 + 14 + 15 + 15 = 57 / 4 = 14.25 -> 14.3 (half upward).
-// 20 record of 20: low of 04/21/2023 - 04/19/2024 = 11.8 (after 17 and 18);
-//    lowest 8 adjusted 5 12 13 13 14 14 15 15 = 101 / 8 = 12.625 -> 12.6.
-// 21, 22 the same day, both against 12.6. 21 OAK CH 12.6 - 2 = 10.6 -> 11:
-//    9 on h4 (SI 11) -> 8, 7 on h11 (SI 16) -> 6, 8 on h13 (SI 12) -> 7: 94 -> 91.
-//    22: round 2 leaves, 12.0 comes: 5 12 12 13 13 14 14 15 = 98 / 8 -> 12.3.
-// 23 PINE, HI 12.3: CH (123 x 1250 + 4520) / 11300 = 14.01 -> 14; base 86 with
-//    three holes above par + 2 and 15 others for 14 strokes: 86, SD 122.94 -> 12.3;
-//    5 12 12 12.3 13 13 14 14 = 95.3 / 8 -> 11.9.
-// 24, 25: 5 12 12 12.3 13 13 14 15 = 96.3 / 8 -> 12.0 (of the two 15.0s, round 20
-//    is the more recent); the low stays 11.8, no cap anywhere.
+// A golfer of 25 rounds from 03/04/2023 to 06/15/2024, worked by hand. MAPLE is
+// not in the list (stored, SD = total - 72); OAK 70.0/113 par 72 has stroke
+// indexes (SD = AGS - 70); PINE 72.4/125 par 72 has none.
+//  3 no index, par + 5 at most: the 10 on h5 counts 9, 90 -> 89.
+//  5 CH 14.0 - 2 = 12 (SI 1-12 par + 3, else par + 2): h2 7->6, h5 8->7, h15 7->6: 89.
+//  6 CH (150 x 1250 + 1130 x 4) / 11300 = 16.99 -> 17; par + 2 caps give 90 with 3
+//    holes above it, 15 holes absorb 15 of the 17 strokes: 92; SD 221480/1250 -> 17.7.
+// 13 lowest 4: (13 + 14 + 15 + 15) / 4 = 14.25 -> 14.3. 17: 14.2 - 6.0 = 8.2: 1.0 off 1-17.
+// 20 low over 04/21/2023-04/19/2024 is 11.8; 5 12 13 13 14 14 15 15 / 8 = 12.625 -> 12.6.
+// 21, 22 one day, both against 12.6; 21 CH 10.6 -> 11: h4 9->8, h11 7->6, h13 8->7: 91.
+//    22: 5 12 12 13 13 14 14 15 / 8 = 12.25 -> 12.3.
+// 23 CH 14.01 -> 14, base 86 with 3 holes above par + 2: 86, SD 122.94 -> 12.3; 11.9.
+// 24, 25: 5 12 12 12.3 13 13 14 15 / 8 -> 12.0 (round 20's 15.0 is the more recent).
 TEST(Whs, AGolferOfTwentyFiveRoundsWorkedByHand) {
   const Holes18 a = {5, 5, 4, 6, 10, 5, 4, 6, 5, 4, 4, 3, 6, 5, 4, 4, 5, 5};
   const Holes18 b = {5, 7, 4, 6, 8, 5, 3, 6, 5, 4, 5, 3, 5, 5, 7, 3, 6, 5};
@@ -395,54 +379,25 @@ TEST(Whs, AGolferOfTwentyFiveRoundsWorkedByHand) {
   strokes.Entries.push_back({"", "oak", true, kOakSi});
   const Estimate estimate = ReplayWhs(table, courses, strokes);
 
-  const struct {
-    const char* date;
-    int ags;
-    AgsBasis basis;
-    const char* sd;
-    int esr;
-    bool used;
-    const char* after;
-  } expected[] = {
-      {"20230304", 90, AgsBasis::Stored, "18.0", 10, false, "none"},
-      {"20230318", 88, AgsBasis::Stored, "16.0", 10, false, "none"},
-      {"20230401", 89, AgsBasis::Holes, "19.0", 10, false, "14.0"},
-      {"20230415", 87, AgsBasis::Stored, "15.0", 10, false, "14.0"},
-      {"20230429", 89, AgsBasis::Holes, "19.0", 10, false, "15.0"},
-      {"20230513", 92, AgsBasis::Lowest, "17.7", 10, false, "14.5"},
-      {"20230527", 89, AgsBasis::Stored, "17.0", 10, false, "15.5"},
-      {"20230610", 86, AgsBasis::Stored, "14.0", 10, true, "14.5"},
-      {"20230624", 91, AgsBasis::Stored, "19.0", 10, false, "15.0"},
-      {"20230708", 88, AgsBasis::Stored, "16.0", 10, false, "15.0"},
-      {"20230722", 85, AgsBasis::Stored, "13.0", 10, true, "14.0"},
-      {"20230805", 90, AgsBasis::Stored, "18.0", 10, false, "14.5"},
-      {"20230819", 87, AgsBasis::Stored, "15.0", 10, true, "14.3"},
-      {"20230902", 92, AgsBasis::Stored, "20.0", 10, false, "14.3"},
-      {"20230916", 86, AgsBasis::Stored, "14.0", 10, true, "14.2"},
-      {"20230930", 89, AgsBasis::Stored, "17.0", 10, false, "14.2"},
-      {"20231014", 78, AgsBasis::Stored, "6.0", 10, true, "11.8"},
-      {"20231028", 88, AgsBasis::Stored, "16.0", 0, false, "11.8"},
-      {"20240406", 90, AgsBasis::Stored, "18.0", 0, false, "12.3"},
-      {"20240420", 87, AgsBasis::Stored, "15.0", 0, true, "12.6"},
-      {"20240504", 91, AgsBasis::Holes, "21.0", 0, false, "12.6"},
-      {"20240504", 84, AgsBasis::Stored, "12.0", 0, true, "12.3"},
-      {"20240518", 86, AgsBasis::Lowest, "12.3", 0, true, "11.9"},
-      {"20240601", 93, AgsBasis::Stored, "21.0", 0, false, "12.0"},
-      {"20240615", 91, AgsBasis::Stored, "19.0", 0, false, "12.0"},
-  };
+  const char* expected[] = {
+      "20230304 90 stored 18.0 1.0 . none", "20230318 88 stored 16.0 1.0 . none",
+      "20230401 89 holes 19.0 1.0 . 14.0",  "20230415 87 stored 15.0 1.0 . 14.0",
+      "20230429 89 holes 19.0 1.0 . 15.0",  "20230513 92 lowest 17.7 1.0 . 14.5",
+      "20230527 89 stored 17.0 1.0 . 15.5", "20230610 86 stored 14.0 1.0 * 14.5",
+      "20230624 91 stored 19.0 1.0 . 15.0", "20230708 88 stored 16.0 1.0 . 15.0",
+      "20230722 85 stored 13.0 1.0 * 14.0", "20230805 90 stored 18.0 1.0 . 14.5",
+      "20230819 87 stored 15.0 1.0 * 14.3", "20230902 92 stored 20.0 1.0 . 14.3",
+      "20230916 86 stored 14.0 1.0 * 14.2", "20230930 89 stored 17.0 1.0 . 14.2",
+      "20231014 78 stored 6.0 1.0 * 11.8",  "20231028 88 stored 16.0 . . 11.8",
+      "20240406 90 stored 18.0 . . 12.3",   "20240420 87 stored 15.0 . * 12.6",
+      "20240504 91 holes 21.0 . . 12.6",    "20240504 84 stored 12.0 . * 12.3",
+      "20240518 86 lowest 12.3 . * 11.9",   "20240601 93 stored 21.0 . . 12.0",
+      "20240615 91 stored 19.0 . . 12.0"};
   ASSERT_EQ(estimate.Rows.size(), std::size(expected));
   for (std::size_t i = 0; i < std::size(expected); ++i) {
-    const auto& x = expected[i];
-    const Row& row = estimate.Rows[std::size(expected) - 1 - i];
-    SCOPED_TRACE("round " + std::to_string(i + 1));
-    EXPECT_EQ(row.DateKey, x.date);
-    EXPECT_EQ(row.Ags, x.ags);
-    EXPECT_EQ(BasisText(row.Basis), BasisText(x.basis));
-    EXPECT_EQ(TenthsText(row.Sd), x.sd);
-    EXPECT_EQ(row.Esr, x.esr);
-    EXPECT_EQ(row.Used, x.used);
-    EXPECT_EQ(Shown(row.IndexAfter), x.after);
-    EXPECT_EQ(row.Applied, Cap::None);
+    // No round is capped.
+    EXPECT_EQ(RowText(estimate.Rows[std::size(expected) - 1 - i]), std::string(expected[i]) + " .")
+        << "round " << i + 1;
   }
   EXPECT_EQ(estimate.Rows[4].Course, "Oak");  // played first of its day
   EXPECT_EQ(estimate.Rows[4].Position, 5);
