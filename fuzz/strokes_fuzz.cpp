@@ -92,8 +92,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const TStrokeLine& line : table.Entries) {
     bool same =
         EqualCaseBlind(line.CourseName, storable) && line.Text.find('~') != std::string::npos;
-    if (!same) {
-      others.push_back(line.Text);
+    if (same) continue;
+    others.push_back(line.Text);
+    // A line without a "~" names no course, not even the edited one.
+    if (!EqualCaseBlind(line.CourseName, storable)) {
       QM_FUZZ_CHECK(Lookup(edited, line.CourseName) == Lookup(table, line.CourseName));
     }
   }

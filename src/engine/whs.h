@@ -64,6 +64,7 @@ int RatingTenths(const std::string& text);
 int SlopeTenths(const std::string& text);
 
 // SD = 113 / Slope x (AGS - Rating), PCC 0, in tenths, rounded half upward.
+// slope10 must be above 0 (std::invalid_argument otherwise).
 int ScoreDifferential(int ags, int rating10, int slope10);
 
 // CH = HI x Slope / 113 + (Rating - Par), rounded half upward. Throws

@@ -315,6 +315,11 @@ TEST(Whs, TheLowIndexLooksBack365Days) {
   EXPECT_EQ(Shown(early.Index), "4.0");
   EXPECT_EQ(early.LastCap, Cap::None);
   EXPECT_FALSE(early.LowIndex.has_value());
+  // And never above 54.0: SDs of 70.0 give 68.0, then 69.0, both held at 54.0.
+  const Estimate high = ReplayWhs(Table({Round("20240101", 142), Round("20240102", 142),
+                                         Round("20240103", 142), Round("20240104", 142)}),
+                                  {}, {});
+  EXPECT_EQ(Shown(high.Rows[1].IndexAfter) + " " + Shown(high.Index), "54.0 54.0");
 }
 
 // Three rounds of SD 20.0 (index 18.0); then two on one day, SD 10.0 played
