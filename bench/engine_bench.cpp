@@ -8,6 +8,7 @@
 
 #include "engine/index.h"
 #include "engine/scorecard.h"
+#include "engine/whs.h"
 
 namespace {
 
@@ -91,6 +92,38 @@ void ScoreCardRecompute(benchmark::State& state) {
   }
 }
 BENCHMARK(ScoreCardRecompute);
+
+// The World Handicap System estimate of the insight window: 200 rounds,
+// every one with its holes, on a course of a list of 200 with no stroke
+// indexes (the lowest-value rule each time) among 200 stroke index lines.
+void WhsReplay(benchmark::State& state) {
+  qm::TScoreTable table = FullTable();
+  qm::TCourseTable courses;
+  qm::TStrokeTable strokes;
+  for (int i = 0; i < qm::MaxCourses; ++i) {
+    qm::TCourseRec course{"Course " + std::to_string(i), "70.5", "125", "72", {}};
+    course.HolePar.fill("4");
+    courses.Entries.push_back(course);
+    qm::TStrokeLine line{"", "Other " + std::to_string(i), true, {}};
+    for (int h = 0; h < qm::HoleCount; ++h) line.Index[h] = h + 1;
+    strokes.Entries.push_back(line);
+  }
+  courses.Entries.back().CourseName = table.At(1).Course;
+  const std::array<int, qm::HoleCount> scores = {5, 4, 9, 3, 5, 4, 4, 5, 4,
+                                                 6, 5, 7, 4, 5, 5, 4, 4, 5};
+  for (int i = 0; i < table.Count(); ++i) {
+    // FullTable's dates step a month back from the 31st; these are days.
+    table.Entries[i].Date = std::to_string(20091228 - i % 12 * 100 - i / 12 * 10000);
+    for (int h = 0; h < qm::HoleCount; ++h) {
+      table.Entries[i].HoleScore[h] = std::to_string(scores[(h + i) % qm::HoleCount]);
+    }
+  }
+  for (auto _ : state) {
+    qm::whs::Estimate estimate = qm::whs::ReplayWhs(table, courses, strokes);
+    benchmark::DoNotOptimize(estimate);
+  }
+}
+BENCHMARK(WhsReplay)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "store/roster.h"
 #include "store/scores.h"
 #include "store/settings.h"
+#include "store/strokes.h"
 #include "support/workdir.h"
 
 namespace qm {
@@ -104,6 +105,10 @@ TEST_F(FailedSave, EveryCallOfEverySave) {
   TCourseTable courses;
   courses.Entries = {PlaceholderCourseRec(), PlaceholderCourseRec()};
   Walk([] { WriteFile("courses.qmd", "OAK~70.5~125~72~\r\n"); }, [&] { SaveCourses(courses); });
+
+  StrokeIndex strokes;
+  for (int h = 0; h < HoleCount; ++h) strokes[h] = HoleCount - h;
+  Walk([] { WriteFile("strokes.qmd", "OAK~\r\n"); }, [&] { StoreStrokeIndex("PINE", strokes); });
 
   auto oldSettings = [] {
     fs::create_directories(fs::path(SettingsFilePath()).parent_path());
