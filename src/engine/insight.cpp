@@ -226,7 +226,7 @@ IndexHistory BuildIndexHistory(const TScoreTable& scores, const IndexRequest& re
   history.Rows.reserve(after.size());
   for (int p = 1; p <= scores.Count(); ++p) {
     const TScoreRec& round = scores.At(p);
-    HistoryRow row;
+    IndexHistoryRow row;
     row.Position = p;
     row.DateKey = CutAtNul(round.Date);
     row.Date = DateKeyToDisplay(row.DateKey);

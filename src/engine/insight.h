@@ -47,7 +47,7 @@ std::string ChangeText(long double after, long double before);
 std::vector<long double> IndexAfterEachRound(const TScoreTable& scores,
                                              const IndexRequest& request);
 
-struct HistoryRow {
+struct IndexHistoryRow {
   int Position = 0;             // 1-based in the table
   std::string DateKey;          // yyyymmdd as stored
   std::string Date;             // mm/dd/yyyy
@@ -61,8 +61,8 @@ struct HistoryRow {
 };
 
 struct IndexHistory {
-  IndexResult Current;           // the index over the whole table
-  std::vector<HistoryRow> Rows;  // one per round, in table order
+  IndexResult Current;                // the index over the whole table
+  std::vector<IndexHistoryRow> Rows;  // one per round, in table order
 };
 
 IndexHistory BuildIndexHistory(const TScoreTable& scores, const IndexRequest& request);

@@ -79,7 +79,7 @@ TEST(InsightTest, HistoryOfAWorkedTable) {
   };
   ASSERT_EQ(history.Rows.size(), std::size(expected));
   for (std::size_t i = 0; i < history.Rows.size(); ++i) {
-    const HistoryRow& row = history.Rows[i];
+    const IndexHistoryRow& row = history.Rows[i];
     SCOPED_TRACE("position " + std::to_string(i + 1));
     EXPECT_EQ(TrimSpaces(FormatTenths(row.Differential)), expected[i].Differential);
     EXPECT_EQ(row.Mark, expected[i].Mark);
@@ -126,7 +126,7 @@ TEST(InsightTest, FewerThanFiveCompleteRounds) {
     SCOPED_TRACE(rule ? "rule on" : "rule off");
     const IndexRequest request = GolferIndexRequest(Sex::Female, "Ann", rule);
     const IndexHistory history = BuildIndexHistory(scores, request);
-    for (const HistoryRow& row : history.Rows) {
+    for (const IndexHistoryRow& row : history.Rows) {
       EXPECT_EQ(IndexText(row.IndexAfter), "40.4");
       EXPECT_EQ(row.Change, "");
     }
