@@ -77,19 +77,31 @@ bool SelectLetterPrinter(QPrinter& printer, const std::string& fileName) {
   return CurrentPrompts().SelectPrinter(printer);
 }
 
+bool PrintOnPrinter(const std::string& fileName, const std::function<void(QtPrintDevice&)>& draw) {
+  QPrinter printer(QPrinter::HighResolution);
+  if (!SelectLetterPrinter(printer, fileName)) return false;
+  {
+    QtPrintDevice device(printer);
+    try {
+      draw(device);
+      device.EndDocument();
+    } catch (...) {
+      device.Abort();
+      throw;
+    }
+  }
+  CurrentPrompts().Message(QStringLiteral("Printing completed."));
+  return true;
+}
+
 OutputResult PrintOrWrite(const PrinterOrFileJob& job) {
   Prompts& prompts = CurrentPrompts();
   const int choice =
       prompts.TwoChoice(job.Caption, job.Question, job.PrinterButton, job.FileButton);
   if (choice == 1) {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!SelectLetterPrinter(printer, job.FileName)) return OutputResult::Cancelled;
-    {
-      QtPrintDevice device(printer);
-      PrintLines(device, job.Layout, job.Lines);
-    }
-    prompts.Message(QStringLiteral("Printing completed."));
-    return OutputResult::Printed;
+    const bool printed = PrintOnPrinter(
+        job.FileName, [&job](QtPrintDevice& device) { PrintLines(device, job.Layout, job.Lines); });
+    return printed ? OutputResult::Printed : OutputResult::Cancelled;
   }
   if (choice == 2) {
     WriteLinesToFile(job.FileName, job.Lines);

@@ -40,6 +40,8 @@ class QPrinter;
 
 namespace qm {
 
+class QtPrintDevice;
+
 // Where the lines go on the sheet; every text report uses these values and
 // differs only in its font size.
 struct PrintLayout {
@@ -77,6 +79,14 @@ OutputResult PrintOrWrite(const PrinterOrFileJob& job);
 // printer the dialog offers the PDF file fileName + ".pdf" in the working
 // directory. True when the user confirmed.
 bool SelectLetterPrinter(QPrinter& printer, const std::string& fileName);
+
+// The printer side of every report: Letter paper, the printer selection
+// (SelectLetterPrinter), then draw on a device over the chosen printer and
+// "Printing completed.". False, with nothing printed, when the user cancelled
+// the selection. A failure in draw (which must end the document itself, or
+// leave it to the device) aborts the job, so a PDF it had begun is removed,
+// shows no message and propagates.
+bool PrintOnPrinter(const std::string& fileName, const std::function<void(QtPrintDevice&)>& draw);
 
 // The printer form on an already chosen device: Start through Quit. On a
 // failure the device's job is aborted and the error propagates.

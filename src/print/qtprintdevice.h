@@ -63,6 +63,10 @@ class QtPrintDevice : public PrintDevice {
   void DrawText(int x, int y, const std::string& text) override;
 
   const QFont& Font() const { return font_; }
+  // The painter on the sheet, in the sheet's pixels from its top-left
+  // corner (full page); active between BeginDocument and EndDocument. For
+  // pictures drawn beside the text (a chart).
+  QPainter& Painter() { return painter_; }
 
  private:
   QPrinter& printer_;
