@@ -29,6 +29,7 @@
 #include "windows/qmapp.h"
 #include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
+#include "windows/qmindexhist.h"
 #include "windows/qmscore.h"
 
 namespace qm {
@@ -241,6 +242,7 @@ void TGolferForm::BuildMenu() {
   Calculate1 = MakeMenu(GolferMenu, "Calculate1", "&Calculate");
   Index1 = MakeItem(Calculate1, "Index1", "&Index");
   Handicap1 = MakeItem(Calculate1, "Handicap1", "&Handicap");
+  IndexHistory1 = MakeItem(Calculate1, "IndexHistory1", "Index His&tory...");
 }
 
 void TGolferForm::ConnectHandlers() {
@@ -254,6 +256,7 @@ void TGolferForm::ConnectHandlers() {
   connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
   connect(Index1, &QAction::triggered, this, Guarded([this] { Index1Click(); }));
   connect(Handicap1, &QAction::triggered, this, Guarded([this] { Handicap1Click(); }));
+  connect(IndexHistory1, &QAction::triggered, this, Guarded([this] { IndexHistory1Click(); }));
 }
 
 // ---- opening ----
@@ -474,6 +477,11 @@ void TGolferForm::Handicap1Click() {
   golfer.ShortName = ShortName();
   golfer.Sex = GolferSex->text() == QLatin1String("0") ? 0 : 1;
   THandicapForm::Open(golfer, ToBytes(IndexField->text()));
+}
+
+void TGolferForm::IndexHistory1Click() {
+  TIndexHistoryForm::Open(GolferName2->text(), ShortName(), scores_,
+                          ScoresWindowRequest(GolferSex, GolferName2));
 }
 
 void TGolferForm::FormResize() {
