@@ -17,9 +17,10 @@ namespace qm {
 
 namespace {
 
-// Noon, so that no time zone moves a round to the day before.
+// Noon UTC, so that the axis, which shows local time, keeps every round on
+// its day in every time zone; and UTC needs no time zone look-up per point.
 qreal When(const QDate& day) {
-  return static_cast<qreal>(QDateTime(day, QTime(12, 0)).toMSecsSinceEpoch());
+  return static_cast<qreal>(QDateTime(day, QTime(12, 0), Qt::UTC).toMSecsSinceEpoch());
 }
 
 QScatterSeries* Points(const QString& name, qreal size, const QColor& color) {
@@ -97,7 +98,7 @@ QChart* MakeIndexChart(const IndexHistory& history, Sex golfer, bool useMaxIndex
   dates->setTitleText(QStringLiteral("Date"));
   dates->setFormat(days > 400 ? QStringLiteral("MM/yyyy") : QStringLiteral("MM/dd/yyyy"));
   dates->setTickCount(6);
-  dates->setRange(QDateTime(from, QTime(0, 0)), QDateTime(to, QTime(23, 59)));
+  dates->setRange(QDateTime(from, QTime(0, 0), Qt::UTC), QDateTime(to, QTime(23, 59), Qt::UTC));
   auto* values = new QValueAxis;
   values->setTitleText(QStringLiteral("Index and differential"));
   values->setLabelFormat(QStringLiteral("%.0f"));

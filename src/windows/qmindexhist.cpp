@@ -57,6 +57,24 @@ void SetCell(QTableWidget* table, int row, int column, const std::string& text,
   table->setItem(row, column, item);
 }
 
+// Column widths from the widest text a column can hold (or its heading),
+// measured once: sizing by the contents would measure every row at every
+// layout. The column `stretch` takes the rest of the width.
+void FitColumns(QTableWidget* table, std::initializer_list<const char*> widest, int stretch) {
+  QHeaderView* header = table->horizontalHeader();
+  const QFontMetrics cells(table->font()), headings(header->font());
+  int column = 0;
+  for (const char* text : widest) {
+    const int width =
+        std::max(cells.horizontalAdvance(QString::fromLatin1(text)),
+                 headings.horizontalAdvance(table->horizontalHeaderItem(column)->text())) +
+        14;
+    header->setSectionResizeMode(column,
+                                 column == stretch ? QHeaderView::Stretch : QHeaderView::Fixed);
+    header->resizeSection(column++, width);
+  }
+}
+
 QLabel* MakeNote(const char* name) {
   auto* label = new QLabel;
   label->setObjectName(QString::fromLatin1(name));
@@ -188,9 +206,7 @@ void TIndexHistoryForm::FillHistory() {
     SetCell(HistoryTable, r, 6, IndexText(row.IndexAfter));
     SetCell(HistoryTable, r, 7, row.Change);
   }
-  QHeaderView* header = HistoryTable->horizontalHeader();
-  header->setSectionResizeMode(QHeaderView::ResizeToContents);
-  header->setSectionResizeMode(1, QHeaderView::Stretch);
+  FitColumns(HistoryTable, {"00/00/0000", "", "000", "000", "-00.0", "*", "00.0", "-00.0"}, 1);
 }
 
 void TIndexHistoryForm::FillForecast() {
@@ -206,9 +222,7 @@ void TIndexHistoryForm::FillForecast() {
     SetCell(ForecastTable, r, 5, row.Keeps);
     SetCell(ForecastTable, r, 6, row.Lowers);
   }
-  QHeaderView* header = ForecastTable->horizontalHeader();
-  header->setSectionResizeMode(QHeaderView::ResizeToContents);
-  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  FitColumns(ForecastTable, {"", "000", "000", "000", "000", "000", "000"}, 0);
   DropOutLabel->setText(FromBytes(insight_.DropOut));
 }
 
