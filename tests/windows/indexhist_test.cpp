@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "store/scores.h"
+#include "store/settings.h"
 #include "support/pdf_text.h"
 #include "support/qt_maint.h"
 #include "support/qt_prompts.h"
@@ -175,6 +176,10 @@ class IndexHistTest : public QObject {
     QCOMPARE(counts.value(QStringLiteral("Maximum Index 36.4")), 2);
     QCOMPARE(form->IndexChart->chart()->axes().size(), 2);
 
+    // Its placement is kept; File > Exit deletes it.
+    form->resize(1000, 700);
+    QApplication::processEvents();
+    QCOMPARE(ReadSettingInt("IndexHistoryForm", "Height", 0), 700);
     form->Exit1->trigger();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(form.isNull());
