@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The real program under a real X server and window manager, driven by key
-# presses only: a golfer added through the roster maintenance window, then a
-# round entered from the golfer list. The hand-over of the round depends on
-# the window system giving the activation back to the golfer list, which
-# the offscreen platform only imitates.
+# presses only: a golfer added through the roster maintenance window, a
+# round entered from the golfer list, and the index history opened from the
+# golfer list and from the golfer scores window. The hand-over of the round
+# depends on the window system giving the activation back to the golfer
+# list, which the offscreen platform only imitates.
 #
 #   quillmor_smoke.sh PATH/TO/quillmor PATH/TO/sample.qmd
 #
@@ -136,6 +137,22 @@ wait_for "the round in LEE.qmg" 30 file_has "$work/LEE.qmg" "^$today~ALDER CREEK
 lines=$(wc -l <"$work/LEE.qmg")
 [ "$lines" -eq 1 ] || fail "LEE.qmg holds $lines lines, not 1"
 
+# Activities > Index History... opens the golfer's index history; its File >
+# Exit closes it. From the golfer scores window, Calculate > Index History...
+# opens it again.
+keys alt+a t
+wait_active "Index History - Ann Lee"
+keys alt+f x
+wait_active "Golfer List"
+keys alt+a e
+wait_active "Golfer - Ann Lee"
+keys alt+c t
+wait_active "Index History - Ann Lee"
+keys alt+f x
+wait_active "Golfer - Ann Lee"
+keys alt+f x
+wait_active "Golfer List"
+
 # The golfer list's Exit writes the rule's setting; the main window's Exit
 # ends the program.
 keys alt+f e
@@ -150,4 +167,4 @@ status=0
 wait "$ending" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 [ "$(wc -l <"$work/LEE.qmg")" -eq 1 ] || fail "LEE.qmg changed at the end"
-echo "smoke: a golfer added and a round entered under $DISPLAY"
+echo "smoke: a golfer added, a round entered and the index history opened under $DISPLAY"
