@@ -17,6 +17,28 @@ std::string Trimmed(std::string line) {
   return line;
 }
 
+// The printed width of a line: 7 inches of 9-point Courier hold 93
+// characters.
+constexpr std::size_t kWidth = 90;
+
+// A sentence as lines of at most kWidth characters, broken at spaces.
+void AddWrapped(std::vector<std::string>& lines, const std::string& text) {
+  std::string line;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    if (!line.empty() && line.size() + 1 + word.size() > kWidth) {
+      lines.push_back(line);
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + word;
+    start = end + 1;
+  }
+  lines.push_back(line);
+}
+
 }  // namespace
 
 std::vector<std::string> InsightHeading(const std::string& longName, const GolferInsight& insight,
@@ -36,14 +58,14 @@ std::vector<std::string> InsightTableLines(const GolferInsight& insight) {
                             Right(row.PredictedScore, 4) + Right(std::to_string(row.Rounds), 4) +
                             Right(row.BestScore, 4) + Right(row.Keeps, 4) + Right(row.Lowers, 5)));
   if (insight.Forecast.empty()) lines.push_back("No courses in the course list.");
-  lines.push_back(insight.DropOut);
+  AddWrapped(lines, insight.DropOut);
   lines.push_back("");
 
   lines.push_back("Statistics");
   lines.push_back(Trimmed(Left("", 24) + Right("Last 20", 8) + Right("All", 8)));
   for (const StatisticsLine& row : StatisticsLines(insight.Stats))
     lines.push_back(Trimmed(Left(row.Label, 24) + Right(row.Recent, 8) + Right(row.All, 8)));
-  lines.push_back(HoleFiguresNote(insight.Stats));
+  AddWrapped(lines, HoleFiguresNote(insight.Stats));
   lines.push_back("");
 
   lines.push_back("History (newest first; * used in the current index, I not counted)");

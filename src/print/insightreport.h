@@ -16,7 +16,8 @@ std::vector<std::string> InsightHeading(const std::string& longName, const Golfe
                                         const std::string& date);
 
 // The three tables, each with a title line and a column heading, and the
-// sentences the window shows under them, separated by empty lines.
+// sentences the window shows under them (broken into lines of at most 90
+// characters), separated by empty lines.
 std::vector<std::string> InsightTableLines(const GolferInsight& insight);
 
 }  // namespace qm
