@@ -150,6 +150,7 @@ TIndexHistoryForm::TIndexHistoryForm(const QString& longName, std::string shortN
 }
 
 void TIndexHistoryForm::BuildControls() {
+  menuBar()->setObjectName(QStringLiteral("IndexHistoryMenu"));
   File1 = MakeMenu(menuBar(), "File1", "&File");
   Print1 = MakeItem(File1, "Print1", "&Print");
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
