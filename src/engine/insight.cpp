@@ -64,11 +64,11 @@ void SetScore(TScoreRec& round, int s) {
   round.AdjScore = round.ScoreTotal;
 }
 
-// The highest s from 1 to 300 for which holds(s), holds being true up to
-// some s and false after it; 0 when it holds for none.
+// The highest s from 1 to `highest` for which holds(s), holds being true
+// up to some s and false after it; 0 when it holds for none.
 template <class F>
-int HighestHolding(F holds) {
-  int low = LowestNextScore - 1, high = HighestNextScore;
+int HighestHolding(F holds, int highest = HighestNextScore) {
+  int low = LowestNextScore - 1, high = highest;
   while (low < high) {
     const int mid = low + (high - low + 1) / 2;
     if (holds(mid))
@@ -289,7 +289,8 @@ NextRoundScores ScoresForNextRound(const TScoreTable& scores, const IndexRequest
   };
   NextRoundScores result;
   result.Keeps = HighestHolding([&](int s) { return index(s) <= currentIndex; });
-  result.Lowers = HighestHolding([&](int s) { return index(s) < currentIndex; });
+  // What lowers the index keeps it too.
+  result.Lowers = HighestHolding([&](int s) { return index(s) < currentIndex; }, result.Keeps);
   return result;
 }
 
