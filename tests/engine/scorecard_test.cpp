@@ -132,6 +132,45 @@ TEST(AdjustedScore, TotalsWithoutHoles) {
   EXPECT_EQ(card.AdjScore, "88");
 }
 
+// A round brought in without an AGS gets the score entry window's: the
+// course's slope and pars when the course is listed, the round's own slope
+// and no pars when it is not, the total as it is without hole scores.
+TEST(AdjustedScore, ImportedRounds) {
+  TCourseRec pine{"PINE", "72.0", "140", "72", {}};
+  pine.HolePar.fill("4");
+  pine.HolePar[0] = "3";
+  struct Case {
+    const char* what;
+    bool listed;
+    const char* index;
+    const char* slope;  // the round's
+    int hole1;          // strokes on hole 1, the other holes 5 (0: no holes)
+    const char* total;
+    const char* expected;
+  } cases[] = {
+      // 36.4 at slope 140: 45, at most 10 a hole.
+      {"listed, high handicap", true, "36.4", "113", 12, "97", "95"},
+      // At the round's slope 113 the handicap is 36: at most 9.
+      {"not listed, round's slope", false, "36.4", "113", 12, "97", "94"},
+      // 5.0 at slope 140: 6, double bogey on the par 3.
+      {"listed, double bogey", true, "5.0", "113", 8, "93", "90"},
+      // No par known: nothing capped below a handicap of 10.
+      {"not listed, no par", false, "5.0", "113", 8, "93", "93"},
+      // No index: a handicap of 0, double bogey: the 12 on the par 3 counts 5.
+      {"no index", true, "", "113", 12, "97", "90"},
+      {"no holes keeps the total", true, "36.4", "113", 0, "085", "085"},
+      {"total 0", true, "36.4", "113", 12, "0", ""},
+  };
+  for (const Case& c : cases) {
+    TScoreRec round;
+    round.ScoreTotal = c.total;
+    round.Slope = c.slope;
+    round.HoleScore.fill(c.hole1 == 0 ? "0" : "5");
+    round.HoleScore[0] = std::to_string(c.hole1);
+    EXPECT_EQ(ImportedAdjScore(round, c.listed ? &pine : nullptr, c.index), c.expected) << c.what;
+  }
+}
+
 TEST(Differential, ExamplesAndFallbacks) {
   struct Case {
     const char *adj, *total, *rating, *slope, *diff;
