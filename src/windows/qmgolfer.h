@@ -21,12 +21,19 @@
 //
 // The marks of the list: "*" for a round the index averaged, "I" for one the
 // index passes over (incomplete, or cut short in its file).
+//
+// File, Export Scores writes the rounds as the list shows them (saved or
+// not) to a spreadsheet file; File, Import Scores reads one, shows what it
+// would add and adds the rounds only when the user says Yes, unsaved until
+// Save as after Add (qmgolferdata.cpp). Import is disabled while the score
+// entry window is open for this window.
 #pragma once
 
 #include <QMainWindow>
 #include <string>
 #include <vector>
 
+#include "engine/index.h"
 #include "store/fileio.h"
 #include "store/records.h"
 #include "ui/activation.h"
@@ -46,6 +53,11 @@ namespace qm {
 // (RoundMark). Throws the conversion error when a rating, slope or score
 // that the differential needs is not a number.
 std::string ScoreListLine(const TScoreRec& rec, int position, char mark);
+
+// The differential the list shows: from the adjusted score, else the gross
+// score; 0.0 without a usable rating, slope or score. Throws the conversion
+// error as ScoreListLine.
+long double ShownDifferential(const TScoreRec& rec);
 
 class TGolferForm : public QMainWindow {
   Q_OBJECT
@@ -75,6 +87,8 @@ class TGolferForm : public QMainWindow {
   void Exit1Click();
   void Index1Click();
   void Handicap1Click();
+  void ExportScores1Click();
+  void ImportScores1Click();
 
   enum class Edit { None, Add, Modify };
   struct PendingEdit {
@@ -93,6 +107,8 @@ class TGolferForm : public QMainWindow {
 
   QMenuBar* GolferMenu;
   QMenu* File1;
+  QAction* ExportScores1;
+  QAction* ImportScores1;
   QAction* Exit1;
   QMenu* Calculate1;
   QAction* Index1;
@@ -131,6 +147,8 @@ class TGolferForm : public QMainWindow {
   // and the list as they were.
   void Refresh(int position);
   void SelectPosition(int position);
+  // The index request of this window's calculations.
+  IndexRequest Request() const;
   int SelectedPosition() const;
   void SetModified(bool modified);
   void SetEditing(bool editing);
