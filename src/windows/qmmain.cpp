@@ -251,6 +251,10 @@ void TMainForm::BackUp1Click() {
       QStringLiteral("Back Up Data"),
       DefaultBackupPath(folder, QDateTime::currentDateTime(), false), kZipFilter);
   if (zip.isEmpty()) return;
+  if (IsProgramFile(zip)) {
+    CurrentPrompts().Warning(ProgramFileRefusal(zip));
+    return;
+  }
   const int files = MakeBackup(zip, LocalPath(folder), SettingsFilePath());
   CurrentPrompts().Message(QStringLiteral("The backup holds %1. It is %2.")
                                .arg(CountOf(files, QStringLiteral("file"), QStringLiteral("files")),

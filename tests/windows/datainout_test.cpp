@@ -193,6 +193,13 @@ class DataInOutTest : public QObject {
     QCOMPARE(all.size(), std::size_t{23});
     QCOMPARE(all[1][0] + all[1][2], std::string("PAT99999999"));
     QCOMPARE(all[22][0], std::string("SAM"));
+
+    // Never over a file the program keeps its data in.
+    const std::string roster = ReadFile("golfers.qmd");
+    prompts_->FileChoices = {QDir(DataFolder()).filePath("golfers.qmd")};
+    list->ExportAllScores1->trigger();
+    QCOMPARE(prompts_->Shown.back().Kind, BoxKind::Warning);
+    QCOMPARE(ReadFile("golfers.qmd"), roster);
   }
 
   void backupThenRestoreThroughTheMainWindow() {
