@@ -134,40 +134,33 @@ TEST(AdjustedScore, TotalsWithoutHoles) {
 
 // A round brought in without an AGS gets the score entry window's: the
 // course's slope and pars when the course is listed, the round's own slope
-// and no pars when it is not, the total as it is without hole scores.
+// (113) and no pars when it is not, the total as it is without hole scores.
 TEST(AdjustedScore, ImportedRounds) {
   TCourseRec pine{"PINE", "72.0", "140", "72", {}};
   pine.HolePar.fill("4");
   pine.HolePar[0] = "3";
   struct Case {
-    const char* what;
     bool listed;
     const char* index;
-    const char* slope;  // the round's
-    int hole1;          // strokes on hole 1, the other holes 5 (0: no holes)
+    int hole1;  // strokes on hole 1, the others 5; 0: no hole scores
     const char* total;
     const char* expected;
   } cases[] = {
-      // 36.4 at slope 140: 45, at most 10 a hole.
-      {"listed, high handicap", true, "36.4", "113", 12, "97", "95"},
-      // At the round's slope 113 the handicap is 36: at most 9.
-      {"not listed, round's slope", false, "36.4", "113", 12, "97", "94"},
-      // 5.0 at slope 140: 6, double bogey on the par 3.
-      {"listed, double bogey", true, "5.0", "113", 8, "93", "90"},
-      // No par known: nothing capped below a handicap of 10.
-      {"not listed, no par", false, "5.0", "113", 8, "93", "93"},
-      // No index: a handicap of 0, double bogey: the 12 on the par 3 counts 5.
-      {"no index", true, "", "113", 12, "97", "90"},
-      {"no holes keeps the total", true, "36.4", "113", 0, "085", "085"},
-      {"total 0", true, "36.4", "113", 12, "0", ""},
+      {true, "36.4", 12, "97", "95"},   // handicap 45: at most 10
+      {false, "36.4", 12, "97", "94"},  // 36: at most 9
+      {true, "5.0", 8, "93", "90"},     // 6: double bogey on the par 3
+      {false, "5.0", 8, "93", "93"},    // no par known
+      {true, "", 12, "97", "90"},       // no index: handicap 0
+      {true, "36.4", 0, "085", "085"}, {true, "36.4", 12, "0", ""},
   };
   for (const Case& c : cases) {
     TScoreRec round;
     round.ScoreTotal = c.total;
-    round.Slope = c.slope;
+    round.Slope = "113";
     round.HoleScore.fill(c.hole1 == 0 ? "0" : "5");
     round.HoleScore[0] = std::to_string(c.hole1);
-    EXPECT_EQ(ImportedAdjScore(round, c.listed ? &pine : nullptr, c.index), c.expected) << c.what;
+    EXPECT_EQ(ImportedAdjScore(round, c.listed ? &pine : nullptr, c.index), c.expected)
+        << c.index << " " << c.hole1 << (c.listed ? " listed" : "");
   }
 }
 
