@@ -215,6 +215,9 @@ void TGolferForm::BuildMenu() {
   GolferMenu->setObjectName(QStringLiteral("GolferMenu"));
   setMenuBar(GolferMenu);
   File1 = MakeMenu(GolferMenu, "File1", "&File");
+  ExportScores1 = MakeItem(File1, "ExportScores1", "&Export Scores...");
+  ImportScores1 = MakeItem(File1, "ImportScores1", "&Import Scores...");
+  File1->addSeparator();
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
   Calculate1 = MakeMenu(GolferMenu, "Calculate1", "&Calculate");
   Index1 = MakeItem(Calculate1, "Index1", "&Index");
@@ -230,6 +233,8 @@ void TGolferForm::ConnectHandlers() {
   connect(ExitButton, &QPushButton::clicked, this, Guarded([this] { ExitButtonClick(); }));
   connect(ScoresListBox, &QListWidget::itemDoubleClicked, this,
           Guarded([this] { ModifyButtonClick(); }));
+  connect(ExportScores1, &QAction::triggered, this, Guarded([this] { ExportScores1Click(); }));
+  connect(ImportScores1, &QAction::triggered, this, Guarded([this] { ImportScores1Click(); }));
   connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
   connect(Index1, &QAction::triggered, this, Guarded([this] { Index1Click(); }));
   connect(Handicap1, &QAction::triggered, this, Guarded([this] { Handicap1Click(); }));
@@ -329,8 +334,15 @@ void TGolferForm::FormActivate() {
   Refresh(select);
 }
 
+// The scores window's own index: its account style, the golfer's sex and
+// the program-wide Maximum Index Rule.
+IndexRequest TGolferForm::Request() const {
+  return GolferIndexRequest(SexOf(GolferSex->text().toInt()), ToBytes(GolferName2->text()),
+                            Program().UseMaxIndex, IndexOutput::None, AccountStyle::ScoresWindow);
+}
+
 void TGolferForm::Refresh(int position) {
-  const IndexResult result = CalcIndex(scores_, ScoresWindowRequest(GolferSex, GolferName2));
+  const IndexResult result = CalcIndex(scores_, Request());
   QStringList lines;
   lines.reserve(scores_.Count());
   for (int n = 1; n <= scores_.Count(); ++n)
@@ -452,7 +464,7 @@ void TGolferForm::CloseNow() {
 void TGolferForm::Index1Click() {
   // Its own window, not this one's child: it stays when this one closes.
   auto sheet = std::make_unique<TIndexForm>();
-  IndexRequest request = ScoresWindowRequest(GolferSex, GolferName2);
+  IndexRequest request = Request();
   request.Output = IndexOutput::Display;
   request.Sheet = sheet.get();
   CalcIndex(scores_, request);
