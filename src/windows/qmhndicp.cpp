@@ -14,6 +14,7 @@
 #include "print/printorfile.h"
 #include "store/courses.h"
 #include "ui/access.h"
+#include "ui/clock.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
 #include "ui/messages.h"
@@ -243,7 +244,7 @@ void THandicapForm::PrintButtonClick() {
     return;
   }
   const TCourseSummaryRec& course = courses_.At(CourseField->currentIndex() + 1);
-  const std::string date = ToBytes(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
+  const std::string date = ToBytes(TodayDisplay());
 
   PrinterOrFileJob job;
   job.Question = QStringLiteral("Output handicap list to the printer or to a file?");

@@ -20,6 +20,7 @@
 #include "store/settings.h"
 #include "ui/access.h"
 #include "ui/backup.h"
+#include "ui/clock.h"
 #include "ui/dataexport.h"
 #include "ui/guard.h"
 #include "ui/look.h"
@@ -245,8 +246,7 @@ void TMainForm::DestroyOpenedWindows() {
 void TMainForm::BackUp1Click() {
   const QString folder = DataFolder();
   const QString zip = CurrentPrompts().SaveFileName(
-      QStringLiteral("Back Up Data"),
-      DefaultBackupPath(folder, QDateTime::currentDateTime(), false), kZipFilter);
+      QStringLiteral("Back Up Data"), DefaultBackupPath(folder, Now(), false), kZipFilter);
   if (zip.isEmpty()) return;
   if (IsProgramFile(zip)) {
     CurrentPrompts().Warning(ProgramFileRefusal(zip));
@@ -283,8 +283,7 @@ void TMainForm::Restore1Click() {
   const QString folder = DataFolder();
   const QString zip = CurrentPrompts().OpenFileName(
       QStringLiteral("Restore Data"),
-      QFileInfo(DefaultBackupPath(folder, QDateTime::currentDateTime(), false)).absolutePath(),
-      kZipFilter);
+      QFileInfo(DefaultBackupPath(folder, Now(), false)).absolutePath(), kZipFilter);
   if (zip.isEmpty()) return;
   // Every entry is read and checked before anything is asked or written.
   const CheckedBackup backup = CheckBackup(zip);
@@ -296,7 +295,7 @@ void TMainForm::Restore1Click() {
           .arg(QDir::toNativeSeparators(folder), QDir::toNativeSeparators(zip));
   if (!CurrentPrompts().ConfirmYesNo(question)) return;
 
-  const QString before = DefaultBackupPath(folder, QDateTime::currentDateTime(), true);
+  const QString before = DefaultBackupPath(folder, Now(), true);
   try {
     MakeBackup(before, LocalPath(folder), SettingsFilePath());
   } catch (const QmError& error) {

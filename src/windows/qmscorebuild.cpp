@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "ui/access.h"
+#include "ui/clock.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
 #include "windows/qmscore.h"
@@ -70,7 +71,7 @@ TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent) {
   setFixedSize(ClientWidth, ClientHeight + MainMenu->sizeHint().height());
 
   // Creation: today's date and the course list.
-  DateField->setText(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
+  DateField->setText(TodayDisplay());
   Guard([this] { ReloadCourses(); });
 }
 

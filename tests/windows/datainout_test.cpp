@@ -17,6 +17,7 @@
 #include "support/qt_rounds.h"
 #include "support/workdir.h"
 #include "ui/backup.h"
+#include "ui/clock.h"
 #include "ui/dataexport.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
@@ -59,6 +60,7 @@ class DataInOutTest : public QObject {
 
  private slots:
   void init() {
+    SetTodayForTests(QDate(2026, 12, 8));
     dir_ = std::make_unique<WorkDir>();
     prompts_ = &InstallScriptedPrompts();
     WriteFile("courses.qmd", kTwoCourses);
@@ -66,6 +68,7 @@ class DataInOutTest : public QObject {
     StartUp();
   }
   void cleanup() {
+    SetTodayForTests(QDate());
     ShutDown();
     dir_.reset();
   }
@@ -192,8 +195,7 @@ class DataInOutTest : public QObject {
     const QString zip = InRoot("backup.zip");
     prompts_->FileChoices = {zip};
     main->BackUp1->trigger();
-    QCOMPARE(prompts_->Shown.at(1).Text,
-             DefaultBackupPath(DataFolder(), QDateTime::currentDateTime(), false));
+    QCOMPARE(prompts_->Shown.at(1).Text, DefaultBackupPath(DataFolder(), Now(), false));
     QCOMPARE(prompts_->Texts().at(2), "The backup holds 5 files. It is " + zip + ".");
     const std::vector<fs::path> files = {"golfers.qmd", "courses.qmd", "strokes.qmd", "PAT.qmg",
                                          dir_->SettingsFile()};
