@@ -22,6 +22,7 @@
 #include "store/scores.h"
 #include "store/text.h"
 #include "ui/access.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
 #include "ui/messages.h"
@@ -88,20 +89,9 @@ QLineEdit* MakeShownField(QWidget* parent, const char* name, const QFont& font, 
   return field;
 }
 
-QLineEdit* MakeHidden(QWidget* parent, const char* name) {
-  auto* field = new QLineEdit(parent);
-  field->setObjectName(QString::fromLatin1(name));
-  field->setEnabled(false);
-  field->hide();
-  return field;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int x) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(x, 331, 106, 31);
-  button->setAutoDefault(false);
-  return button;
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, int x) {
+  return MakeButton(parent, QString::fromLatin1(name), QString::fromLatin1(caption),
+                    {x, 331, 106, 31}, EnterKey::Ignored);
 }
 
 // The scores window's own index: its account style, the golfer's sex and
@@ -195,11 +185,11 @@ void TGolferForm::BuildControls() {
                      QStringLiteral("* = Used to calculate index   I = Incomplete score"), listFont,
                      23, 297);
 
-  AddButton = MakeButton(client, "AddButton", "Add A Score", 16);
-  ModifyButton = MakeButton(client, "ModifyButton", "Modify Score", 138);
-  DeleteButton = MakeButton(client, "DeleteButton", "Delete Score", 259);
-  SaveButton = MakeButton(client, "SaveButton", "Save", 381);
-  ExitButton = MakeButton(client, "ExitButton", "Exit", 502);
+  AddButton = Button(client, "AddButton", "Add A Score", 16);
+  ModifyButton = Button(client, "ModifyButton", "Modify Score", 138);
+  DeleteButton = Button(client, "DeleteButton", "Delete Score", 259);
+  SaveButton = Button(client, "SaveButton", "Save", 381);
+  ExitButton = Button(client, "ExitButton", "Exit", 502);
   setTabOrder(ScoresListBox, AddButton);
   setTabOrder(AddButton, ModifyButton);
   setTabOrder(ModifyButton, DeleteButton);
@@ -253,10 +243,7 @@ void TGolferForm::OpenFor(const TRosterEntry& golfer) {
     }
     // The round being typed belongs to the golfer shown.
     if (editing_) {
-      if (TScoreForm* form = Program().ScoreForm) {
-        form->raise();
-        form->activateWindow();
-      }
+      if (TScoreForm* form = Program().ScoreForm) BringToFront(form);
       return;
     }
     if (!MayLeave()) {
@@ -276,13 +263,8 @@ void TGolferForm::OpenFor(const TRosterEntry& golfer) {
 }
 
 void TGolferForm::Bring() {
-  setWindowState(windowState() & ~Qt::WindowMinimized);
-  show();
-  raise();
-  activateWindow();
-  // activateWindow only asks the window system; the activation handler
-  // builds the list, so the program's active window follows at once.
-  QApplication::setActiveWindow(this);
+  // The activation handler builds the list, so it runs now.
+  BringToFront(this, /*now=*/true);
 }
 
 std::string TGolferForm::ShortName() const {
@@ -468,10 +450,7 @@ void TGolferForm::Index1Click() {
   request.Output = IndexOutput::Display;
   request.Sheet = sheet.get();
   CalcIndex(scores_, request);
-  TIndexForm* shown = sheet.release();
-  shown->show();
-  shown->raise();
-  shown->activateWindow();
+  BringToFront(sheet.release());
 }
 
 void TGolferForm::Handicap1Click() {

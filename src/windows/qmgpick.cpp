@@ -25,6 +25,7 @@
 #include "store/text.h"
 #include "ui/access.h"
 #include "ui/clock.h"
+#include "ui/controls.h"
 #include "ui/dataexport.h"
 #include "ui/guard.h"
 #include "ui/look.h"
@@ -59,13 +60,10 @@ constexpr int kButtonWidth = 216;
 constexpr int kButtonHeight = 30;
 constexpr int kButtonStep = 35;
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int row) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(kButtonX, 12 + row * kButtonStep, kButtonWidth, kButtonHeight);
-  // Enter presses the button that has the focus, as Space does.
-  button->setAutoDefault(true);
-  return button;
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, int row) {
+  return MakeButton(parent, QString::fromLatin1(name), QString::fromLatin1(caption),
+                    {kButtonX, 12 + row * kButtonStep, kButtonWidth, kButtonHeight},
+                    EnterKey::Presses);
 }
 
 }  // namespace
@@ -96,14 +94,14 @@ void TGPickForm::BuildControls() {
   GolferListBox->setGeometry(12, 12, 305, 330);
   SetSpokenName(GolferListBox, QStringLiteral("Golfers"));
 
-  AddAScoreButton = MakeButton(client, "AddAScoreButton", "Add a Score", 0);
-  AddGroupButton = MakeButton(client, "AddGroupButton", "Add Group of Scores", 1);
-  EditScoresButton = MakeButton(client, "EditScoresButton", "Edit/View Scores", 2);
-  IndexButton = MakeButton(client, "IndexButton", "Calculate Index", 3);
-  HandicapButton = MakeButton(client, "HandicapButton", "Course Handicap", 4);
-  PrintScoresButton = MakeButton(client, "PrintScoresButton", "Print Scores", 5);
-  PrintHandicapButton = MakeButton(client, "PrintHandicapButton", "Print Handicaps", 6);
-  ExitButton = MakeButton(client, "ExitButton", "Exit", 7);
+  AddAScoreButton = Button(client, "AddAScoreButton", "Add a Score", 0);
+  AddGroupButton = Button(client, "AddGroupButton", "Add Group of Scores", 1);
+  EditScoresButton = Button(client, "EditScoresButton", "Edit/View Scores", 2);
+  IndexButton = Button(client, "IndexButton", "Calculate Index", 3);
+  HandicapButton = Button(client, "HandicapButton", "Course Handicap", 4);
+  PrintScoresButton = Button(client, "PrintScoresButton", "Print Scores", 5);
+  PrintHandicapButton = Button(client, "PrintHandicapButton", "Print Handicaps", 6);
+  ExitButton = Button(client, "ExitButton", "Exit", 7);
 
   chkUseMaxIndex = new QCheckBox(QStringLiteral("Use Maximum Index Rule"), client);
   chkUseMaxIndex->setObjectName(QStringLiteral("chkUseMaxIndex"));
@@ -349,9 +347,7 @@ void TGPickForm::ExportHandicaps1Click() {
 
 void TGPickForm::ShowOwnWindow(QWidget* window) {
   if (TMainForm* main = Program().MainForm) main->KeepUntilEnd(window);
-  window->show();
-  window->raise();
-  window->activateWindow();
+  BringToFront(window);
 }
 
 void TGPickForm::ExitButtonClick() {

@@ -19,6 +19,7 @@
 #include "store/scores.h"
 #include "store/text.h"
 #include "ui/clock.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
 #include "ui/placement.h"
@@ -124,9 +125,7 @@ TIndexHistoryForm* TIndexHistoryForm::Open(const QString& longName, const std::s
   // No parent: the window outlives its opener and deletes itself.
   auto* form = new TIndexHistoryForm(longName, shortName, std::move(insight), request);
   if (TMainForm* main = Program().MainForm) main->KeepUntilEnd(form);
-  form->show();
-  form->raise();
-  form->activateWindow();
+  BringToFront(form);
   return form;
 }
 

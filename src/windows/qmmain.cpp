@@ -21,6 +21,7 @@
 #include "ui/access.h"
 #include "ui/backup.h"
 #include "ui/clock.h"
+#include "ui/controls.h"
 #include "ui/dataexport.h"
 #include "ui/guard.h"
 #include "ui/look.h"
@@ -52,13 +53,9 @@ void FitWidth(QWidget* control, const QString& text, int extra) {
   control->setGeometry(at.center().x() - needed / 2, at.y(), needed, at.height());
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int y) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(303, y, 120, 40);
-  // Enter presses the button that has the focus, as Space does.
-  button->setAutoDefault(true);
-  return button;
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, int y) {
+  return MakeButton(parent, QString::fromLatin1(name), QString::fromLatin1(caption),
+                    {303, y, 120, 40}, EnterKey::Presses);
 }
 
 }  // namespace
@@ -101,10 +98,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   Image1->setToolTip(QStringLiteral("About Quillmor"));
   Image1->installEventFilter(this);
 
-  EditGolferButton = MakeButton(client, "EditGolferButton", "Edit Golfers", 75);
-  EditCoursesButton = MakeButton(client, "EditCoursesButton", "Edit Courses", 120);
-  EnterScoresButton = MakeButton(client, "EnterScoresButton", "Enter Scores", 165);
-  ExitButton = MakeButton(client, "ExitButton", "Exit", 210);
+  EditGolferButton = Button(client, "EditGolferButton", "Edit Golfers", 75);
+  EditCoursesButton = Button(client, "EditCoursesButton", "Edit Courses", 120);
+  EnterScoresButton = Button(client, "EnterScoresButton", "Enter Scores", 165);
+  ExitButton = Button(client, "ExitButton", "Exit", 210);
   setTabOrder(EditGolferButton, EditCoursesButton);
   setTabOrder(EditCoursesButton, EnterScoresButton);
   setTabOrder(EnterScoresButton, ExitButton);
@@ -216,10 +213,7 @@ void TMainForm::ShowModeless(QWidget* window) {
   window->setAttribute(Qt::WA_DeleteOnClose);
   KeepUntilEnd(window);
   // A window brought to the front again may have been minimized.
-  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-  window->show();
-  window->raise();
-  window->activateWindow();
+  BringToFront(window);
 }
 
 void TMainForm::KeepUntilEnd(QWidget* window) {

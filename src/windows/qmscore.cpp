@@ -10,6 +10,7 @@
 #include "store/scores.h"
 #include "store/text.h"
 #include "ui/clock.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
@@ -476,8 +477,7 @@ void TScoreForm::AboutQuillmor1Click() { OpenAboutBox(this); }
 
 bool TScoreForm::MayPrime() {
   if (!isVisible()) return true;
-  raise();
-  activateWindow();
+  BringToFront(this);
   return false;
 }
 
