@@ -137,7 +137,8 @@ TGolferForm::TGolferForm(QWidget* parent) : QMainWindow(parent) {
   ConnectHandlers();
 
   // Creation: the placement; nothing to save yet.
-  RestorePlacement(this, kSection);
+  new PlacementKeeper(
+      this, kSection, [] { return Program().Closing; }, [this] { FitToClient(); });
   SetModified(false);
 }
 
@@ -466,14 +467,12 @@ void TGolferForm::IndexHistory1Click() {
                           ScoresWindowRequest(GolferSex, GolferName2));
 }
 
-void TGolferForm::FormResize() {
-  if (Program().Closing) return;
+void TGolferForm::FitToClient() {
   const int height = centralWidget()->height();
   ScoresListBox->resize(ScoresListBox->width(), std::max(0, height - 152));
   Label4->move(Label4->x(), height - 71);
   for (QPushButton* button : {AddButton, ModifyButton, DeleteButton, SaveButton, ExitButton})
     button->move(button->x(), height - 44);
-  SavePlacement(this, kSection);
 }
 
 void TGolferForm::SetModified(bool modified) {
@@ -495,11 +494,6 @@ void TGolferForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (event->spontaneous()) return;
   Guard([this] { FormShow(); });
-}
-
-void TGolferForm::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  Guard([this] { FormResize(); });
 }
 
 void TGolferForm::closeEvent(QCloseEvent* event) {

@@ -73,7 +73,9 @@ class TGolferForm : public QMainWindow {
   // guarded.
   void FormShow();
   void FormActivate();
-  void FormResize();
+  // The list (and what stands below it) follows the client area's height;
+  // run before each save of the placement.
+  void FitToClient();
   void AddButtonClick();
   void ModifyButtonClick();
   void DeleteButtonClick();
@@ -131,7 +133,6 @@ class TGolferForm : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   // Through the frame: asks about unsaved changes as the Exit button does.
   void closeEvent(QCloseEvent* event) override;
 

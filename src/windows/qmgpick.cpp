@@ -159,7 +159,8 @@ void TGPickForm::ConnectHandlers() {
 }
 
 void TGPickForm::FormCreate() {
-  RestorePlacement(this, kSection);
+  new PlacementKeeper(
+      this, kSection, [] { return Program().Closing; }, [this] { FitToClient(); });
   chkUseMaxIndex->setChecked(Program().UseMaxIndex);
   roster_.Clear();
   scores_.Clear();
@@ -190,10 +191,8 @@ void TGPickForm::TakeOverRound() {
   if (std::optional<TakenRound> taken = rounds_.Take()) StoreTakenRound(*taken);
 }
 
-void TGPickForm::FormResize() {
-  if (Program().Closing) return;
+void TGPickForm::FitToClient() {
   GolferListBox->resize(GolferListBox->width(), std::max(0, centralWidget()->height() - 26));
-  SavePlacement(this, kSection);
 }
 
 void TGPickForm::FormClose() {
@@ -353,11 +352,6 @@ void TGPickForm::ShowOwnWindow(QWidget* window) {
 void TGPickForm::ExitButtonClick() {
   scores_.Clear();
   close();
-}
-
-void TGPickForm::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  Guard([this] { FormResize(); });
 }
 
 void TGPickForm::closeEvent(QCloseEvent* event) {

@@ -58,7 +58,9 @@ class TGPickForm : public QMainWindow {
   // Takes a round confirmed for this window over, then selects the golfer
   // of the last action (the first golfer before any).
   void FormActivate();
-  void FormResize();
+  // The list (and what stands below it) follows the client area's height;
+  // run before each save of the placement.
+  void FitToClient();
   // Writes the check box to UseMaxIndex and to the settings file.
   void FormClose();
 
@@ -109,7 +111,6 @@ class TGPickForm : public QMainWindow {
   QAction* PrintHandicaps1;
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

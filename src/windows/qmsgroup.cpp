@@ -78,7 +78,8 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : QMainWindow(parent) {
   connect(Exit1, &QAction::triggered, this, Guarded([this] { ExitButtonClick(); }));
 
   // Creation.
-  RestorePlacement(this, kSection);
+  new PlacementKeeper(
+      this, kSection, [] { return Program().Closing; }, [this] { FitToClient(); });
   if (!Guard([this] { LoadSortedRoster(roster_); })) roster_.Clear();
   for (const TRosterEntry& golfer : roster_.Entries)
     GolferListBox->addItem(FromBytes(CutAtNul(golfer.LongName)));
@@ -130,15 +131,8 @@ void TGroupOfScoresForm::FormActivate() {
 
 void TGroupOfScoresForm::ExitButtonClick() { close(); }
 
-void TGroupOfScoresForm::FormResize() {
-  if (Program().Closing) return;
+void TGroupOfScoresForm::FitToClient() {
   GolferListBox->resize(GolferListBox->width(), std::max(0, centralWidget()->height() - 26));
-  SavePlacement(this, kSection);
-}
-
-void TGroupOfScoresForm::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  Guard([this] { FormResize(); });
 }
 
 }  // namespace qm
