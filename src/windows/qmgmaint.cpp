@@ -40,23 +40,20 @@ HandOverResult* TGMaintForm::DialogResult() const {
 }
 
 void TGMaintForm::TakeOverResult() {
-  TGNameForm* form = Dialog();
-  std::string shortName = ToBytes(form->ShortName->text());
+  TRosterEntry confirmed = Dialog()->Entry();
   if (EditIndex() != 0) {
     const std::string oldShort = CutAtNul(roster_.At(EditIndex()).ShortName);
     // A short name that names no file of this folder has no file to move.
-    if (shortName != oldShort && IsSafeFileStem(oldShort) &&
-        !RenameScoreFile(oldShort, shortName)) {
+    if (confirmed.ShortName != oldShort && IsSafeFileStem(oldShort) &&
+        !RenameScoreFile(oldShort, confirmed.ShortName)) {
       CurrentPrompts().Message(
           QStringLiteral("ERROR: Unable to rename golfer file!  Try a different name."));
-      form->ShortName->setText(FromBytes(oldShort));
-      shortName = oldShort;
+      Dialog()->ShortName->setText(FromBytes(oldShort));
+      confirmed.ShortName = oldShort;
     }
   }
   TRosterEntry& entry = EditedEntry(roster_);
-  entry.LongName = CutTo(ToBytes(form->LongName->text()), width::LongName);
-  entry.ShortName = CutTo(shortName, width::ShortName);
-  entry.Sex = form->SexIndex();
+  entry = std::move(confirmed);
   MakeStorable(entry);
 }
 
@@ -74,23 +71,14 @@ void TGMaintForm::AddButtonClick() {
         "golfers that are inactive.  Then, you can enter more new ones."));
     return;
   }
-  TGNameForm* form = Dialog();
-  form->LongName->clear();
-  form->ShortName->clear();
-  form->SetSexIndex(0);
-  form->EditMode = QStringLiteral("A");
+  Dialog()->PrimeNew();
   ShowDialog(0);
 }
 
 void TGMaintForm::ModifyButtonClick() {
   const int n = SelectedPosition();
   if (n == 0 || !MayOpenDialog()) return;
-  const TRosterEntry& entry = roster_.At(n);
-  TGNameForm* form = Dialog();
-  form->LongName->setText(FromBytes(entry.LongName));
-  form->ShortName->setText(FromBytes(entry.ShortName));
-  form->SetSexIndex(entry.Sex);
-  form->EditMode = QStringLiteral("E");
+  Dialog()->PrimeEntry(roster_.At(n));
   ShowDialog(n);
 }
 

@@ -3,8 +3,10 @@
 #include <QButtonGroup>
 #include <algorithm>
 
+#include "engine/golfer.h"
 #include "store/roster.h"
 #include "ui/access.h"
+#include "ui/controls.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 
@@ -55,6 +57,7 @@ QLabel* NavyLabel(QWidget* parent, const QString& name, const QString& text, int
 TGNameForm::TGNameForm(QWidget* parent)
     : THandOverDialog(parent, QStringLiteral("GNameForm"), QStringLiteral("Golfer Name"),
                       QSize(472, 214)) {
+  EditMode = MakeHidden(this, QStringLiteral("EditMode"), QStringLiteral("A"));
   Label2 = NavyLabel(this, QStringLiteral("Label2"), QStringLiteral("Long Name"), 46, 31);
   LongName = new QLineEdit(this);
   LongName->setObjectName(QStringLiteral("LongName"));
@@ -124,12 +127,42 @@ int TGNameForm::SexIndex() const { return SexItems[1]->isChecked() ? 1 : 0; }
 
 void TGNameForm::SetSexIndex(int index) { SexItems[index == 1 ? 1 : 0]->setChecked(true); }
 
+void TGNameForm::SetMode(Mode mode) {
+  mode_ = mode;
+  EditMode->setText(mode == Mode::Adding ? QStringLiteral("A") : QStringLiteral("E"));
+}
+
+void TGNameForm::PrimeNew() {
+  LongName->clear();
+  ShortName->clear();
+  primedSex_ = 0;
+  SetSexIndex(0);
+  SetMode(Mode::Adding);
+}
+
+void TGNameForm::PrimeEntry(const TRosterEntry& entry) {
+  LongName->setText(FromBytes(entry.LongName));
+  ShortName->setText(FromBytes(entry.ShortName));
+  primedSex_ = entry.Sex;
+  SetSexIndex(SexOf(entry) == Sex::Female ? 1 : 0);
+  SetMode(Mode::Modifying);
+}
+
+TRosterEntry TGNameForm::Entry() const {
+  TRosterEntry entry;
+  entry.LongName = CutTo(ToBytes(LongName->text()), width::LongName);
+  entry.ShortName = CutTo(ToBytes(ShortName->text()), width::ShortName);
+  const Sex shown = SexIndex() == 1 ? Sex::Female : Sex::Male;
+  entry.Sex = SexOf(primedSex_) == shown ? primedSex_ : SexIndex();
+  return entry;
+}
+
 void TGNameForm::LongNameExit() {
   if (!ShortName->text().isEmpty()) return;
   const QString base = ShortNameBase(LongName->text());
   if (base.isEmpty()) return;
   QString proposal = base;
-  if (EditMode == QLatin1String("A")) {
+  if (mode_ == Mode::Adding) {
     // Past 999 retries a number no longer fits in eight characters; the
     // base is proposed again and OK asks about its existing file.
     for (int k = 1; ScoreFileTaken(proposal); ++k) {
@@ -165,7 +198,7 @@ void TGNameForm::OKButtonClick() {
     }
   }
   if (!CheckStorable(LongName, QStringLiteral("long name"))) return;
-  if (EditMode == QLatin1String("A")) {
+  if (mode_ == Mode::Adding) {
     const std::string stem = ToBytes(shortName);
     if (!ScoreFileExists(stem)) {
       CreateEmptyScoreFile(stem);

@@ -3,7 +3,8 @@
 //
 // One long-lived instance, created by StartUp() and reached as
 // Program().GNameForm, handed over as THandOverDialog describes. The opener
-// sets the fields and EditMode ("A" adding, "E" modifying) before showing it.
+// primes it with PrimeNew or PrimeEntry before showing it, and takes the
+// confirmed golfer back with Entry().
 //
 // Score files: OK while adding creates the new short name's empty score file
 // at once (or, when it exists, asks whether the golfer is to use it). While
@@ -18,6 +19,7 @@
 #include <QString>
 #include <array>
 
+#include "store/records.h"
 #include "windows/qmdialogbase.h"
 
 namespace qm {
@@ -33,7 +35,17 @@ class TGNameForm : public THandOverDialog {
   QLabel* Label3;        // the note on unique short names
   QGroupBox* SexRadio;   // items: "Male" (0), "Female" (1)
   std::array<QRadioButton*, 2> SexItems;
-  QString EditMode = QStringLiteral("A");
+  QLineEdit* EditMode;  // hidden: "A" adding, "E" modifying (mirrors the mode)
+
+  // Empty fields and Male, for a new golfer.
+  void PrimeNew();
+  // The fields of entry, for a change to it; the sex item by the roster rule
+  // (SexOf), so a hand-edited code such as 2 shows as Female.
+  void PrimeEntry(const TRosterEntry& entry);
+  // The golfer as the fields hold it now (texts cut to their widths, not
+  // yet made storable). The sex is the primed entry's own code while the
+  // item still shows that sex, so opening and confirming changes no byte.
+  TRosterEntry Entry() const;
 
   // The selected item of SexRadio (0 male, 1 female).
   int SexIndex() const;
@@ -48,6 +60,13 @@ class TGNameForm : public THandOverDialog {
 
  protected:
   void FieldExit(QObject* field) override;
+
+ private:
+  enum class Mode { Adding, Modifying };
+  void SetMode(Mode mode);
+
+  Mode mode_ = Mode::Adding;
+  int primedSex_ = 0;
 };
 
 }  // namespace qm

@@ -94,13 +94,6 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, int 
                     {x, 331, 106, 31}, EnterKey::Ignored);
 }
 
-// The scores window's own index: its account style, the golfer's sex and
-// the program-wide Maximum Index Rule.
-IndexRequest ScoresWindowRequest(const QLineEdit* sex, const QLineEdit* name) {
-  return GolferIndexRequest(SexOf(sex->text().toInt()), ToBytes(name->text()),
-                            Program().UseMaxIndex, IndexOutput::None, AccountStyle::ScoresWindow);
-}
-
 }  // namespace
 
 std::string ScoreListLine(const TScoreRec& rec, int position, char mark) {
@@ -254,7 +247,7 @@ void TGolferForm::OpenFor(const TRosterEntry& golfer) {
   }
   GolferName->setText(FromBytes(file));
   GolferName2->setText(FromBytes(CutAtNul(golfer.LongName)));
-  GolferSex->setText(QString::number(golfer.Sex).left(1));
+  SetGolferSex(golfer.Sex);
   if (reload) {
     SetModified(false);
     Guard([this] { FormShow(); });
@@ -320,8 +313,8 @@ void TGolferForm::FormActivate() {
 // The scores window's own index: its account style, the golfer's sex and
 // the program-wide Maximum Index Rule.
 IndexRequest TGolferForm::Request() const {
-  return GolferIndexRequest(SexOf(GolferSex->text().toInt()), ToBytes(GolferName2->text()),
-                            Program().UseMaxIndex, IndexOutput::None, AccountStyle::ScoresWindow);
+  return GolferIndexRequest(SexOf(golferSex_), ToBytes(GolferName2->text()), Program().UseMaxIndex,
+                            IndexOutput::None, AccountStyle::ScoresWindow);
 }
 
 void TGolferForm::Refresh(int position) {
@@ -458,13 +451,17 @@ void TGolferForm::Handicap1Click() {
   TRosterEntry golfer;
   golfer.LongName = ToBytes(GolferName2->text());
   golfer.ShortName = ShortName();
-  golfer.Sex = GolferSex->text().toInt();
+  golfer.Sex = golferSex_;
   THandicapForm::Open(golfer, ToBytes(IndexField->text()));
 }
 
 void TGolferForm::IndexHistory1Click() {
-  TIndexHistoryForm::Open(GolferName2->text(), ShortName(), scores_,
-                          ScoresWindowRequest(GolferSex, GolferName2));
+  TIndexHistoryForm::Open(GolferName2->text(), ShortName(), scores_, Request());
+}
+
+void TGolferForm::SetGolferSex(int rosterCode) {
+  golferSex_ = rosterCode;
+  GolferSex->setText(QString::number(rosterCode).left(1));
 }
 
 void TGolferForm::FitToClient() {

@@ -137,6 +137,7 @@ class TGolferForm : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void SetGolferSex(int rosterCode);
   void BuildControls();
   void BuildMenu();
   void ConnectHandlers();
@@ -164,6 +165,8 @@ class TGolferForm : public QMainWindow {
   TScoreTable scores_;
   std::vector<int> used_;
   std::string loadedFile_;
+  // The golfer's roster sex code, mirrored into the hidden GolferSex field.
+  int golferSex_ = 0;
   // The file as this window read or last saved it: Save keeps the rounds
   // another window stored in it since.
   fileio::FileSnapshot read_;

@@ -189,7 +189,7 @@ void TScoreForm::FormShow() {
   if (!wanted.empty()) {
     const int n = FindCourseCaseBlind(wanted);
     if (n == 0) return;
-    const bool group = AddingGroup->text() == QLatin1String("1");
+    const bool group = addingGroup_;
     if (group) {
       ClearCard();
       FocusField(Score[0]);
@@ -202,7 +202,7 @@ void TScoreForm::FormShow() {
     if (group) SetCourseHandicap(n);
   } else {
     if (!keepCard_) ClearCard();
-    CoursePicked->setText(QStringLiteral("0"));
+    SetCoursePicked(false);
   }
 }
 
@@ -228,7 +228,7 @@ void TScoreForm::FormActivate() {
       CourseFieldChange(n);
     } else if (n > 0) {
       ShowCourse(n);
-      CoursePicked->setText(QStringLiteral("1"));
+      SetCoursePicked(true);
       CourseField->setCurrentIndex(n - 1);
     } else {
       ReportCourseNotFound(wanted);
@@ -256,7 +256,7 @@ void TScoreForm::FormHide() {
 void TScoreForm::CourseFieldChange(int n) {
   if (n < 1 || n > courses_.Count()) return;
   ShowCourse(n);
-  CoursePicked->setText(QStringLiteral("1"));
+  SetCoursePicked(true);
   CourseName2->setText(FromBytes(courses_.At(n).CourseName));
   SetCourseHandicap(n);
   // The adjusted score belongs to this course's handicap and the
@@ -427,14 +427,13 @@ void TScoreForm::keyPressEvent(QKeyEvent* event) {
 // ---- commands ----
 
 void TScoreForm::Close(bool confirmed) {
-  if (AddingGroup->text() == QLatin1String("1"))
-    groupPlace_ = {owner_.Window, DateField->text(), CourseName2->text()};
+  if (addingGroup_) groupPlace_ = {owner_.Window, DateField->text(), CourseName2->text()};
   Result.Finish(confirmed);
 }
 
 void TScoreForm::OKButtonClick() {
   RunPendingExit();
-  if (CoursePicked->text() == QLatin1String("0")) {
+  if (!coursePicked_) {
     CurrentPrompts().Message(kPickACourse);
     FocusField(CourseField);
     return;
@@ -493,8 +492,8 @@ bool TScoreForm::PrimeNewRound(QWidget* owner, const RoundGolfer& golfer, EntryV
   DateField->setText(TodayDisplay());
   CourseField->SetText(QString());
   CourseName2->clear();
-  CoursePicked->setText(QStringLiteral("0"));
-  AddingGroup->setText(QStringLiteral("0"));
+  SetCoursePicked(false);
+  SetAddingGroup(false);
   // The golfer before's course handicap would adjust holes typed before a
   // course is picked.
   CourseHandicapField->setText(QStringLiteral("0"));
@@ -511,8 +510,8 @@ bool TScoreForm::PrimeStoredRound(QWidget* owner, const RoundGolfer& golfer,
   DateField->setText(FromBytes(DateKeyToDisplay(round.Date)));
   CourseField->SetText(course);
   CourseName2->setText(course);
-  CoursePicked->setText(course.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
-  AddingGroup->setText(QStringLiteral("0"));
+  SetCoursePicked(!course.isEmpty());
+  SetAddingGroup(false);
   SetFieldBytes(ScoreTotal, round.ScoreTotal);
   SetFieldBytes(RatingField, round.Rating.empty() ? "0.0" : round.Rating);
   SetFieldBytes(SlopeField, round.Slope.empty() ? "0" : round.Slope);
@@ -542,26 +541,26 @@ bool TScoreForm::PrimeGroupRound(QWidget* owner, const RoundGolfer& golfer, bool
   if (!MayPrime()) return false;
   // Only the group's own last round leaves the date and course in the
   // fields; after a use by another window meanwhile they are put back.
-  const bool continued = AddingGroup->text() == QLatin1String("1") && owner_.Window == owner;
+  const bool continued = addingGroup_ && owner_.Window == owner;
   if (!first && !continued && groupPlace_.Owner == owner) {
     DateField->setText(groupPlace_.Date);
     CourseField->SetText(groupPlace_.Course);
     CourseName2->setText(groupPlace_.Course);
-    CoursePicked->setText(QStringLiteral("1"));
-    AddingGroup->setText(QStringLiteral("1"));
+    SetCoursePicked(true);
+    SetAddingGroup(true);
     CourseHandicapField->setText(QStringLiteral("0"));
   } else if (first || !continued) {
     DateField->setText(TodayDisplay());
     CourseField->SetText(QString());
     CourseName2->clear();
-    CoursePicked->setText(QStringLiteral("0"));
-    AddingGroup->setText(QStringLiteral("1"));
+    SetCoursePicked(false);
+    SetAddingGroup(true);
     CourseHandicapField->setText(QStringLiteral("0"));
     ScoreTotal->setText(QStringLiteral("0"));
     AdjScore->clear();
     ScoreDiff->clear();
   } else {
-    CoursePicked->setText(QStringLiteral("1"));
+    SetCoursePicked(true);
   }
   entry_ = Entry::Zero;
   keepCard_ = false;
@@ -595,5 +594,15 @@ TScoreRec TScoreForm::ConfirmedRound() const {
 }
 
 void TScoreForm::ReleaseRound(const QWidget* owner) { Result.Release(owner); }
+
+void TScoreForm::SetCoursePicked(bool picked) {
+  coursePicked_ = picked;
+  CoursePicked->setText(picked ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TScoreForm::SetAddingGroup(bool adding) {
+  addingGroup_ = adding;
+  AddingGroup->setText(adding ? QStringLiteral("1") : QStringLiteral("0"));
+}
 
 }  // namespace qm

@@ -53,7 +53,8 @@
 //
 // The hidden fields (OkPressed, CoursePicked, CourseName2, AddingGroup,
 // GolferName, CourseHandicapField) keep their names and values for the
-// tests; only this window writes them.
+// tests; only this window writes them. CoursePicked and AddingGroup mirror
+// typed flags of the window, which decide.
 //
 // Every handler runs through the error guard (ui/guard.h): a text that is
 // not a number where a rule needs one is reported, and the fields the rule
@@ -257,8 +258,15 @@ class TScoreForm : public QDialog {
   template <class Rules>
   void Compute(Rules&& rules);
 
+  // The window's own flags; each setter mirrors its flag into the hidden
+  // field of the same name.
+  void SetCoursePicked(bool picked);
+  void SetAddingGroup(bool adding);
+
   TCourseTable courses_;
   RoundOwner owner_;
+  bool coursePicked_ = false;  // a course was picked (or a stored round's found)
+  bool addingGroup_ = false;   // the round is one of a group
   // The date and course a group's round left as it closed, so that the
   // group's next golfer gets them even when another window used this one
   // in between.

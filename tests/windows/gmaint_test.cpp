@@ -116,6 +116,26 @@ class GMaintTest : public QObject {
     QCOMPARE(ReadFile("SMITH.qmg"), std::string("20020101~OAK~90~\r\n"));
   }
 
+  void theDialogIsPrimedByTheRosterRuleAndKeepsAnUntouchedCode() {
+    // A hand-edited roster: 2 is female by the rule every window follows.
+    WriteFile("golfers.qmd", "PAT LEE~PAT~2~\r\n");
+    TGMaintForm* window = OpenWindow();
+    Click(window->ModifyButton);
+    QCOMPARE(Form()->SexIndex(), 1);
+    QCOMPARE(qm::test::Control<QLineEdit>(Form(), QStringLiteral("EditMode"))->text(),
+             QStringLiteral("E"));
+    Click(Form()->OKButton);
+    QCOMPARE(window->Roster().At(1).Sex, 2);
+    Click(window->ModifyButton);
+    Form()->SexItems[0]->click();
+    Click(Form()->OKButton);
+    QCOMPARE(window->Roster().At(1).Sex, 0);
+    Click(window->AddButton);
+    QVERIFY(Form()->LongName->text().isEmpty() && Form()->SexIndex() == 0);
+    QCOMPARE(qm::test::Control<QLineEdit>(Form(), QStringLiteral("EditMode"))->text(),
+             QStringLiteral("A"));
+  }
+
   void okRefusesNamesThatCannotBeStored_data() {
     QTest::addColumn<QString>("longName");
     QTest::addColumn<QString>("shortName");
