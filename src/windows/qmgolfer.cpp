@@ -389,7 +389,7 @@ int TGolferForm::SelectedPosition() const {
 
 void TGolferForm::AddButtonClick() {
   if (editing_ || Program().ScoreForm == nullptr) return;
-  if (scores_.Count() >= Program().MaxScores) {
+  if (scores_.Count() >= MaxScores) {
     CurrentPrompts().Warning(msg::ScoresFull());
     return;
   }

@@ -149,8 +149,8 @@ void TGPickForm::FormCreate() {
   chkUseMaxIndex->setChecked(Program().UseMaxIndex);
   roster_.Clear();
   scores_.Clear();
-  roster_.Entries.reserve(static_cast<std::size_t>(Program().MaxGolfers));
-  scores_.Entries.reserve(static_cast<std::size_t>(Program().MaxScores));
+  roster_.Entries.reserve(static_cast<std::size_t>(MaxGolfers));
+  scores_.Entries.reserve(static_cast<std::size_t>(MaxScores));
   lastAction_ = Action::None;
   LoadSortedRoster(roster_);
   for (const TRosterEntry& golfer : roster_.Entries)
@@ -215,7 +215,7 @@ void TGPickForm::AddAScoreButtonClick() {
   const std::optional<TRosterEntry> golfer = StartGolferAction(Action::AddScore);
   if (!golfer) return;
   LoadGolferScores(*golfer);
-  if (scores_.Count() >= Program().MaxScores) {
+  if (scores_.Count() >= MaxScores) {
     CurrentPrompts().Warning(kFullMessage);
     return;
   }
