@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "engine/golfer.h"
+#include "engine/insight.h"
 #include "engine/numeric.h"
 #include "engine/scorecard.h"
 #include "store/roster.h"
@@ -30,6 +31,7 @@
 #include "windows/qmapp.h"
 #include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
+#include "windows/qmindexhist.h"
 #include "windows/qmscore.h"
 
 namespace qm {
@@ -41,13 +43,6 @@ const QString kSaveQuestion = QStringLiteral("Save changes made to scores?");
 const QString kDeleteQuestion = QStringLiteral("Are you sure you want to delete this score?");
 
 constexpr int kItemHeight = 15;
-
-// Of a field, what the list looks at: the text up to a NUL.
-bool Missing(const std::string& text, std::initializer_list<const char*> blanks) {
-  const std::string value = CutAtNul(text);
-  if (value.empty()) return true;
-  return std::any_of(blanks.begin(), blanks.end(), [&](const char* b) { return value == b; });
-}
 
 // The list's fixed-pitch face, as wide as the columns under the heading.
 QFont ListFont(const QFont& base) {
@@ -109,21 +104,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
   return button;
 }
 
-// The differential the list shows: from the adjusted score, else the gross
-// score; 0.0 without a usable rating, slope or score.
-long double ShownDifferential(const TScoreRec& rec) {
-  if (Missing(rec.Rating, {"0.0", "XXX"}) || Missing(rec.Slope, {"0", "XXX"})) return 0;
-  std::string score;
-  if (!Missing(rec.AdjScore, {"0", "XXX"}))
-    score = CutAtNul(rec.AdjScore);
-  else if (!Missing(rec.ScoreTotal, {"0", "XXX"}))
-    score = CutAtNul(rec.ScoreTotal);
-  else
-    return 0;
-  return HandicapDifferential(ParseDecimal(score), ParseDecimal(CutAtNul(rec.Rating)),
-                              ParseDecimal(CutAtNul(rec.Slope)));
-}
-
 // The scores window's own index: its account style, the golfer's sex and
 // the program-wide Maximum Index Rule.
 IndexRequest ScoresWindowRequest(const QLineEdit* sex, const QLineEdit* name) {
@@ -150,7 +130,7 @@ std::string ScoreListLine(const TScoreRec& rec, int position, char mark) {
   line += "   ";
   line += PadRight(rec.Slope, 4);
   line += "   ";
-  line += FormatTenths(ShownDifferential(rec));
+  line += FormatTenths(ListedDifferential(rec));
   line += "   ";
   line += PadRight(rec.Course, 26);
   return line;
@@ -235,10 +215,14 @@ void TGolferForm::BuildMenu() {
   GolferMenu->setObjectName(QStringLiteral("GolferMenu"));
   setMenuBar(GolferMenu);
   File1 = MakeMenu(GolferMenu, "File1", "&File");
+  ExportScores1 = MakeItem(File1, "ExportScores1", "&Export Scores...");
+  ImportScores1 = MakeItem(File1, "ImportScores1", "&Import Scores...");
+  File1->addSeparator();
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
   Calculate1 = MakeMenu(GolferMenu, "Calculate1", "&Calculate");
   Index1 = MakeItem(Calculate1, "Index1", "&Index");
   Handicap1 = MakeItem(Calculate1, "Handicap1", "&Handicap");
+  IndexHistory1 = MakeItem(Calculate1, "IndexHistory1", "Index His&tory...");
 }
 
 void TGolferForm::ConnectHandlers() {
@@ -249,9 +233,12 @@ void TGolferForm::ConnectHandlers() {
   connect(ExitButton, &QPushButton::clicked, this, Guarded([this] { ExitButtonClick(); }));
   connect(ScoresListBox, &QListWidget::itemDoubleClicked, this,
           Guarded([this] { ModifyButtonClick(); }));
+  connect(ExportScores1, &QAction::triggered, this, Guarded([this] { ExportScores1Click(); }));
+  connect(ImportScores1, &QAction::triggered, this, Guarded([this] { ImportScores1Click(); }));
   connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
   connect(Index1, &QAction::triggered, this, Guarded([this] { Index1Click(); }));
   connect(Handicap1, &QAction::triggered, this, Guarded([this] { Handicap1Click(); }));
+  connect(IndexHistory1, &QAction::triggered, this, Guarded([this] { IndexHistory1Click(); }));
 }
 
 // ---- opening ----
@@ -347,8 +334,15 @@ void TGolferForm::FormActivate() {
   Refresh(select);
 }
 
+// The scores window's own index: its account style, the golfer's sex and
+// the program-wide Maximum Index Rule.
+IndexRequest TGolferForm::Request() const {
+  return GolferIndexRequest(SexOf(GolferSex->text().toInt()), ToBytes(GolferName2->text()),
+                            Program().UseMaxIndex, IndexOutput::None, AccountStyle::ScoresWindow);
+}
+
 void TGolferForm::Refresh(int position) {
-  const IndexResult result = CalcIndex(scores_, ScoresWindowRequest(GolferSex, GolferName2));
+  const IndexResult result = CalcIndex(scores_, Request());
   QStringList lines;
   lines.reserve(scores_.Count());
   for (int n = 1; n <= scores_.Count(); ++n)
@@ -470,7 +464,7 @@ void TGolferForm::CloseNow() {
 void TGolferForm::Index1Click() {
   // Its own window, not this one's child: it stays when this one closes.
   auto sheet = std::make_unique<TIndexForm>();
-  IndexRequest request = ScoresWindowRequest(GolferSex, GolferName2);
+  IndexRequest request = Request();
   request.Output = IndexOutput::Display;
   request.Sheet = sheet.get();
   CalcIndex(scores_, request);
@@ -486,6 +480,11 @@ void TGolferForm::Handicap1Click() {
   golfer.ShortName = ShortName();
   golfer.Sex = GolferSex->text().toInt();
   THandicapForm::Open(golfer, ToBytes(IndexField->text()));
+}
+
+void TGolferForm::IndexHistory1Click() {
+  TIndexHistoryForm::Open(GolferName2->text(), ShortName(), scores_,
+                          ScoresWindowRequest(GolferSex, GolferName2));
 }
 
 void TGolferForm::FormResize() {

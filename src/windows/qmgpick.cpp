@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDate>
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -13,13 +14,17 @@
 #include <algorithm>
 
 #include "engine/golfer.h"
+#include "engine/insight.h"
+#include "engine/numeric.h"
 #include "print/history.h"
 #include "print/qmprthdp.h"
 #include "store/roster.h"
+#include "store/scorecsv.h"
 #include "store/scores.h"
 #include "store/settings.h"
 #include "store/text.h"
 #include "ui/access.h"
+#include "ui/dataexport.h"
 #include "ui/guard.h"
 #include "ui/look.h"
 #include "ui/menus.h"
@@ -31,6 +36,7 @@
 #include "windows/qmgolfer.h"
 #include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
+#include "windows/qmindexhist.h"
 #include "windows/qmmain.h"
 #include "windows/qmscore.h"
 #include "windows/qmsgroup.h"
@@ -114,6 +120,9 @@ void TGPickForm::BuildControls() {
 void TGPickForm::BuildMenu() {
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   File1 = MakeMenu(menuBar(), "File1", "&File");
+  ExportAllScores1 = MakeItem(File1, "ExportAllScores1", "Export &All Scores...");
+  ExportHandicaps1 = MakeItem(File1, "ExportHandicaps1", "Export &Handicaps...");
+  File1->addSeparator();
   Exit1 = MakeItem(File1, "Exit1", "&Exit");
   Activities1 = MakeMenu(menuBar(), "Activities1", "&Activities");
   AddaScore1 = MakeItem(Activities1, "AddaScore1", "&Add a Score");
@@ -122,6 +131,7 @@ void TGPickForm::BuildMenu() {
   Activities1->addSeparator();
   CalculateIndex1 = MakeItem(Activities1, "CalculateIndex1", "Calculate &Index");
   CalculateHandicap1 = MakeItem(Activities1, "CalculateHandicap1", "Calculate &Handicap");
+  IndexHistory1 = MakeItem(Activities1, "IndexHistory1", "Index His&tory...");
   Activities1->addSeparator();
   PrintScores1 = MakeItem(Activities1, "PrintScores1", "Print &Scores");
   PrintHandicaps1 = MakeItem(Activities1, "PrintHandicaps1", "Print Ha&ndicaps");
@@ -142,6 +152,11 @@ void TGPickForm::ConnectHandlers() {
   both(PrintScoresButton, PrintScores1, &TGPickForm::PrintScoresButtonClick);
   both(PrintHandicapButton, PrintHandicaps1, &TGPickForm::PrintHandicapButtonClick);
   both(ExitButton, Exit1, &TGPickForm::ExitButtonClick);
+  connect(IndexHistory1, &QAction::triggered, this, Guarded([this] { IndexHistory1Click(); }));
+  connect(ExportAllScores1, &QAction::triggered, this,
+          Guarded([this] { ExportAllScores1Click(); }));
+  connect(ExportHandicaps1, &QAction::triggered, this,
+          Guarded([this] { ExportHandicaps1Click(); }));
 }
 
 void TGPickForm::FormCreate() {
@@ -281,6 +296,56 @@ void TGPickForm::PrintHandicapButtonClick() {
   // closed. The rule is asked when a report runs, so it follows the check
   // box of whichever golfer list started an action last.
   ShowOwnWindow(new TPrintHandicapsDlg([] { return Program().UseMaxIndex; }));
+}
+
+void TGPickForm::IndexHistory1Click() {
+  // Like a report, no action the activation looks at: the last action stays.
+  const std::optional<TRosterEntry> golfer = StartGolferAction(std::nullopt);
+  if (!golfer) return;
+  TIndexHistoryForm::OpenFor(*golfer, Program().UseMaxIndex);
+}
+
+void TGPickForm::ExportAllScores1Click() {
+  StartAction();
+  std::vector<csv::Row> rows = {AllScoresCsvHeader()};
+  TScoreTable table;
+  for (const TRosterEntry& golfer : roster_.Entries) {
+    LoadSortedScores(table, ScoreFileName(golfer), false);
+    const std::vector<int> used = CalcIndex(table, Request(golfer, IndexOutput::None)).UsedScores;
+    for (int n = 1; n <= table.Count(); ++n) {
+      const TScoreRec& round = table.At(n);
+      rows.push_back(AllScoresCsvRow(golfer, round, FormatTenths(ListedDifferential(round)),
+                                     std::string(1, RoundMark(n, used, round))));
+    }
+  }
+  ExportRows(QStringLiteral("Export All Scores"),
+             QStringLiteral("All scores %1.csv").arg(QDate::currentDate().toString(Qt::ISODate)),
+             rows,
+             QStringLiteral("Wrote %1 of %2 to %3.")
+                 .arg(CountOf(static_cast<int>(rows.size()) - 1, QStringLiteral("round"),
+                              QStringLiteral("rounds")),
+                      CountOf(roster_.Count(), QStringLiteral("golfer"), QStringLiteral("golfers")),
+                      QStringLiteral("%1")));
+}
+
+void TGPickForm::ExportHandicaps1Click() {
+  StartAction();
+  std::vector<csv::Row> rows = {HandicapCsvHeader()};
+  TScoreTable table;
+  for (const TRosterEntry& golfer : roster_.Entries) {
+    LoadSortedScores(table, ScoreFileName(golfer), false);
+    const long double index = CalcIndex(table, Request(golfer, IndexOutput::None)).Index;
+    const int complete =
+        static_cast<int>(std::count_if(table.Entries.begin(), table.Entries.end(), CountsForIndex));
+    rows.push_back(HandicapCsvRow(golfer, SexOf(golfer) == Sex::Female, table.Count(), complete,
+                                  IndexText4(index)));
+  }
+  ExportRows(QStringLiteral("Export Handicaps"),
+             QStringLiteral("Handicaps %1.csv").arg(QDate::currentDate().toString(Qt::ISODate)),
+             rows,
+             QStringLiteral("Wrote the handicaps of %1 to %2.")
+                 .arg(CountOf(roster_.Count(), QStringLiteral("golfer"), QStringLiteral("golfers")),
+                      QStringLiteral("%1")));
 }
 
 void TGPickForm::ShowOwnWindow(QWidget* window) {
