@@ -1,7 +1,6 @@
 #include "print/reporttext.h"
 
-#include <QDate>
-
+#include "ui/clock.h"
 #include "ui/textconv.h"
 
 namespace qm {
@@ -10,8 +9,6 @@ std::string RightAligned(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
-std::string TodayText() {
-  return ToBytes(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
-}
+std::string TodayText() { return ToBytes(Today().toString(QStringLiteral("MM/dd/yyyy"))); }
 
 }  // namespace qm

@@ -24,6 +24,7 @@
 #include "store/settings.h"
 #include "store/text.h"
 #include "ui/access.h"
+#include "ui/clock.h"
 #include "ui/dataexport.h"
 #include "ui/guard.h"
 #include "ui/look.h"
@@ -319,8 +320,7 @@ void TGPickForm::ExportAllScores1Click() {
     }
   }
   ExportRows(QStringLiteral("Export All Scores"),
-             QStringLiteral("All scores %1.csv").arg(QDate::currentDate().toString(Qt::ISODate)),
-             rows,
+             QStringLiteral("All scores %1.csv").arg(Today().toString(Qt::ISODate)), rows,
              QStringLiteral("Wrote %1 of %2 to %3.")
                  .arg(CountOf(static_cast<int>(rows.size()) - 1, QStringLiteral("round"),
                               QStringLiteral("rounds")),
@@ -341,8 +341,7 @@ void TGPickForm::ExportHandicaps1Click() {
                                   IndexText4(index)));
   }
   ExportRows(QStringLiteral("Export Handicaps"),
-             QStringLiteral("Handicaps %1.csv").arg(QDate::currentDate().toString(Qt::ISODate)),
-             rows,
+             QStringLiteral("Handicaps %1.csv").arg(Today().toString(Qt::ISODate)), rows,
              QStringLiteral("Wrote the handicaps of %1 to %2.")
                  .arg(CountOf(roster_.Count(), QStringLiteral("golfer"), QStringLiteral("golfers")),
                       QStringLiteral("%1")));

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDate>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +13,7 @@
 #include "print/printorfile.h"
 #include "store/courses.h"
 #include "ui/access.h"
+#include "ui/clock.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
 #include "ui/messages.h"
@@ -243,7 +243,7 @@ void THandicapForm::PrintButtonClick() {
     return;
   }
   const TCourseSummaryRec& course = courses_.At(CourseField->currentIndex() + 1);
-  const std::string date = ToBytes(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
+  const std::string date = ToBytes(Today().toString(QStringLiteral("MM/dd/yyyy")));
 
   PrinterOrFileJob job;
   job.Question = QStringLiteral("Output handicap list to the printer or to a file?");

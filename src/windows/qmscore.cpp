@@ -1,7 +1,6 @@
 #include "windows/qmscore.h"
 
 #include <QApplication>
-#include <QDate>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -9,6 +8,7 @@
 #include "store/courses.h"
 #include "store/scores.h"
 #include "store/text.h"
+#include "ui/clock.h"
 #include "ui/guard.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
@@ -27,7 +27,7 @@ namespace {
 const QString kCourseNotFound = QStringLiteral("ERROR: Course not found in list??");
 const QString kPickACourse = QStringLiteral("You must pick a course.");
 
-QString Today() { return QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")); }
+QString TodayField() { return Today().toString(QStringLiteral("MM/dd/yyyy")); }
 
 std::string Cut(const QLineEdit* field, std::size_t width) {
   return CutTo(FieldBytes(field), width);
@@ -491,7 +491,7 @@ void TScoreForm::ShowFor(QWidget* owner, const RoundGolfer& golfer) {
 
 bool TScoreForm::PrimeNewRound(QWidget* owner, const RoundGolfer& golfer, EntryValues entry) {
   if (!MayPrime()) return false;
-  DateField->setText(Today());
+  DateField->setText(TodayField());
   CourseField->SetText(QString());
   CourseName2->clear();
   CoursePicked->setText(QStringLiteral("0"));
@@ -552,7 +552,7 @@ bool TScoreForm::PrimeGroupRound(QWidget* owner, const RoundGolfer& golfer, bool
     AddingGroup->setText(QStringLiteral("1"));
     CourseHandicapField->setText(QStringLiteral("0"));
   } else if (first || !continued) {
-    DateField->setText(Today());
+    DateField->setText(TodayField());
     CourseField->SetText(QString());
     CourseName2->clear();
     CoursePicked->setText(QStringLiteral("0"));

@@ -1,6 +1,5 @@
 // The score entry window's controls, laid out as the window shows them, its
 // menu and the connections of its handlers.
-#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,6 +7,7 @@
 #include <utility>
 
 #include "ui/access.h"
+#include "ui/clock.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
 #include "windows/qmscore.h"
@@ -70,7 +70,7 @@ TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent) {
   setFixedSize(ClientWidth, ClientHeight + MainMenu->sizeHint().height());
 
   // Creation: today's date and the course list.
-  DateField->setText(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
+  DateField->setText(Today().toString(QStringLiteral("MM/dd/yyyy")));
   Guard([this] { ReloadCourses(); });
 }
 
