@@ -7,9 +7,9 @@
 // rounds for every golfer into a scratch data folder (with a settings folder
 // of its own), then goes through the program as a user does: the main
 // window, Enter Scores, a round typed hole by hole into the score entry
-// window, the golfer's scores, and the handicap cards printed to a PDF (made
-// into a picture by pdftoppm). The data and the day are fixed, so the
-// pictures change only when the windows do.
+// window, the golfer's scores, the golfer's index history, and the handicap
+// cards printed to a PDF (made into a picture by pdftoppm). The data and the
+// day are fixed, so the pictures change only when the windows do.
 //
 // Exit status 0 when every picture was saved; otherwise 1, with the reason on
 // standard error.
@@ -41,9 +41,11 @@
 #include "store/scores.h"
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
+#include "ui/clock.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmgpick.h"
+#include "windows/qmindexhist.h"
 #include "windows/qmmain.h"
 
 using namespace qm;
@@ -335,6 +337,13 @@ void TakePictures(Pictures& pictures, const QString& scratch) {
   pictures.Save(scores, QStringLiteral("golfer-scores"));
   scores->close();
 
+  Activate(list);
+  list->IndexHistory1->trigger();
+  auto* history = Shown<TIndexHistoryForm>();
+  if (history == nullptr) Fail(QStringLiteral("Index History opened no window"));
+  pictures.Save(history, QStringLiteral("index-history"));
+  history->close();
+
   // The cards of the whole club at the home course, printed to a PDF as the
   // print dialog would.
   Activate(list);
@@ -384,6 +393,7 @@ int main(int argc, char** argv) {
   if (!QDir::setCurrent(root.filePath(QStringLiteral("data"))))
     Fail(QStringLiteral("cannot enter the scratch folder"));
 
+  SetTodayForTests(kToday);
   WriteSampleClub(QStringLiteral(QM_SAMPLE_COURSES));
   ScriptedPrompts& prompts = InstallScriptedPrompts();
   Pictures pictures(output);
