@@ -295,7 +295,9 @@ void PickByKey(QComboBox* box, const QString& name) {
 void TypeRound(TScoreForm* form) {
   TypeInto(form->DateField, kToday.toString(QStringLiteral("MM/dd/yyyy")));
   LeaveField(form->DateField);
-  PickCourse(form, 3);  // FOXGLOVE MEADOWS
+  PickCourse(form, 3);
+  if (form->CourseField->Text() != QStringLiteral("FOXGLOVE MEADOWS"))
+    Fail(QStringLiteral("the fourth course is not FOXGLOVE MEADOWS"));
   const std::array<int, HoleCount> strokes{5, 5, 3, 6, 4, 4, 5, 6, 5, 5, 4, 5, 4, 6, 3, 6, 5, 5};
   const std::array<int, HoleCount> putts{2, 2, 1, 2, 2, 2, 3, 2, 2, 2, 2, 2, 1, 2, 2, 2, 2, 2};
   for (std::size_t hole = 0; hole < HoleCount; ++hole) {
