@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDate>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>

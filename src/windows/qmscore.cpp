@@ -1,7 +1,6 @@
 #include "windows/qmscore.h"
 
 #include <QApplication>
-#include <QDate>
 #include <QFocusEvent>
 #include <QKeyEvent>
 

@@ -1,6 +1,5 @@
 // The score entry window's controls, laid out as the window shows them, its
 // menu and the connections of its handlers.
-#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
