@@ -127,8 +127,7 @@ bool TListMaintForm::MayOpenDialog() const {
 void TListMaintForm::ShowDialog(int position) {
   editIndex_ = position;
   SetEditing(true);
-  HandOverResult* result = DialogResult();
-  if (!result->OpenFor(this)) result->Hand().ShowFor(this);
+  DialogResult()->Hand().ShowFor(this);
 }
 
 void TListMaintForm::ExitButtonClick() {

@@ -3,7 +3,7 @@
 //
 // Such a window works on its own copy of a table, loaded when it is made,
 // and writes the table's file only on Save (or Yes at Exit). An entry is
-// edited in a long-lived dialog (any with a HandOverResult) whose result the window
+// edited in a long-lived dialog (the golfer name dialog, the course editor) whose result the window
 // takes over when it becomes active again, and only when it opened the
 // dialog itself. While the dialog is open for the window, its list and its
 // Add, Modify and Delete commands are disabled, so the entry being edited
@@ -127,8 +127,7 @@ class TListMaintForm : public QMainWindow {
   // is brought to the front).
   bool MayOpenDialog() const;
   // Opens the dialog, primed by the caller, for the entry at position (0
-  // while adding). A dialog whose priming showed it already (the score
-  // entry window) is not shown again.
+  // while adding).
   void ShowDialog(int position);
   // Closes the dialog when it is open for this window; nobody takes its
   // result over.

@@ -151,9 +151,6 @@ class TScoreForm : public QDialog {
   bool PrimeStoredRound(QWidget* owner, const RoundGolfer& golfer, const TScoreRec& round);
   bool PrimeGroupRound(QWidget* owner, const RoundGolfer& golfer, bool first);
   std::optional<TakenRound> TakeRound(const QWidget* owner);
-  // The round as TakeRound maps it, for a window that took the result
-  // through Result itself (one built on the list maintenance base).
-  TScoreRec ConfirmedRound() const;
   void ReleaseRound(const QWidget* owner);
   // The window and golfer of the last priming; kept until the next one.
   const RoundOwner& Owner() const { return owner_; }
@@ -223,6 +220,8 @@ class TScoreForm : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // The round as the fields hold it, as TakeRound gives it.
+  TScoreRec ConfirmedRound() const;
   void BuildControls();
   void BuildMenu();
   void ConnectHandlers();
