@@ -71,7 +71,20 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
+  BuildControls();
+  BuildMenu();
+  ConnectHandlers();
 
+  Guard([this] { FormCreate(); });
+  const PlacementDefaults layout = DefaultPlacement(QStringLiteral("MainForm"));
+  setFixedSize(layout.Width, layout.Height);
+  FitWidth(VersionField, VersionField->text(), 8);
+  EditGolferButton->setFocus();
+}
+
+TMainForm::~TMainForm() { DestroyOpenedWindows(); }
+
+void TMainForm::BuildControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("ClientArea"));
   PaintWhite(client);
@@ -117,7 +130,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   smallFont.setPixelSize(9);
   VersionField->setFont(smallFont);
   VersionField->setGeometry(189, 280, 82, 17);
+}
 
+void TMainForm::BuildMenu() {
   File1 = MakeMenu(menuBar(), "File1", "&File");
   BackUp1 = MakeItem(File1, "BackUp1", "&Back Up Data...");
   Restore1 = MakeItem(File1, "Restore1", "&Restore Data...");
@@ -134,7 +149,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   Help1 = MakeMenu(menuBar(), "Help1", "&Help");
   Help2 = MakeItem(Help1, "Help2", "&Help");
   AboutQuillmor1 = MakeItem(Help1, "AboutQuillmor1", "&About Quillmor");
+}
 
+void TMainForm::ConnectHandlers() {
   connect(EditGolferButton, &QPushButton::clicked, this,
           Guarded([this] { EditGolferButtonClick(); }));
   connect(EditCoursesButton, &QPushButton::clicked, this,
@@ -150,15 +167,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   connect(EnterScores1, &QAction::triggered, this, Guarded([this] { EnterScores1Click(); }));
   connect(Help2, &QAction::triggered, this, Guarded([this] { Help2Click(); }));
   connect(AboutQuillmor1, &QAction::triggered, this, Guarded([this] { AboutQuillmor1Click(); }));
-
-  Guard([this] { FormCreate(); });
-  const PlacementDefaults layout = DefaultPlacement(QStringLiteral("MainForm"));
-  setFixedSize(layout.Width, layout.Height);
-  FitWidth(VersionField, VersionField->text(), 8);
-  EditGolferButton->setFocus();
 }
-
-TMainForm::~TMainForm() { DestroyOpenedWindows(); }
 
 void TMainForm::FormCreate() {
   QmProgram& p = Program();

@@ -90,6 +90,10 @@ class TMainForm : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void BuildControls();
+  void BuildMenu();
+  void ConnectHandlers();
+
   // The windows of the three commands. Each makes a new instance of its
   // window (or brings the open one to the front) and hands it to
   // ShowModeless.
