@@ -79,6 +79,7 @@
 #include "ui/handover.h"
 
 class QKeyEvent;
+class QVBoxLayout;
 
 namespace qm {
 
@@ -223,6 +224,12 @@ class TScoreForm : public QDialog {
   // The round as the fields hold it, as TakeRound gives it.
   TScoreRec ConfirmedRound() const;
   void BuildControls();
+  // The areas of the window, top to bottom, each into page; then the Tab
+  // chain through them.
+  void BuildTopFields(QWidget* client, QVBoxLayout* page);
+  void BuildCard(QWidget* client, QVBoxLayout* page);
+  void BuildBottom(QWidget* client, QVBoxLayout* page);
+  void BuildTabChain();
   void BuildMenu();
   void ConnectHandlers();
 

@@ -80,6 +80,41 @@ void TScoreForm::BuildControls() {
   page->setContentsMargins(8, 8, 8, 8);
   page->setSpacing(6);
 
+  BuildTopFields(client, page);
+  BuildCard(client, page);
+  BuildBottom(client, page);
+
+  // Names for screen readers: the label beside each field.
+  const std::pair<const char*, QWidget*> labelled[] = {
+      {"CourseLabel", CourseField}, {"DateLabel", DateField},     {"RatingLabel", RatingField},
+      {"SlopeLabel", SlopeField},   {"IndexLabel", IndexField},   {"CommentLabel", CommentField},
+      {"AdjScoreLabel", AdjScore},  {"ScoreDiffLabel", ScoreDiff}};
+  for (const auto& [label, field] : labelled)
+    NameByLabel(client->findChild<QLabel*>(QString::fromLatin1(label)), field);
+
+  for (QLineEdit* field : {RatingField, SlopeField, IndexField, AdjScore, ScoreDiff}) {
+    MakeReadOnly(field);
+    field->setFocusPolicy(Qt::ClickFocus);
+  }
+
+  GolferName = MakeHidden(this, QStringLiteral("GolferName"));
+  OkPressed = Result.Field();
+  CoursePicked = MakeHidden(this, QStringLiteral("CoursePicked"), QStringLiteral("0"));
+  CourseName2 = MakeHidden(this, QStringLiteral("CourseName2"));
+  AddingGroup = MakeHidden(this, QStringLiteral("AddingGroup"), QStringLiteral("0"));
+  // A number from the start, so that a round typed before any course is
+  // picked can be summed; the pick sets the golfer's own value.
+  CourseHandicapField =
+      MakeHidden(this, QStringLiteral("CourseHandicapField"), QStringLiteral("0"));
+
+  BuildTabChain();
+
+  // Every control reports its keys and its focus leaving to the window.
+  for (QWidget* control : client->findChildren<QWidget*>())
+    if (control->focusPolicy() != Qt::NoFocus) control->installEventFilter(this);
+}
+
+void TScoreForm::BuildTopFields(QWidget* client, QVBoxLayout* page) {
   // Top: the course, the date and the putts switch on the left; the
   // course's ratings and the golfer's index on the right.
   auto* top = new QHBoxLayout;
@@ -123,7 +158,9 @@ void TScoreForm::BuildControls() {
   top->addStretch(1);
   top->addLayout(right);
   page->addLayout(top);
+}
 
+void TScoreForm::BuildCard(QWidget* client, QVBoxLayout* page) {
   // The 18-hole grid.
   Card = new TScoreCardGrid(client);
   Score = Card->Score;
@@ -140,7 +177,9 @@ void TScoreForm::BuildControls() {
   ParTotal = Card->ParTotal;
   page->addWidget(Card, 0, Qt::AlignHCenter);
   page->addStretch(1);
+}
 
+void TScoreForm::BuildBottom(QWidget* client, QVBoxLayout* page) {
   // Below the grid: the comment on the left, the round's results on the right.
   auto* bottom = new QHBoxLayout;
   auto* comment = new QVBoxLayout;
@@ -181,30 +220,9 @@ void TScoreForm::BuildControls() {
   buttons->addWidget(AddCourseButton);
   buttons->addStretch(1);
   page->addLayout(buttons);
+}
 
-  // Names for screen readers: the label beside each field.
-  const std::pair<const char*, QWidget*> labelled[] = {
-      {"CourseLabel", CourseField}, {"DateLabel", DateField},     {"RatingLabel", RatingField},
-      {"SlopeLabel", SlopeField},   {"IndexLabel", IndexField},   {"CommentLabel", CommentField},
-      {"AdjScoreLabel", AdjScore},  {"ScoreDiffLabel", ScoreDiff}};
-  for (const auto& [label, field] : labelled)
-    NameByLabel(client->findChild<QLabel*>(QString::fromLatin1(label)), field);
-
-  for (QLineEdit* field : {RatingField, SlopeField, IndexField, AdjScore, ScoreDiff}) {
-    MakeReadOnly(field);
-    field->setFocusPolicy(Qt::ClickFocus);
-  }
-
-  GolferName = MakeHidden(this, QStringLiteral("GolferName"));
-  OkPressed = Result.Field();
-  CoursePicked = MakeHidden(this, QStringLiteral("CoursePicked"), QStringLiteral("0"));
-  CourseName2 = MakeHidden(this, QStringLiteral("CourseName2"));
-  AddingGroup = MakeHidden(this, QStringLiteral("AddingGroup"), QStringLiteral("0"));
-  // A number from the start, so that a round typed before any course is
-  // picked can be summed; the pick sets the golfer's own value.
-  CourseHandicapField =
-      MakeHidden(this, QStringLiteral("CourseHandicapField"), QStringLiteral("0"));
-
+void TScoreForm::BuildTabChain() {
   // Tab order: course, date, putts switch, then hole by hole score and
   // putts, then the buttons and last the comment. The pars and sums are no
   // tab stops but sit in the chain where they stand on the card, so Tab
@@ -229,10 +247,6 @@ void TScoreForm::BuildControls() {
   chain(CancelButton);
   chain(AddCourseButton);
   chain(CommentField);
-
-  // Every control reports its keys and its focus leaving to the window.
-  for (QWidget* control : client->findChildren<QWidget*>())
-    if (control->focusPolicy() != Qt::NoFocus) control->installEventFilter(this);
 }
 
 void TScoreForm::BuildMenu() {
