@@ -322,4 +322,4 @@ class PrintHandicapsTest : public QObject {
 };
 
 QTEST_MAIN(PrintHandicapsTest)
-#include "prthdp_test.moc"
+#include "qmprthdp_qttest.moc"
