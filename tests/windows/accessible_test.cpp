@@ -30,6 +30,7 @@
 #include "windows/qmmain.h"
 #include "windows/qmscore.h"
 #include "windows/qmsgroup.h"
+#include "windows/qmstrokes.h"
 
 using namespace qm;
 
@@ -81,7 +82,8 @@ class AccessibleTest : public QObject {
                                            new TAboutBox(main),
                                            new TTwoChoiceDlg(main),
                                            new TPrintHdcpDetails(main),
-                                           new TPrintPreviewDlg(printer_, {}, main)};
+                                           new TPrintPreviewDlg(printer_, {}, main),
+                                           new TStrokeIndexDlg("ELM", std::nullopt, main)};
     for (QWidget* window : made) window->show();
     QApplication::processEvents();
 
@@ -111,7 +113,7 @@ class AccessibleTest : public QObject {
              (QStringList{"AboutBox", "CMaintForm", "CourseForm", "GMaintForm", "GNameForm",
                           "GPickForm", "GolferForm", "GroupOfScoresForm", "HandicapForm",
                           "IndexForm", "MainForm", "PrintHandicapsDlg", "PrintHdcpDetails",
-                          "PrintPreviewDlg", "ScoreForm", "TwoChoiceDlg"}));
+                          "PrintPreviewDlg", "ScoreForm", "StrokeIndexDlg", "TwoChoiceDlg"}));
     qDeleteAll(made);
     ShutDown();
   }
