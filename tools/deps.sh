@@ -25,7 +25,10 @@ qm_ensure_packages() {
     "${missing[@]}" </dev/null
 }
 
-QM_BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libquazip1-qt6-dev)
+# qt6-charts-dev needs libqt6opengl6-dev for its CMake package but does not
+# depend on it (Debian 12).
+QM_BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-charts-dev
+  libqt6opengl6-dev libgl-dev libquazip1-qt6-dev)
 QM_TEST_PACKAGES=(libgtest-dev libbenchmark-dev poppler-utils fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream man-db xvfb openbox xdotool)
 QM_RUN_PACKAGES=(fonts-dejavu-core fonts-liberation)

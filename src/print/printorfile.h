@@ -39,6 +39,8 @@ class QPrinter;
 
 namespace qm {
 
+class QtPrintDevice;
+
 // Where the lines go on the sheet; every text report uses these values and
 // differs only in its font size.
 struct PrintLayout {

@@ -5,6 +5,10 @@
 
 namespace qm::msg {
 
+// The program's title: the main window's caption and heading, the caption
+// of every box, the About box's product name.
+inline QString ProgramTitle() { return QStringLiteral("Quillmor for Windows"); }
+
 // A list at its limit refuses to take another course (the course list
 // maintenance window, the score entry window's Add Course).
 inline QString CoursesFull() {

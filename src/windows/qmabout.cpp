@@ -10,6 +10,7 @@
 
 #include "ui/access.h"
 #include "ui/guard.h"
+#include "ui/messages.h"
 #include "ui/placement.h"
 #include "windows/qmapp.h"
 
@@ -95,7 +96,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 }
 
 void TAboutBox::FormActivate() {
-  ProductName->setText(QStringLiteral("Quillmor for Windows"));
+  ProductName->setText(msg::ProgramTitle());
   VersionField->setText(Program().Version + QStringLiteral(" - ") + Program().VersionDate);
   MemoField1->setPlainText(QString::fromLatin1(kAboutText));
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/messages.h"
 #include "ui/prompts.h"
 #include "windows/qmcourse.h"
 #include "windows/qmgname.h"
@@ -50,7 +51,7 @@ void StartUp() {
   // name to every window's caption, so "Enter Score - Ann" would carry the
   // program's title behind it. Nor its name, which is the window class the
   // desktop groups the windows by ("quillmor", set by the program's entry).
-  SetProgramTitle(QStringLiteral("Quillmor for Windows"));
+  SetProgramTitle(msg::ProgramTitle());
   QmProgram& p = Program();
   p.MainForm = Keep(new TMainForm);
 

@@ -32,9 +32,6 @@ class TCourseForm;
 class TGNameForm;
 
 struct QmProgram {
-  int MaxGolfers = qm::MaxGolfers;
-  int MaxScores = qm::MaxScores;
-  int MaxCourses = qm::MaxCourses;
   bool UseMaxIndex = true;
   bool Closing = false;
   QString Version;

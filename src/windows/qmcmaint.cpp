@@ -56,7 +56,7 @@ QString TCMaintForm::EntryName(int position) const {
 
 void TCMaintForm::AddButtonClick() {
   if (!MayOpenDialog()) return;
-  if (courses_.Count() >= Program().MaxCourses) {
+  if (courses_.Count() >= MaxCourses) {
     CurrentPrompts().Warning(msg::CoursesFull());
     return;
   }

@@ -68,7 +68,7 @@ QString TGMaintForm::EntryName(int position) const {
 
 void TGMaintForm::AddButtonClick() {
   if (!MayOpenDialog()) return;
-  if (roster_.Count() >= Program().MaxGolfers) {
+  if (roster_.Count() >= MaxGolfers) {
     CurrentPrompts().Warning(QStringLiteral(
         "You have reached the maximum allowed number of golfers.  If possible, delete some "
         "golfers that are inactive.  Then, you can enter more new ones."));

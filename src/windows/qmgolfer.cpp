@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "engine/golfer.h"
+#include "engine/insight.h"
 #include "engine/numeric.h"
 #include "engine/scorecard.h"
 #include "store/roster.h"
@@ -30,6 +31,7 @@
 #include "windows/qmapp.h"
 #include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
+#include "windows/qmindexhist.h"
 #include "windows/qmscore.h"
 
 namespace qm {
@@ -41,13 +43,6 @@ const QString kSaveQuestion = QStringLiteral("Save changes made to scores?");
 const QString kDeleteQuestion = QStringLiteral("Are you sure you want to delete this score?");
 
 constexpr int kItemHeight = 15;
-
-// Of a field, what the list looks at: the text up to a NUL.
-bool Missing(const std::string& text, std::initializer_list<const char*> blanks) {
-  const std::string value = CutAtNul(text);
-  if (value.empty()) return true;
-  return std::any_of(blanks.begin(), blanks.end(), [&](const char* b) { return value == b; });
-}
 
 // The list's fixed-pitch face, as wide as the columns under the heading.
 QFont ListFont(const QFont& base) {
@@ -109,21 +104,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
   return button;
 }
 
-// The differential the list shows: from the adjusted score, else the gross
-// score; 0.0 without a usable rating, slope or score.
-long double ShownDifferential(const TScoreRec& rec) {
-  if (Missing(rec.Rating, {"0.0", "XXX"}) || Missing(rec.Slope, {"0", "XXX"})) return 0;
-  std::string score;
-  if (!Missing(rec.AdjScore, {"0", "XXX"}))
-    score = CutAtNul(rec.AdjScore);
-  else if (!Missing(rec.ScoreTotal, {"0", "XXX"}))
-    score = CutAtNul(rec.ScoreTotal);
-  else
-    return 0;
-  return HandicapDifferential(ParseDecimal(score), ParseDecimal(CutAtNul(rec.Rating)),
-                              ParseDecimal(CutAtNul(rec.Slope)));
-}
-
 // The scores window's own index: its account style, the golfer's sex and
 // the program-wide Maximum Index Rule.
 IndexRequest ScoresWindowRequest(const QLineEdit* sex, const QLineEdit* name) {
@@ -150,7 +130,7 @@ std::string ScoreListLine(const TScoreRec& rec, int position, char mark) {
   line += "   ";
   line += PadRight(rec.Slope, 4);
   line += "   ";
-  line += FormatTenths(ShownDifferential(rec));
+  line += FormatTenths(ListedDifferential(rec));
   line += "   ";
   line += PadRight(rec.Course, 26);
   return line;
@@ -239,6 +219,7 @@ void TGolferForm::BuildMenu() {
   Calculate1 = MakeMenu(GolferMenu, "Calculate1", "&Calculate");
   Index1 = MakeItem(Calculate1, "Index1", "&Index");
   Handicap1 = MakeItem(Calculate1, "Handicap1", "&Handicap");
+  IndexHistory1 = MakeItem(Calculate1, "IndexHistory1", "Index His&tory...");
 }
 
 void TGolferForm::ConnectHandlers() {
@@ -252,6 +233,7 @@ void TGolferForm::ConnectHandlers() {
   connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
   connect(Index1, &QAction::triggered, this, Guarded([this] { Index1Click(); }));
   connect(Handicap1, &QAction::triggered, this, Guarded([this] { Handicap1Click(); }));
+  connect(IndexHistory1, &QAction::triggered, this, Guarded([this] { IndexHistory1Click(); }));
 }
 
 // ---- opening ----
@@ -389,7 +371,7 @@ int TGolferForm::SelectedPosition() const {
 
 void TGolferForm::AddButtonClick() {
   if (editing_ || Program().ScoreForm == nullptr) return;
-  if (scores_.Count() >= Program().MaxScores) {
+  if (scores_.Count() >= MaxScores) {
     CurrentPrompts().Warning(msg::ScoresFull());
     return;
   }
@@ -486,6 +468,11 @@ void TGolferForm::Handicap1Click() {
   golfer.ShortName = ShortName();
   golfer.Sex = GolferSex->text().toInt();
   THandicapForm::Open(golfer, ToBytes(IndexField->text()));
+}
+
+void TGolferForm::IndexHistory1Click() {
+  TIndexHistoryForm::Open(GolferName2->text(), ShortName(), scores_,
+                          ScoresWindowRequest(GolferSex, GolferName2));
 }
 
 void TGolferForm::FormResize() {

@@ -75,6 +75,9 @@ class TGolferForm : public QMainWindow {
   void Exit1Click();
   void Index1Click();
   void Handicap1Click();
+  // Calculate > Index History...: a new index history window from the table
+  // as it stands, saved or not.
+  void IndexHistory1Click();
 
   enum class Edit { None, Add, Modify };
   struct PendingEdit {
@@ -97,6 +100,7 @@ class TGolferForm : public QMainWindow {
   QMenu* Calculate1;
   QAction* Index1;
   QAction* Handicap1;
+  QAction* IndexHistory1;
 
   QLabel* Label1;
   QLineEdit* GolferName2;

@@ -31,6 +31,7 @@
 #include "windows/qmgolfer.h"
 #include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
+#include "windows/qmindexhist.h"
 #include "windows/qmmain.h"
 #include "windows/qmscore.h"
 #include "windows/qmsgroup.h"
@@ -122,6 +123,7 @@ void TGPickForm::BuildMenu() {
   Activities1->addSeparator();
   CalculateIndex1 = MakeItem(Activities1, "CalculateIndex1", "Calculate &Index");
   CalculateHandicap1 = MakeItem(Activities1, "CalculateHandicap1", "Calculate &Handicap");
+  IndexHistory1 = MakeItem(Activities1, "IndexHistory1", "Index His&tory...");
   Activities1->addSeparator();
   PrintScores1 = MakeItem(Activities1, "PrintScores1", "Print &Scores");
   PrintHandicaps1 = MakeItem(Activities1, "PrintHandicaps1", "Print Ha&ndicaps");
@@ -142,6 +144,7 @@ void TGPickForm::ConnectHandlers() {
   both(PrintScoresButton, PrintScores1, &TGPickForm::PrintScoresButtonClick);
   both(PrintHandicapButton, PrintHandicaps1, &TGPickForm::PrintHandicapButtonClick);
   both(ExitButton, Exit1, &TGPickForm::ExitButtonClick);
+  connect(IndexHistory1, &QAction::triggered, this, Guarded([this] { IndexHistory1Click(); }));
 }
 
 void TGPickForm::FormCreate() {
@@ -149,8 +152,8 @@ void TGPickForm::FormCreate() {
   chkUseMaxIndex->setChecked(Program().UseMaxIndex);
   roster_.Clear();
   scores_.Clear();
-  roster_.Entries.reserve(static_cast<std::size_t>(Program().MaxGolfers));
-  scores_.Entries.reserve(static_cast<std::size_t>(Program().MaxScores));
+  roster_.Entries.reserve(static_cast<std::size_t>(MaxGolfers));
+  scores_.Entries.reserve(static_cast<std::size_t>(MaxScores));
   lastAction_ = Action::None;
   LoadSortedRoster(roster_);
   for (const TRosterEntry& golfer : roster_.Entries)
@@ -215,7 +218,7 @@ void TGPickForm::AddAScoreButtonClick() {
   const std::optional<TRosterEntry> golfer = StartGolferAction(Action::AddScore);
   if (!golfer) return;
   LoadGolferScores(*golfer);
-  if (scores_.Count() >= Program().MaxScores) {
+  if (scores_.Count() >= MaxScores) {
     CurrentPrompts().Warning(kFullMessage);
     return;
   }
@@ -281,6 +284,13 @@ void TGPickForm::PrintHandicapButtonClick() {
   // closed. The rule is asked when a report runs, so it follows the check
   // box of whichever golfer list started an action last.
   ShowOwnWindow(new TPrintHandicapsDlg([] { return Program().UseMaxIndex; }));
+}
+
+void TGPickForm::IndexHistory1Click() {
+  // Like a report, no action the activation looks at: the last action stays.
+  const std::optional<TRosterEntry> golfer = StartGolferAction(std::nullopt);
+  if (!golfer) return;
+  TIndexHistoryForm::OpenFor(*golfer, Program().UseMaxIndex);
 }
 
 void TGPickForm::ShowOwnWindow(QWidget* window) {

@@ -65,6 +65,9 @@ class TGPickForm : public QMainWindow {
   void PrintScoresButtonClick();
   void PrintHandicapButtonClick();
   void ExitButtonClick();
+  // Activities > Index History...: a new index history window for the
+  // selected golfer, from the golfer's score file as it is now.
+  void IndexHistory1Click();
 
   const TRosterTable& Roster() const { return roster_; }
   // 1-based roster position of the golfer of the last golfer action; 0
@@ -92,6 +95,7 @@ class TGPickForm : public QMainWindow {
   QAction* EditViewScores1;
   QAction* CalculateIndex1;
   QAction* CalculateHandicap1;
+  QAction* IndexHistory1;
   QAction* PrintScores1;
   QAction* PrintHandicaps1;
 

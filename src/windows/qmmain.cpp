@@ -30,7 +30,7 @@ namespace qm {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Quillmor for Windows");
+const QString kTitle = msg::ProgramTitle();
 
 // Widens a one-line control to its text when the font on this machine is
 // wider than the one the layout was drawn for, keeping its centre.
@@ -153,12 +153,9 @@ void TMainForm::FormCreate() {
   new PlacementKeeper(this, QStringLiteral("MainForm"));
   p.UseMaxIndex = ReadSettingBool("Settings", "UseMaxIndex", true);
   p.Closing = false;
-  p.Version = QStringLiteral("2.8 r05");
-  p.VersionDate = QStringLiteral("2/23/2002");
+  p.Version = QStringLiteral(QM_PROGRAM_VERSION);
+  p.VersionDate = QStringLiteral(QM_VERSION_DATE);
   VersionField->setText(QStringLiteral("Version ") + p.Version);
-  p.MaxGolfers = 300;
-  p.MaxScores = 200;
-  p.MaxCourses = 200;
 }
 
 void TMainForm::EditGolferButtonClick() { OpenGolferMaintenance(); }

@@ -130,7 +130,7 @@ bool TScoreForm::AppendCourse(const TCourseRec& course) {
   // saved elsewhere meanwhile is kept.
   TCourseTable table;
   LoadCourses(table);
-  if (table.Count() >= Program().MaxCourses) {
+  if (table.Count() >= MaxCourses) {
     CurrentPrompts().Warning(msg::CoursesFull());
     return false;
   }
@@ -167,7 +167,7 @@ void TScoreForm::ReportCourseNotFound(const std::string& name) {
 }
 
 bool TScoreForm::CoursesFull() {
-  if (courses_.Count() < Program().MaxCourses) return false;
+  if (courses_.Count() < MaxCourses) return false;
   CurrentPrompts().Warning(msg::CoursesFull());
   return true;
 }

@@ -103,7 +103,7 @@ void TGroupOfScoresForm::AddAScoreButtonClick() {
 
   TScoreTable scores;
   LoadSortedScores(scores, ScoreFileName(golfer), false);
-  if (scores.Count() >= Program().MaxScores) {
+  if (scores.Count() >= MaxScores) {
     CurrentPrompts().Warning(msg::ScoresFull());
     return;
   }

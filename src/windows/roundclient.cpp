@@ -64,7 +64,7 @@ bool RoundClient::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void StoreTakenRound(const TakenRound& taken) {
-  if (AppendRound(ScoreFileName(taken.ShortName), taken.Round, Program().MaxScores)) return;
+  if (AppendRound(ScoreFileName(taken.ShortName), taken.Round, MaxScores)) return;
   CurrentPrompts().Message(kOverMessage);
   CurrentPrompts().Message(kRememberMessage);
 }

@@ -37,6 +37,11 @@ for size in 16 22 24 32 48 64 128 256; do
   fi
 done
 
+# The charts come from the shared Qt Charts library, which the .deb's
+# dpkg-shlibdeps then names as a dependency.
+check "the installed program links the Qt Charts library" \
+  sh -c "readelf -d '$prefix/bin/quillmor' | grep -q 'NEEDED.*libQt6Charts'"
+
 check "desktop-file-validate accepts the desktop entry" desktop-file-validate "$desktop"
 check "appstreamcli accepts the metainfo" appstreamcli validate --no-net "$metainfo"
 warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 "$manpage" 2>&1 >/dev/null)"

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The real program under a real X server and window manager, driven by key
-# presses only: a golfer added through the roster maintenance window, then a
-# round entered from the golfer list; a second program on the same data
-# folder refuses to start, and the lock of a killed program is taken over. The hand-over of the round depends on
-# the window system giving the activation back to the golfer list, which
-# the offscreen platform only imitates.
+# presses only: a golfer added through the roster maintenance window, a
+# round entered from the golfer list, and the index history opened from the
+# golfer list and from the golfer scores window; a second program on the
+# same data folder refuses to start, and the lock of a killed program is
+# taken over. The hand-over of the round depends on the window system giving
+# the activation back to the golfer list, which the offscreen platform only
+# imitates.
 #
 #   quillmor_smoke.sh PATH/TO/quillmor PATH/TO/sample.qmd
 #
@@ -164,6 +166,22 @@ grep -q "is in use by another Quillmor (process $quillmor" "$root/second.log" ||
 [ "$(listing)" = "$before" ] || fail "the second program changed the data folder: $(diff <(echo "$before") <(listing))"
 wait_active "Golfer List"
 
+# Activities > Index History... opens the golfer's index history; its File >
+# Exit closes it. From the golfer scores window, Calculate > Index History...
+# opens it again.
+keys alt+a t
+wait_active "Index History - Ann Lee"
+keys alt+f x
+wait_active "Golfer List"
+keys alt+a e
+wait_active "Golfer - Ann Lee"
+keys alt+c t
+wait_active "Index History - Ann Lee"
+keys alt+f x
+wait_active "Golfer - Ann Lee"
+keys alt+f x
+wait_active "Golfer List"
+
 # The golfer list's Exit writes the rule's setting; the main window's Exit
 # ends the program.
 keys alt+f e
@@ -196,4 +214,4 @@ keys alt+f x
 ending=$quillmor
 quillmor=
 wait_for "the end of the restarted program" 30 gone
-echo "smoke: a golfer added and a round entered under $DISPLAY"
+echo "smoke: a golfer added, a round entered, the index history opened and the data folder's lock checked under $DISPLAY"

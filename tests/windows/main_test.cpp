@@ -102,9 +102,7 @@ class MainTest : public QObject {
 
     QVERIFY(Program().UseMaxIndex);
     QVERIFY(!Program().Closing);
-    QCOMPARE(Program().MaxGolfers, 300);
-    QCOMPARE(Program().MaxScores, 200);
-    QCOMPARE(Program().MaxCourses, 200);
+    static_assert(qm::MaxGolfers == 300 && qm::MaxScores == 200 && qm::MaxCourses == 200);
     QCOMPARE(main->VersionField->text(), QStringLiteral("Version 2.8 r05"));
     QVERIFY(main->VersionField->isReadOnly());
     QCOMPARE(main->VersionField->font().families().value(0), QStringLiteral("Small Fonts"));

@@ -1,0 +1,104 @@
+// How long the index history window takes to open for a golfer with 200
+// rounds and a course list of 40 courses: the score file and the course list
+// read, the index after each round replayed, the keep and lower scores
+// searched at every course, the statistics, and the window built, shown and
+// painted. The baseline, measured in the same run, opens the golfer scores
+// window on the same golfer; the insight rules alone are measured too.
+//
+//   indexhist_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <memory>
+
+#include "dataset.h"
+#include "engine/golfer.h"
+#include "engine/insight.h"
+#include "ratios.h"
+#include "silent_prompts.h"
+#include "store/courses.h"
+#include "store/roster.h"
+#include "store/scores.h"
+#include "ui/prompts.h"
+#include "windows/qmapp.h"
+#include "windows/qmgolfer.h"
+#include "windows/qmindexhist.h"
+#include "windows/qmscore.h"
+
+namespace {
+
+qm::TRosterEntry golfer;
+
+void BM_OpenIndexHistory(benchmark::State& state) {
+  for (auto _ : state) {
+    qm::TIndexHistoryForm* form = qm::TIndexHistoryForm::OpenFor(golfer, true);
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(form->Insight().History.Current.Index);
+    state.PauseTiming();
+    delete form;
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenIndexHistory)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The rules alone, over tables already read.
+void BM_InsightRules(benchmark::State& state) {
+  qm::TScoreTable scores;
+  qm::LoadSortedScores(scores, qm::ScoreFileName(golfer), false);
+  qm::TCourseTable courses;
+  qm::LoadCourses(courses);
+  qm::SortCourses(courses);
+  const qm::IndexRequest request = qm::GolferIndexRequest(golfer, true);
+  for (auto _ : state) {
+    const qm::GolferInsight insight = qm::BuildInsight(scores, courses, request, "20240614");
+    benchmark::DoNotOptimize(insight.Forecast.size());
+  }
+}
+BENCHMARK(BM_InsightRules)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_OpenGolferScores(benchmark::State& state) {
+  qm::TGolferForm* form = qm::Program().GolferForm;
+  for (auto _ : state) {
+    form->hide();
+    form->OpenFor(golfer);
+    QApplication::processEvents();
+  }
+  benchmark::DoNotOptimize(form->Scores().Count());
+}
+BENCHMARK(BM_OpenGolferScores)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QTemporaryDir dir;
+  QDir(dir.path()).mkdir(QStringLiteral("config"));
+  setenv("XDG_CONFIG_HOME", QDir(dir.path()).filePath(QStringLiteral("config")).toUtf8().data(), 1);
+  QApplication app(argc, argv);
+  qm::SetPrompts(std::make_unique<qm::bench::SilentPrompts>(qm::Answer::No));
+  qm::bench::DatasetShape shape;
+  shape.Golfers = 1;
+  shape.RoundsPerGolfer = 200;
+  shape.Courses = 40;
+  qm::bench::WriteDataset(dir.path().toStdString(), shape);
+  QDir::setCurrent(dir.path());
+  qm::TRosterTable roster;
+  qm::LoadRoster(roster);
+  golfer = roster.At(1);
+  qm::Program().ScoreForm = new qm::TScoreForm;
+  qm::Program().GolferForm = new qm::TGolferForm;
+
+  benchmark::Initialize(&argc, argv);
+  qm::bench::RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatio("BM_OpenIndexHistory/real_time", "index history window",
+                      "BM_OpenGolferScores/real_time", "golfer scores window");
+  benchmark::Shutdown();
+  delete qm::Program().GolferForm;
+  delete qm::Program().ScoreForm;
+  return 0;
+}
