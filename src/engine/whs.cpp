@@ -518,6 +518,23 @@ Estimate ReplayWhs(const TScoreTable& table, const TCourseTable& courses,
   return estimate;
 }
 
+std::array<std::string, 9> RowCells(const Row& row) {
+  return {DateKeyToDisplay(row.DateKey),
+          CutAtNul(row.Course),
+          std::to_string(row.Ags),
+          BasisText(row.Basis),
+          TenthsText(row.Sd),
+          row.Esr != 0 ? TenthsText(row.Esr) : "",
+          row.Used ? "*" : "",
+          row.IndexAfter ? TenthsText(*row.IndexAfter) : "",
+          CapText(row.Applied)};
+}
+
+std::array<std::string, 3> CourseCells(const CourseRow& row) {
+  return {row.Course, row.Handicap ? std::to_string(*row.Handicap) : "",
+          row.NetParTarget ? std::to_string(*row.NetParTarget) : ""};
+}
+
 View ViewOf(const TScoreTable& table, const TCourseTable& courses, const TStrokeTable& strokes) {
   View view;
   try {

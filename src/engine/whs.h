@@ -204,6 +204,14 @@ struct View {
   std::vector<CourseRow> Courses;  // one per course of the list; empty without an estimate
 };
 
+// A round's cells as the table shows them: date (mm/dd/yyyy), course,
+// AGS, basis, SD, ESR (blank when none), used ("*" or blank), index after
+// (blank while there is none), cap ("soft", "hard" or blank).
+std::array<std::string, 9> RowCells(const Row& row);
+// A course's cells: course, course handicap, net par target (blank when the
+// course's figures are not numbers).
+std::array<std::string, 3> CourseCells(const CourseRow& row);
+
 // ReplayWhs and the course rows. A replay that throws QmError gives a view
 // with that error as its Failure: the estimate is one part of a window that
 // shows the rest whatever becomes of it.
