@@ -21,6 +21,8 @@ class SilentPrompts : public Prompts {
   bool SelectPrinter(QPrinter&) override { return false; }
   bool PrintPreview(QPrinter&, const std::function<void(QPrinter&)>&) override { return false; }
   int CardsOnFirstSheet() override { return -1; }
+  QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+  QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
 
  private:
   Answer leaving_;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "engine/coursehcp.h"
 #include "engine/numeric.h"
 #include "store/text.h"
 
@@ -79,6 +80,27 @@ void ComputeAdjScore(ScoreCard& card) {
     }
   }
   card.AdjScore = std::to_string(StrToInt(total) - reduction);
+}
+
+std::string ImportedAdjScore(const TScoreRec& round, const TCourseRec* course,
+                             const std::string& indexText) {
+  ScoreCard card;
+  card.ScoreTotal = round.ScoreTotal;
+  if (card.ScoreTotal.empty() || card.ScoreTotal == "0" || card.ScoreTotal == "00") return {};
+  bool holes = false;
+  for (int hole = 0; hole < HoleCount; ++hole) {
+    card.Score[hole] = round.HoleScore[hole];
+    if (!card.Score[hole].empty() && StrToInt(card.Score[hole]) > 0) holes = true;
+  }
+  if (!holes) return round.ScoreTotal;
+  const std::string& slope = course != nullptr ? course->Slope : round.Slope;
+  const int handicap =
+      indexText.empty() || slope.empty() ? 0 : ComputeCourseHandicap(indexText, slope);
+  card.CourseHandicapField = std::to_string(handicap);
+  if (course != nullptr) card.Par = course->HolePar;
+  ComputeParNines(card);
+  ComputeAdjScore(card);
+  return card.AdjScore;
 }
 
 long double HandicapDifferential(long double x, long double rating, long double slope) {

@@ -50,6 +50,18 @@ void ComputeAdjScore(ScoreCard& card);
 // empty, "XXX" or 0), formatted as FormatTenths and cut to 8 characters.
 void ComputeScoreDiff(ScoreCard& card);
 
+// The adjusted gross score the score entry window gives a round with these
+// hole scores and total (a round brought in without one): the course
+// handicap from indexText at the course's slope (0 for an empty index or
+// slope), with the course's pars for the double-bogey case. Without a course
+// (its name is not in the course list) the round's own slope stands in and
+// no par is known, so only the caps of a course handicap of 10 or more
+// apply. A round without hole scores keeps its total as it is. "" for a
+// total of "", "0" or "00". Throws the conversion errors of ComputeAdjScore
+// and ComputeCourseHandicap.
+std::string ImportedAdjScore(const TScoreRec& round, const TCourseRec* course,
+                             const std::string& indexText);
+
 // The handicap differential of a round: (x - rating) * 113 / slope with the
 // quotient held at 40 bits, rounded to tenths (halves to even) and held at 40
 // bits again. 0 whenever x, rating or slope is 0.

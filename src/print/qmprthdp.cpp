@@ -15,6 +15,7 @@
 #include "store/roster.h"
 #include "store/text.h"
 #include "ui/access.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
@@ -38,12 +39,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, QRect 
   return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect where) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(where);
-  button->setAutoDefault(false);
-  return button;
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRect where) {
+  return MakeButton(parent, QString::fromLatin1(name), QString::fromLatin1(caption), where,
+                    EnterKey::Ignored);
 }
 
 QListWidget* MakeList(QWidget* parent, const char* name, int x) {
@@ -97,10 +95,10 @@ void TPrintHandicapsDlg::BuildControls() {
   NameByLabel(SrcLabel, GolferListBox);
   NameByLabel(DstLabel, PrintListBox);
 
-  IncludeBtn = MakeButton(this, "IncludeBtn", ">", {156, 104, 30, 26});
-  IncAllBtn = MakeButton(this, "IncAllBtn", ">>", {156, 136, 30, 26});
-  ExcludeBtn = MakeButton(this, "ExcludeBtn", "<", {156, 178, 30, 26});
-  ExAllBtn = MakeButton(this, "ExAllBtn", "<<", {156, 210, 30, 26});
+  IncludeBtn = Button(this, "IncludeBtn", ">", {156, 104, 30, 26});
+  IncAllBtn = Button(this, "IncAllBtn", ">>", {156, 136, 30, 26});
+  ExcludeBtn = Button(this, "ExcludeBtn", "<", {156, 178, 30, 26});
+  ExAllBtn = Button(this, "ExAllBtn", "<<", {156, 210, 30, 26});
 
   Label2 = MakeLabel(this, "Label2", "Select Font Size:", {8, 272, 120, 22});
   FontSize = new QComboBox(this);
@@ -111,9 +109,9 @@ void TPrintHandicapsDlg::BuildControls() {
   FontSize->setGeometry(130, 270, 60, 26);
   NameByLabel(Label2, FontSize);
 
-  PrintListButton = MakeButton(this, "PrintListButton", "Print List", {8, 300, 102, 31});
-  PrintCardsButton = MakeButton(this, "PrintCardsButton", "Print Cards", {120, 300, 102, 31});
-  ExitButton = MakeButton(this, "ExitButton", "Exit", {232, 300, 102, 31});
+  PrintListButton = Button(this, "PrintListButton", "Print List", {8, 300, 102, 31});
+  PrintCardsButton = Button(this, "PrintCardsButton", "Print Cards", {120, 300, 102, 31});
+  ExitButton = Button(this, "ExitButton", "Exit", {232, 300, 102, 31});
 
   setTabOrder(CourseField, GolferListBox);
   setTabOrder(GolferListBox, IncludeBtn);

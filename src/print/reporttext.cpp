@@ -2,6 +2,7 @@
 
 #include <QDate>
 
+#include "ui/clock.h"
 #include "ui/textconv.h"
 
 namespace qm {
@@ -10,8 +11,6 @@ std::string RightAligned(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
-std::string TodayText() {
-  return ToBytes(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
-}
+std::string TodayText() { return ToBytes(TodayDisplay()); }
 
 }  // namespace qm

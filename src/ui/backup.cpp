@@ -70,8 +70,8 @@ BackupFile ReadEntry(unzFile zip, std::uint64_t& total, std::set<std::string>& s
   // A NUL inside the name, a folder part or a drive fails IsBackupFileName.
   if (!Utf8ToWindows1252(utf8, name, bad) || !IsBackupFileName(name)) {
     RefuseBackup("the entry " + Quoted(utf8) +
-                 " is no file of a Quillmor data folder (golfers.qmd, courses.qmd, score files "
-                 "*.qmg and quillmor.ini, without folders).");
+                 " is no file of a Quillmor data folder (golfers.qmd, courses.qmd, strokes.qmd, "
+                 "score files *.qmg and quillmor.ini, without folders).");
   }
   if (!seen.insert(name).second) RefuseBackup("it holds " + Quoted(utf8) + " twice.");
   if ((info.flag & 1) != 0) RefuseBackup("the entry " + Quoted(utf8) + " is encrypted.");
@@ -115,11 +115,16 @@ BackupFile ReadEntry(unzFile zip, std::uint64_t& total, std::set<std::string>& s
 
 bool IsDataFileName(const std::string& name) { return name != BackupSettingsName; }
 
+// A file whose restore is worth it alone: the stroke indexes only add to a
+// course list.
+bool IsMainDataFileName(const std::string& name) {
+  return name == RosterFileName || name == CourseFileName || IsScoreFileName(name);
+}
+
 }  // namespace
 
 bool IsBackupFileName(const std::string& name) {
-  return name == RosterFileName || name == CourseFileName || name == BackupSettingsName ||
-         IsScoreFileName(name);
+  return IsMainDataFileName(name) || name == BackupStrokesName || name == BackupSettingsName;
 }
 
 QString BackupFileName(const QDateTime& when, bool withTime) {
@@ -210,7 +215,7 @@ CheckedBackup CheckBackup(const QString& zipPath) {
   if (status != UNZ_END_OF_LIST_OF_FILE)
     RefuseBackup("it is damaged (its list of files ends early).");
   if (std::none_of(backup.Files.begin(), backup.Files.end(),
-                   [](const BackupFile& f) { return IsDataFileName(f.Name); })) {
+                   [](const BackupFile& f) { return IsMainDataFileName(f.Name); })) {
     RefuseBackup("it holds no roster, course list or score file.");
   }
   return backup;

@@ -1,7 +1,8 @@
 // Backups of the data folder as one zip file, and their restore.
 //
 // A backup holds the program's files of the data folder: the roster
-// golfers.qmd, the course list courses.qmd and every score file *.qmg, plus
+// golfers.qmd, the course list courses.qmd, the courses' stroke indexes
+// strokes.qmd (when the folder has one) and every score file *.qmg, plus
 // the settings file under its bare name quillmor.ini. Entry names are the
 // files' names as UTF-8 (the files' single-byte names read as Windows-1252).
 //
@@ -16,10 +17,10 @@
 // file of the 200 rounds a golfer keeps is some 55 KB; a score file in a
 // backup may have 4 MiB (some 15,000 full rounds: older files load whole
 // past the limit). The roster (300 golfers of at most 57 bytes), the course
-// list (200 courses of at most 100 bytes) and the settings file may have
-// 1 MiB each. A backup holds at most 4,096 files and 64 MiB in all (300
-// golfers at 55 KB are 16.5 MB). Sizes are checked as declared before an
-// entry is read, and reading never goes past the declared size.
+// list (200 courses of at most 100 bytes), the stroke indexes (a line a
+// course) and the settings file may have 1 MiB each. A backup holds at most 4,096 files and 64 MiB
+// in all (300 golfers at 55 KB are 16.5 MB). Sizes are checked as declared before an entry is read,
+// and reading never goes past the declared size.
 //
 // Every failure throws QmError with a single-byte message for the error
 // guard.
@@ -44,10 +45,11 @@ inline constexpr std::uint64_t MaxBackupBytes = 64u << 20;
 inline constexpr int MaxBackupFiles = 4096;
 
 inline constexpr const char* BackupSettingsName = "quillmor.ini";
+inline constexpr const char* BackupStrokesName = "strokes.qmd";
 
 // True for the single-byte names a backup holds: golfers.qmd, courses.qmd,
-// quillmor.ini, and a score file: a safe stem (roster IsSafeFileStem) with
-// ".qmg".
+// strokes.qmd, quillmor.ini, and a score file: a safe stem (roster
+// IsSafeFileStem) with ".qmg".
 bool IsBackupFileName(const std::string& name);
 
 // "Quillmor backup yyyy-mm-dd.zip"; withTime (the backup made before a
@@ -82,7 +84,8 @@ CheckedBackup CheckBackup(const QString& zipPath);
 // settings file to settingsPath, each replaced durably (temporary file,
 // then rename); then the score files, and the roster, that the backup does
 // not hold are removed, so the folder holds the golfers the backup holds. A
-// course list or settings file that the backup lacks is kept. A failure
+// course list, stroke index file or settings file that the backup lacks is
+// kept. A failure
 // stops at that file and throws; the files put in place before it stay.
 void RestoreBackup(const CheckedBackup& backup, const std::string& dataFolder,
                    const std::string& settingsPath);

@@ -6,11 +6,17 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
+#include <QString>
 
 namespace qm {
 
 // The system's date, or the day a test set.
 QDate Today();
+// Today as the windows and reports show a date: mm/dd/yyyy.
+QString TodayDisplay();
+// The time now, on Today() (for names that carry the time).
+QDateTime Now();
 
 // From now on Today() gives day; an invalid QDate gives the system clock
 // back.

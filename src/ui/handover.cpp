@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QWindow>
 
+#include "ui/controls.h"
+
 namespace qm {
 
 void HandOver::ShowFor(QWidget* opener) {
@@ -36,11 +38,9 @@ void HandOver::Finish() {
 }
 
 HandOverResult::HandOverResult(QWidget* dialog, HandOver& hand)
-    : dialog_(dialog), hand_(hand), okPressed_(new QLineEdit(QStringLiteral("0"), dialog)) {
-  okPressed_->setObjectName(QStringLiteral("OkPressed"));
-  okPressed_->setEnabled(false);
-  okPressed_->hide();
-}
+    : dialog_(dialog),
+      hand_(hand),
+      okPressed_(MakeHidden(dialog, QStringLiteral("OkPressed"), QStringLiteral("0"))) {}
 
 void HandOverResult::Reset() { okPressed_->setText(QStringLiteral("0")); }
 

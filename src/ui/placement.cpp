@@ -122,15 +122,23 @@ void CentreOnScreen(QWidget* window) {
   window->move(topLeft);
 }
 
-PlacementKeeper::PlacementKeeper(QWidget* window, QString section, std::function<bool()> skip)
-    : QObject(window), window_(window), section_(std::move(section)), skip_(std::move(skip)) {
+PlacementKeeper::PlacementKeeper(QWidget* window, QString section, std::function<bool()> skip,
+                                 std::function<void()> beforeSave)
+    : QObject(window),
+      window_(window),
+      section_(std::move(section)),
+      skip_(std::move(skip)),
+      beforeSave_(std::move(beforeSave)) {
   RestorePlacement(window, section_);
   window->installEventFilter(this);
 }
 
 bool PlacementKeeper::eventFilter(QObject* watched, QEvent* event) {
   if (watched == window_ && event->type() == QEvent::Resize && !(skip_ && skip_()))
-    Guard([this] { SavePlacement(window_, section_); });
+    Guard([this] {
+      if (beforeSave_) beforeSave_();
+      SavePlacement(window_, section_);
+    });
   return false;
 }
 

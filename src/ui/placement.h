@@ -40,13 +40,16 @@ void SavePlacement(QWidget* window, const QString& section);
 // Keeps a window's placement in section: restores it at once, then saves it
 // at every resize of the window (through the error guard), except while
 // skip() is true (the program closing: windows other than the main window
-// keep what they had; the window passes its program's closing flag). Made a
-// child of window:
+// keep what they had; the window passes its program's closing flag).
+// beforeSave, when given, runs first at each such resize, after the window's
+// layout has placed its client area (a list whose height follows the
+// client's). Made a child of window:
 //
 //   new PlacementKeeper(this, QStringLiteral("GMaintForm"), [] { return closing; });
 class PlacementKeeper : public QObject {
  public:
-  PlacementKeeper(QWidget* window, QString section, std::function<bool()> skip = {});
+  PlacementKeeper(QWidget* window, QString section, std::function<bool()> skip = {},
+                  std::function<void()> beforeSave = {});
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,6 +58,7 @@ class PlacementKeeper : public QObject {
   QWidget* window_;
   QString section_;
   std::function<bool()> skip_;
+  std::function<void()> beforeSave_;
 };
 
 // Centres window on its screen (the available area).

@@ -1,6 +1,7 @@
 #include "ui/prompts.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -93,6 +94,16 @@ bool QtPrompts::SelectPrinter(QPrinter& printer) {
 bool QtPrompts::PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& draw) {
   TPrintPreviewDlg dialog(printer, draw, QApplication::activeWindow());
   return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtPrompts::SaveFileName(const QString& caption, const QString& proposedPath,
+                                const QString& filter) {
+  return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, proposedPath, filter);
+}
+
+QString QtPrompts::OpenFileName(const QString& caption, const QString& folder,
+                                const QString& filter) {
+  return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, filter);
 }
 
 }  // namespace qm

@@ -2,6 +2,8 @@
 // details dialog, the printer selection and the print preview go through Prompts, so that no test
 // ever blocks on a modal window and every test can check the exact text that was shown.
 //
+// The standard file dialogs (save-as and open) go through it too.
+//
 // The program installs QtPrompts at start-up; tests install ScriptedPrompts
 // (tests/support), which records each text and answers as the test says.
 // Texts are Qt strings; callers convert single-byte text at their edge.
@@ -45,6 +47,16 @@ class Prompts {
   // The card details dialog (ui/qmcrddet.h): the number of cards left on the
   // first sheet, 1 to 10, or -1 for Cancel.
   virtual int CardsOnFirstSheet() = 0;
+  // The standard save-as dialog, starting at proposedPath (a folder and a
+  // file name); it asks before an existing file is replaced. The path
+  // chosen, or empty for Cancel. filter as QFileDialog takes it:
+  // "Spreadsheet files (*.csv)".
+  virtual QString SaveFileName(const QString& caption, const QString& proposedPath,
+                               const QString& filter) = 0;
+  // The standard open dialog on an existing file, starting in folder. The
+  // path chosen, or empty for Cancel.
+  virtual QString OpenFileName(const QString& caption, const QString& folder,
+                               const QString& filter) = 0;
 };
 
 // The prompts in force. Never null once SetPrompts has been called.
@@ -69,6 +81,10 @@ class QtPrompts : public Prompts {
   bool SelectPrinter(QPrinter& printer) override;
   bool PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& draw) override;
   int CardsOnFirstSheet() override;
+  QString SaveFileName(const QString& caption, const QString& proposedPath,
+                       const QString& filter) override;
+  QString OpenFileName(const QString& caption, const QString& folder,
+                       const QString& filter) override;
 };
 
 }  // namespace qm

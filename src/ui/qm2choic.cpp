@@ -7,6 +7,7 @@
 #include <QTextOption>
 
 #include "ui/access.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/placement.h"
 
@@ -22,9 +23,8 @@ void PlaceOnPanel(QWidget* control, int x, int y, int width, int height) {
   control->setGeometry(QRect(QPoint(x, y) - kPanelAt, QSize(width, height)));
 }
 
-QPushButton* MakeButton(QWidget* panel, const char* name, int x) {
-  auto* button = new QPushButton(panel);
-  button->setObjectName(QString::fromLatin1(name));
+QPushButton* Button(QWidget* panel, const char* name, int x) {
+  QPushButton* button = MakeButton(panel, QString::fromLatin1(name), QString(), QRect());
   PlaceOnPanel(button, x, 102, 89, 33);
   return button;
 }
@@ -73,9 +73,9 @@ TTwoChoiceDlg::TTwoChoiceDlg(QWidget* parent) : QDialog(parent) {
   MemoField->document()->setDefaultTextOption(centred);
   PlaceOnPanel(MemoField, 18, 26, 311, 53);
 
-  Button1 = MakeButton(Panel1, "Button1", 26);
-  Button2 = MakeButton(Panel1, "Button2", 133);
-  CancelButton = MakeButton(Panel1, "CancelButton", 239);
+  Button1 = Button(Panel1, "Button1", 26);
+  Button2 = Button(Panel1, "Button2", 133);
+  CancelButton = Button(Panel1, "CancelButton", 239);
   CancelButton->setText(QStringLiteral("Cancel"));
   setTabOrder(Button1, Button2);
   setTabOrder(Button2, CancelButton);

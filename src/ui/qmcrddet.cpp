@@ -6,6 +6,7 @@
 
 #include "store/text.h"
 #include "ui/access.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
@@ -28,11 +29,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int
   return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int x) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(x, 244, 89, 33);
-  return button;
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, int x) {
+  return MakeButton(parent, QString::fromLatin1(name), QString::fromLatin1(caption),
+                    {x, 244, 89, 33});
 }
 
 }  // namespace
@@ -70,8 +69,8 @@ TPrintHdcpDetails::TPrintHdcpDetails(QWidget* parent) : QDialog(parent) {
   Label9->setBuddy(NumOfCardsFld);
   SetSpokenName(NumOfCardsFld, LabelName(Label8->text() + u' ' + Label9->text()));
 
-  PrintBtn = MakeButton(this, "PrintBtn", "Print", 66);
-  CancelBtn = MakeButton(this, "CancelBtn", "Cancel", 185);
+  PrintBtn = Button(this, "PrintBtn", "Print", 66);
+  CancelBtn = Button(this, "CancelBtn", "Cancel", 185);
   PrintBtn->setDefault(true);
   setTabOrder(NumOfCardsFld, PrintBtn);
   setTabOrder(PrintBtn, CancelBtn);

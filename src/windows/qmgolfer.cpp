@@ -22,6 +22,7 @@
 #include "store/scores.h"
 #include "store/text.h"
 #include "ui/access.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
 #include "ui/messages.h"
@@ -88,20 +89,9 @@ QLineEdit* MakeShownField(QWidget* parent, const char* name, const QFont& font, 
   return field;
 }
 
-QLineEdit* MakeHidden(QWidget* parent, const char* name) {
-  auto* field = new QLineEdit(parent);
-  field->setObjectName(QString::fromLatin1(name));
-  field->setEnabled(false);
-  field->hide();
-  return field;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int x) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(x, 331, 106, 31);
-  button->setAutoDefault(false);
-  return button;
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, int x) {
+  return MakeButton(parent, QString::fromLatin1(name), QString::fromLatin1(caption),
+                    {x, 331, 106, 31}, EnterKey::Ignored);
 }
 
 // The scores window's own index: its account style, the golfer's sex and
@@ -147,7 +137,8 @@ TGolferForm::TGolferForm(QWidget* parent) : QMainWindow(parent) {
   ConnectHandlers();
 
   // Creation: the placement; nothing to save yet.
-  RestorePlacement(this, kSection);
+  new PlacementKeeper(
+      this, kSection, [] { return Program().Closing; }, [this] { FitToClient(); });
   SetModified(false);
 }
 
@@ -195,11 +186,11 @@ void TGolferForm::BuildControls() {
                      QStringLiteral("* = Used to calculate index   I = Incomplete score"), listFont,
                      23, 297);
 
-  AddButton = MakeButton(client, "AddButton", "Add A Score", 16);
-  ModifyButton = MakeButton(client, "ModifyButton", "Modify Score", 138);
-  DeleteButton = MakeButton(client, "DeleteButton", "Delete Score", 259);
-  SaveButton = MakeButton(client, "SaveButton", "Save", 381);
-  ExitButton = MakeButton(client, "ExitButton", "Exit", 502);
+  AddButton = Button(client, "AddButton", "Add A Score", 16);
+  ModifyButton = Button(client, "ModifyButton", "Modify Score", 138);
+  DeleteButton = Button(client, "DeleteButton", "Delete Score", 259);
+  SaveButton = Button(client, "SaveButton", "Save", 381);
+  ExitButton = Button(client, "ExitButton", "Exit", 502);
   setTabOrder(ScoresListBox, AddButton);
   setTabOrder(AddButton, ModifyButton);
   setTabOrder(ModifyButton, DeleteButton);
@@ -215,6 +206,9 @@ void TGolferForm::BuildMenu() {
   GolferMenu->setObjectName(QStringLiteral("GolferMenu"));
   setMenuBar(GolferMenu);
   File1 = MakeMenu(GolferMenu, "File1", "&File");
+  ExportScores1 = MakeItem(File1, "ExportScores1", "&Export Scores...");
+  ImportScores1 = MakeItem(File1, "ImportScores1", "&Import Scores...");
+  File1->addSeparator();
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
   Calculate1 = MakeMenu(GolferMenu, "Calculate1", "&Calculate");
   Index1 = MakeItem(Calculate1, "Index1", "&Index");
@@ -230,6 +224,8 @@ void TGolferForm::ConnectHandlers() {
   connect(ExitButton, &QPushButton::clicked, this, Guarded([this] { ExitButtonClick(); }));
   connect(ScoresListBox, &QListWidget::itemDoubleClicked, this,
           Guarded([this] { ModifyButtonClick(); }));
+  connect(ExportScores1, &QAction::triggered, this, Guarded([this] { ExportScores1Click(); }));
+  connect(ImportScores1, &QAction::triggered, this, Guarded([this] { ImportScores1Click(); }));
   connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
   connect(Index1, &QAction::triggered, this, Guarded([this] { Index1Click(); }));
   connect(Handicap1, &QAction::triggered, this, Guarded([this] { Handicap1Click(); }));
@@ -248,10 +244,7 @@ void TGolferForm::OpenFor(const TRosterEntry& golfer) {
     }
     // The round being typed belongs to the golfer shown.
     if (editing_) {
-      if (TScoreForm* form = Program().ScoreForm) {
-        form->raise();
-        form->activateWindow();
-      }
+      if (TScoreForm* form = Program().ScoreForm) BringToFront(form);
       return;
     }
     if (!MayLeave()) {
@@ -271,13 +264,8 @@ void TGolferForm::OpenFor(const TRosterEntry& golfer) {
 }
 
 void TGolferForm::Bring() {
-  setWindowState(windowState() & ~Qt::WindowMinimized);
-  show();
-  raise();
-  activateWindow();
-  // activateWindow only asks the window system; the activation handler
-  // builds the list, so the program's active window follows at once.
-  QApplication::setActiveWindow(this);
+  // The activation handler builds the list, so it runs now.
+  BringToFront(this, /*now=*/true);
 }
 
 std::string TGolferForm::ShortName() const {
@@ -329,8 +317,15 @@ void TGolferForm::FormActivate() {
   Refresh(select);
 }
 
+// The scores window's own index: its account style, the golfer's sex and
+// the program-wide Maximum Index Rule.
+IndexRequest TGolferForm::Request() const {
+  return GolferIndexRequest(SexOf(GolferSex->text().toInt()), ToBytes(GolferName2->text()),
+                            Program().UseMaxIndex, IndexOutput::None, AccountStyle::ScoresWindow);
+}
+
 void TGolferForm::Refresh(int position) {
-  const IndexResult result = CalcIndex(scores_, ScoresWindowRequest(GolferSex, GolferName2));
+  const IndexResult result = CalcIndex(scores_, Request());
   QStringList lines;
   lines.reserve(scores_.Count());
   for (int n = 1; n <= scores_.Count(); ++n)
@@ -452,14 +447,11 @@ void TGolferForm::CloseNow() {
 void TGolferForm::Index1Click() {
   // Its own window, not this one's child: it stays when this one closes.
   auto sheet = std::make_unique<TIndexForm>();
-  IndexRequest request = ScoresWindowRequest(GolferSex, GolferName2);
+  IndexRequest request = Request();
   request.Output = IndexOutput::Display;
   request.Sheet = sheet.get();
   CalcIndex(scores_, request);
-  TIndexForm* shown = sheet.release();
-  shown->show();
-  shown->raise();
-  shown->activateWindow();
+  BringToFront(sheet.release());
 }
 
 void TGolferForm::Handicap1Click() {
@@ -475,14 +467,12 @@ void TGolferForm::IndexHistory1Click() {
                           ScoresWindowRequest(GolferSex, GolferName2));
 }
 
-void TGolferForm::FormResize() {
-  if (Program().Closing) return;
+void TGolferForm::FitToClient() {
   const int height = centralWidget()->height();
   ScoresListBox->resize(ScoresListBox->width(), std::max(0, height - 152));
   Label4->move(Label4->x(), height - 71);
   for (QPushButton* button : {AddButton, ModifyButton, DeleteButton, SaveButton, ExitButton})
     button->move(button->x(), height - 44);
-  SavePlacement(this, kSection);
 }
 
 void TGolferForm::SetModified(bool modified) {
@@ -504,11 +494,6 @@ void TGolferForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (event->spontaneous()) return;
   Guard([this] { FormShow(); });
-}
-
-void TGolferForm::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  Guard([this] { FormResize(); });
 }
 
 void TGolferForm::closeEvent(QCloseEvent* event) {

@@ -21,12 +21,19 @@
 //
 // The marks of the list: "*" for a round the index averaged, "I" for one the
 // index passes over (incomplete, or cut short in its file).
+//
+// File, Export Scores writes the rounds as the list shows them (saved or
+// not) to a spreadsheet file; File, Import Scores reads one, shows what it
+// would add and adds the rounds only when the user says Yes, unsaved until
+// Save as after Add (qmgolferdata.cpp). Import is disabled while the score
+// entry window is open for this window.
 #pragma once
 
 #include <QMainWindow>
 #include <string>
 #include <vector>
 
+#include "engine/index.h"
 #include "store/fileio.h"
 #include "store/records.h"
 #include "ui/activation.h"
@@ -66,7 +73,9 @@ class TGolferForm : public QMainWindow {
   // guarded.
   void FormShow();
   void FormActivate();
-  void FormResize();
+  // The list (and what stands below it) follows the client area's height;
+  // run before each save of the placement.
+  void FitToClient();
   void AddButtonClick();
   void ModifyButtonClick();
   void DeleteButtonClick();
@@ -78,6 +87,8 @@ class TGolferForm : public QMainWindow {
   // Calculate > Index History...: a new index history window from the table
   // as it stands, saved or not.
   void IndexHistory1Click();
+  void ExportScores1Click();
+  void ImportScores1Click();
 
   enum class Edit { None, Add, Modify };
   struct PendingEdit {
@@ -96,6 +107,8 @@ class TGolferForm : public QMainWindow {
 
   QMenuBar* GolferMenu;
   QMenu* File1;
+  QAction* ExportScores1;
+  QAction* ImportScores1;
   QAction* Exit1;
   QMenu* Calculate1;
   QAction* Index1;
@@ -120,7 +133,6 @@ class TGolferForm : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   // Through the frame: asks about unsaved changes as the Exit button does.
   void closeEvent(QCloseEvent* event) override;
 
@@ -135,6 +147,8 @@ class TGolferForm : public QMainWindow {
   // and the list as they were.
   void Refresh(int position);
   void SelectPosition(int position);
+  // The index request of this window's calculations.
+  IndexRequest Request() const;
   int SelectedPosition() const;
   void SetModified(bool modified);
   void SetEditing(bool editing);

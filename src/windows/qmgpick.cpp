@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDate>
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -13,13 +14,19 @@
 #include <algorithm>
 
 #include "engine/golfer.h"
+#include "engine/insight.h"
+#include "engine/numeric.h"
 #include "print/history.h"
 #include "print/qmprthdp.h"
 #include "store/roster.h"
+#include "store/scorecsv.h"
 #include "store/scores.h"
 #include "store/settings.h"
 #include "store/text.h"
 #include "ui/access.h"
+#include "ui/clock.h"
+#include "ui/controls.h"
+#include "ui/dataexport.h"
 #include "ui/guard.h"
 #include "ui/look.h"
 #include "ui/menus.h"
@@ -53,13 +60,10 @@ constexpr int kButtonWidth = 216;
 constexpr int kButtonHeight = 30;
 constexpr int kButtonStep = 35;
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int row) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(kButtonX, 12 + row * kButtonStep, kButtonWidth, kButtonHeight);
-  // Enter presses the button that has the focus, as Space does.
-  button->setAutoDefault(true);
-  return button;
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, int row) {
+  return MakeButton(parent, QString::fromLatin1(name), QString::fromLatin1(caption),
+                    {kButtonX, 12 + row * kButtonStep, kButtonWidth, kButtonHeight},
+                    EnterKey::Presses);
 }
 
 }  // namespace
@@ -90,14 +94,14 @@ void TGPickForm::BuildControls() {
   GolferListBox->setGeometry(12, 12, 305, 330);
   SetSpokenName(GolferListBox, QStringLiteral("Golfers"));
 
-  AddAScoreButton = MakeButton(client, "AddAScoreButton", "Add a Score", 0);
-  AddGroupButton = MakeButton(client, "AddGroupButton", "Add Group of Scores", 1);
-  EditScoresButton = MakeButton(client, "EditScoresButton", "Edit/View Scores", 2);
-  IndexButton = MakeButton(client, "IndexButton", "Calculate Index", 3);
-  HandicapButton = MakeButton(client, "HandicapButton", "Course Handicap", 4);
-  PrintScoresButton = MakeButton(client, "PrintScoresButton", "Print Scores", 5);
-  PrintHandicapButton = MakeButton(client, "PrintHandicapButton", "Print Handicaps", 6);
-  ExitButton = MakeButton(client, "ExitButton", "Exit", 7);
+  AddAScoreButton = Button(client, "AddAScoreButton", "Add a Score", 0);
+  AddGroupButton = Button(client, "AddGroupButton", "Add Group of Scores", 1);
+  EditScoresButton = Button(client, "EditScoresButton", "Edit/View Scores", 2);
+  IndexButton = Button(client, "IndexButton", "Calculate Index", 3);
+  HandicapButton = Button(client, "HandicapButton", "Course Handicap", 4);
+  PrintScoresButton = Button(client, "PrintScoresButton", "Print Scores", 5);
+  PrintHandicapButton = Button(client, "PrintHandicapButton", "Print Handicaps", 6);
+  ExitButton = Button(client, "ExitButton", "Exit", 7);
 
   chkUseMaxIndex = new QCheckBox(QStringLiteral("Use Maximum Index Rule"), client);
   chkUseMaxIndex->setObjectName(QStringLiteral("chkUseMaxIndex"));
@@ -115,6 +119,9 @@ void TGPickForm::BuildControls() {
 void TGPickForm::BuildMenu() {
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
   File1 = MakeMenu(menuBar(), "File1", "&File");
+  ExportAllScores1 = MakeItem(File1, "ExportAllScores1", "Export &All Scores...");
+  ExportHandicaps1 = MakeItem(File1, "ExportHandicaps1", "Export &Handicaps...");
+  File1->addSeparator();
   Exit1 = MakeItem(File1, "Exit1", "&Exit");
   Activities1 = MakeMenu(menuBar(), "Activities1", "&Activities");
   AddaScore1 = MakeItem(Activities1, "AddaScore1", "&Add a Score");
@@ -145,10 +152,15 @@ void TGPickForm::ConnectHandlers() {
   both(PrintHandicapButton, PrintHandicaps1, &TGPickForm::PrintHandicapButtonClick);
   both(ExitButton, Exit1, &TGPickForm::ExitButtonClick);
   connect(IndexHistory1, &QAction::triggered, this, Guarded([this] { IndexHistory1Click(); }));
+  connect(ExportAllScores1, &QAction::triggered, this,
+          Guarded([this] { ExportAllScores1Click(); }));
+  connect(ExportHandicaps1, &QAction::triggered, this,
+          Guarded([this] { ExportHandicaps1Click(); }));
 }
 
 void TGPickForm::FormCreate() {
-  RestorePlacement(this, kSection);
+  new PlacementKeeper(
+      this, kSection, [] { return Program().Closing; }, [this] { FitToClient(); });
   chkUseMaxIndex->setChecked(Program().UseMaxIndex);
   roster_.Clear();
   scores_.Clear();
@@ -179,10 +191,8 @@ void TGPickForm::TakeOverRound() {
   if (std::optional<TakenRound> taken = rounds_.Take()) StoreTakenRound(*taken);
 }
 
-void TGPickForm::FormResize() {
-  if (Program().Closing) return;
+void TGPickForm::FitToClient() {
   GolferListBox->resize(GolferListBox->width(), std::max(0, centralWidget()->height() - 26));
-  SavePlacement(this, kSection);
 }
 
 void TGPickForm::FormClose() {
@@ -293,21 +303,55 @@ void TGPickForm::IndexHistory1Click() {
   TIndexHistoryForm::OpenFor(*golfer, Program().UseMaxIndex);
 }
 
+void TGPickForm::ExportAllScores1Click() {
+  StartAction();
+  std::vector<csv::Row> rows = {AllScoresCsvHeader()};
+  TScoreTable table;
+  for (const TRosterEntry& golfer : roster_.Entries) {
+    LoadSortedScores(table, ScoreFileName(golfer), false);
+    const std::vector<int> used = CalcIndex(table, Request(golfer, IndexOutput::None)).UsedScores;
+    for (int n = 1; n <= table.Count(); ++n) {
+      const TScoreRec& round = table.At(n);
+      rows.push_back(AllScoresCsvRow(golfer, round, FormatTenths(ListedDifferential(round)),
+                                     std::string(1, RoundMark(n, used, round))));
+    }
+  }
+  ExportRows(QStringLiteral("Export All Scores"),
+             QStringLiteral("All scores %1.csv").arg(Today().toString(Qt::ISODate)), rows,
+             QStringLiteral("Wrote %1 of %2 to %3.")
+                 .arg(CountOf(static_cast<int>(rows.size()) - 1, QStringLiteral("round"),
+                              QStringLiteral("rounds")),
+                      CountOf(roster_.Count(), QStringLiteral("golfer"), QStringLiteral("golfers")),
+                      QStringLiteral("%1")));
+}
+
+void TGPickForm::ExportHandicaps1Click() {
+  StartAction();
+  std::vector<csv::Row> rows = {HandicapCsvHeader()};
+  TScoreTable table;
+  for (const TRosterEntry& golfer : roster_.Entries) {
+    LoadSortedScores(table, ScoreFileName(golfer), false);
+    const long double index = CalcIndex(table, Request(golfer, IndexOutput::None)).Index;
+    const int complete =
+        static_cast<int>(std::count_if(table.Entries.begin(), table.Entries.end(), CountsForIndex));
+    rows.push_back(HandicapCsvRow(golfer, SexOf(golfer) == Sex::Female, table.Count(), complete,
+                                  IndexText4(index)));
+  }
+  ExportRows(QStringLiteral("Export Handicaps"),
+             QStringLiteral("Handicaps %1.csv").arg(Today().toString(Qt::ISODate)), rows,
+             QStringLiteral("Wrote the handicaps of %1 to %2.")
+                 .arg(CountOf(roster_.Count(), QStringLiteral("golfer"), QStringLiteral("golfers")),
+                      QStringLiteral("%1")));
+}
+
 void TGPickForm::ShowOwnWindow(QWidget* window) {
   if (TMainForm* main = Program().MainForm) main->KeepUntilEnd(window);
-  window->show();
-  window->raise();
-  window->activateWindow();
+  BringToFront(window);
 }
 
 void TGPickForm::ExitButtonClick() {
   scores_.Clear();
   close();
-}
-
-void TGPickForm::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  Guard([this] { FormResize(); });
 }
 
 void TGPickForm::closeEvent(QCloseEvent* event) {

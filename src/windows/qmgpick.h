@@ -15,6 +15,11 @@
 // was primed for, whatever was selected or started since. Closing this
 // window while the score entry window is open for it closes that as Cancel.
 //
+// File, Export All Scores and File, Export Handicaps write every golfer of
+// the list to a spreadsheet file: the rounds (with the differential and the
+// mark of the golfer scores window), or one row a golfer with the index as
+// this list computes it now, by its check box.
+//
 // With no row selected (an empty roster) the golfer actions do nothing.
 // Every handler runs through the error guard; a file that cannot be read or
 // written ends the action with the general error report.
@@ -53,7 +58,9 @@ class TGPickForm : public QMainWindow {
   // Takes a round confirmed for this window over, then selects the golfer
   // of the last action (the first golfer before any).
   void FormActivate();
-  void FormResize();
+  // The list (and what stands below it) follows the client area's height;
+  // run before each save of the placement.
+  void FitToClient();
   // Writes the check box to UseMaxIndex and to the settings file.
   void FormClose();
 
@@ -68,6 +75,8 @@ class TGPickForm : public QMainWindow {
   // Activities > Index History...: a new index history window for the
   // selected golfer, from the golfer's score file as it is now.
   void IndexHistory1Click();
+  void ExportAllScores1Click();
+  void ExportHandicaps1Click();
 
   const TRosterTable& Roster() const { return roster_; }
   // 1-based roster position of the golfer of the last golfer action; 0
@@ -88,6 +97,8 @@ class TGPickForm : public QMainWindow {
   QLabel* Label1;
 
   QMenu* File1;
+  QAction* ExportAllScores1;
+  QAction* ExportHandicaps1;
   QAction* Exit1;
   QMenu* Activities1;
   QAction* AddaScore1;
@@ -100,7 +111,6 @@ class TGPickForm : public QMainWindow {
   QAction* PrintHandicaps1;
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

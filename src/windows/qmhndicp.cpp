@@ -14,6 +14,8 @@
 #include "print/printorfile.h"
 #include "store/courses.h"
 #include "ui/access.h"
+#include "ui/clock.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
 #include "ui/messages.h"
@@ -42,12 +44,9 @@ QLineEdit* MakeReadOnly(QWidget* parent, const char* name, QRect where, bool tab
   return field;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int x) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(x, 272, 89, 33);
-  button->setAutoDefault(false);
-  return button;
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, int x) {
+  return MakeButton(parent, QString::fromLatin1(name), QString::fromLatin1(caption),
+                    {x, 272, 89, 33}, EnterKey::Ignored);
 }
 
 std::string Text(const QLineEdit* field) { return ToBytes(field->text()); }
@@ -79,9 +78,7 @@ THandicapForm* THandicapForm::Open(const TRosterEntry& golfer, const std::string
   form->GolferName->setText(FromBytes(golfer.LongName));
   form->GolferShortName->setText(FromBytes(golfer.ShortName));
   form->IndexField->setText(FromBytes(indexText));
-  form->show();
-  form->raise();
-  form->activateWindow();
+  BringToFront(form);
   return form;
 }
 
@@ -158,8 +155,8 @@ void THandicapForm::BuildControls() {
     sentence->setPalette(plain);
   }
 
-  OKButton = MakeButton(client, "OKButton", "OK", 126);
-  PrintButton = MakeButton(client, "PrintButton", "Print", 283);
+  OKButton = Button(client, "OKButton", "OK", 126);
+  PrintButton = Button(client, "PrintButton", "Print", 283);
 
   GolferName = new QLineEdit(client);
   GolferName->setObjectName(QStringLiteral("GolferName"));
@@ -243,7 +240,7 @@ void THandicapForm::PrintButtonClick() {
     return;
   }
   const TCourseSummaryRec& course = courses_.At(CourseField->currentIndex() + 1);
-  const std::string date = ToBytes(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
+  const std::string date = ToBytes(TodayDisplay());
 
   PrinterOrFileJob job;
   job.Question = QStringLiteral("Output handicap list to the printer or to a file?");

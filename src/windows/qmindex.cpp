@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/access.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/placement.h"
 #include "ui/textconv.h"
@@ -35,11 +36,9 @@ QFont SheetFont(const QFont& base) {
   return font;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int x) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(x, 330, 89, 33);
-  return button;
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, int x) {
+  return MakeButton(parent, QString::fromLatin1(name), QString::fromLatin1(caption),
+                    {x, 330, 89, 33});
 }
 
 }  // namespace
@@ -85,8 +84,8 @@ TIndexForm::TIndexForm(QWidget* parent) : QDialog(parent) {
     Field[static_cast<std::size_t>(n - 1)] = field;
   }
 
-  OkButton = MakeButton(this, "OkButton", "OK", 152);
-  CancelButton = MakeButton(this, "CancelButton", "Cancel", 302);
+  OkButton = Button(this, "OkButton", "OK", 152);
+  CancelButton = Button(this, "CancelButton", "Cancel", 302);
   OkButton->setDefault(true);
 
   connect(OkButton, &QPushButton::clicked, this, Guarded([this] { OkButtonClick(); }));

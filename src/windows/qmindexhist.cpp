@@ -22,6 +22,7 @@
 #include "store/text.h"
 #include "ui/access.h"
 #include "ui/clock.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
 #include "ui/placement.h"
@@ -144,9 +145,7 @@ TIndexHistoryForm* TIndexHistoryForm::Open(const QString& longName, const std::s
   auto* form = new TIndexHistoryForm(longName, shortName, std::move(insight), request,
                                      EstimateWhs(scores, courses));
   if (TMainForm* main = Program().MainForm) main->KeepUntilEnd(form);
-  form->show();
-  form->raise();
-  form->activateWindow();
+  BringToFront(form);
   return form;
 }
 

@@ -1,8 +1,12 @@
 #include "windows/qmmain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,25 +16,33 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "store/errors.h"
 #include "store/settings.h"
 #include "ui/access.h"
+#include "ui/backup.h"
+#include "ui/clock.h"
+#include "ui/controls.h"
+#include "ui/dataexport.h"
 #include "ui/guard.h"
 #include "ui/look.h"
 #include "ui/menus.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
+#include "ui/textconv.h"
 #include "windows/qmabout.h"
 #include "windows/qmapp.h"
 #include "windows/qmcmaint.h"
 #include "windows/qmgmaint.h"
 #include "windows/qmgpick.h"
+#include "windows/qmscore.h"
 
 namespace qm {
 
 namespace {
 
 const QString kTitle = msg::ProgramTitle();
+const QString kZipFilter = QStringLiteral("Zip files (*.zip);;All files (*)");
 
 // Widens a one-line control to its text when the font on this machine is
 // wider than the one the layout was drawn for, keeping its centre.
@@ -41,13 +53,9 @@ void FitWidth(QWidget* control, const QString& text, int extra) {
   control->setGeometry(at.center().x() - needed / 2, at.y(), needed, at.height());
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int y) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(303, y, 120, 40);
-  // Enter presses the button that has the focus, as Space does.
-  button->setAutoDefault(true);
-  return button;
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, int y) {
+  return MakeButton(parent, QString::fromLatin1(name), QString::fromLatin1(caption),
+                    {303, y, 120, 40}, EnterKey::Presses);
 }
 
 }  // namespace
@@ -90,10 +98,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   Image1->setToolTip(QStringLiteral("About Quillmor"));
   Image1->installEventFilter(this);
 
-  EditGolferButton = MakeButton(client, "EditGolferButton", "Edit Golfers", 75);
-  EditCoursesButton = MakeButton(client, "EditCoursesButton", "Edit Courses", 120);
-  EnterScoresButton = MakeButton(client, "EnterScoresButton", "Enter Scores", 165);
-  ExitButton = MakeButton(client, "ExitButton", "Exit", 210);
+  EditGolferButton = Button(client, "EditGolferButton", "Edit Golfers", 75);
+  EditCoursesButton = Button(client, "EditCoursesButton", "Edit Courses", 120);
+  EnterScoresButton = Button(client, "EnterScoresButton", "Enter Scores", 165);
+  ExitButton = Button(client, "ExitButton", "Exit", 210);
   setTabOrder(EditGolferButton, EditCoursesButton);
   setTabOrder(EditCoursesButton, EnterScoresButton);
   setTabOrder(EnterScoresButton, ExitButton);
@@ -111,6 +119,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   VersionField->setGeometry(189, 280, 82, 17);
 
   File1 = MakeMenu(menuBar(), "File1", "&File");
+  BackUp1 = MakeItem(File1, "BackUp1", "&Back Up Data...");
+  Restore1 = MakeItem(File1, "Restore1", "&Restore Data...");
+  File1->addSeparator();
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
 
   Edit1 = MakeMenu(menuBar(), "Edit1", "&Edit");
@@ -131,6 +142,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   connect(EnterScoresButton, &QPushButton::clicked, this,
           Guarded([this] { EnterScoresButtonClick(); }));
   connect(ExitButton, &QPushButton::clicked, this, Guarded([this] { ExitButtonClick(); }));
+  connect(BackUp1, &QAction::triggered, this, Guarded([this] { BackUp1Click(); }));
+  connect(Restore1, &QAction::triggered, this, Guarded([this] { Restore1Click(); }));
   connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
   connect(EditGolfers1, &QAction::triggered, this, Guarded([this] { EditGolfers1Click(); }));
   connect(EditCourses1, &QAction::triggered, this, Guarded([this] { EditCourses1Click(); }));
@@ -200,10 +213,7 @@ void TMainForm::ShowModeless(QWidget* window) {
   window->setAttribute(Qt::WA_DeleteOnClose);
   KeepUntilEnd(window);
   // A window brought to the front again may have been minimized.
-  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-  window->show();
-  window->raise();
-  window->activateWindow();
+  BringToFront(window);
 }
 
 void TMainForm::KeepUntilEnd(QWidget* window) {
@@ -223,6 +233,87 @@ void TMainForm::DestroyOpenedWindows() {
   std::vector<QPointer<QWidget>> windows;
   windows.swap(opened_);
   for (auto it = windows.rbegin(); it != windows.rend(); ++it) delete it->data();
+}
+
+// ---- backup and restore ----
+
+void TMainForm::BackUp1Click() {
+  const QString folder = DataFolder();
+  const QString zip = CurrentPrompts().SaveFileName(
+      QStringLiteral("Back Up Data"), DefaultBackupPath(folder, Now(), false), kZipFilter);
+  if (zip.isEmpty()) return;
+  if (IsProgramFile(zip)) {
+    CurrentPrompts().Warning(ProgramFileRefusal(zip));
+    return;
+  }
+  const int files = MakeBackup(zip, LocalPath(folder), SettingsFilePath());
+  CurrentPrompts().Message(QStringLiteral("The backup holds %1. It is %2.")
+                               .arg(CountOf(files, QStringLiteral("file"), QStringLiteral("files")),
+                                    QDir::toNativeSeparators(zip)));
+}
+
+std::vector<QWidget*> TMainForm::OtherOpenWindows() const {
+  std::vector<QWidget*> windows;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    const Qt::WindowType type = window->windowType();
+    if (window == this || !window->isVisible() || type == Qt::Popup || type == Qt::ToolTip)
+      continue;
+    windows.push_back(window);
+  }
+  return windows;
+}
+
+void TMainForm::Restore1Click() {
+  // A window left open would go on with the files it read before, and
+  // write them back.
+  if (const std::vector<QWidget*> open = OtherOpenWindows(); !open.empty()) {
+    QString text = QStringLiteral(
+        "Please close the other windows of the program before you "
+        "restore data:");
+    for (QWidget* window : open) text += QStringLiteral("\n") + window->windowTitle();
+    CurrentPrompts().Message(text);
+    return;
+  }
+  const QString folder = DataFolder();
+  const QString zip = CurrentPrompts().OpenFileName(
+      QStringLiteral("Restore Data"),
+      QFileInfo(DefaultBackupPath(folder, Now(), false)).absolutePath(), kZipFilter);
+  if (zip.isEmpty()) return;
+  // Every entry is read and checked before anything is asked or written.
+  const CheckedBackup backup = CheckBackup(zip);
+  const QString question =
+      QStringLiteral(
+          "Replace the data in the folder\n%1\nwith the backup\n%2?\n\nThe data in the folder "
+          "now are backed up first, beside the folder. Then each file of the backup replaces the "
+          "folder's, and score files the backup does not hold are removed.")
+          .arg(QDir::toNativeSeparators(folder), QDir::toNativeSeparators(zip));
+  if (!CurrentPrompts().ConfirmYesNo(question)) return;
+
+  const QString before = DefaultBackupPath(folder, Now(), true);
+  try {
+    MakeBackup(before, LocalPath(folder), SettingsFilePath());
+  } catch (const QmError& error) {
+    throw QmError(std::string("Nothing was restored. ") + error.what());
+  }
+  const std::string kept = ToBytes(QDir::toNativeSeparators(before));
+  try {
+    RestoreBackup(backup, LocalPath(folder), SettingsFilePath());
+  } catch (const QmError& error) {
+    throw QmError(std::string(error.what()) + "\nThe data as they were before the restore are in " +
+                  kept + ".");
+  }
+  // What the program holds from the files before: the rule's setting, and
+  // the course list of the score entry window. The other windows read the
+  // files when they open.
+  Program().UseMaxIndex = ReadSettingBool("Settings", "UseMaxIndex", true);
+  if (TScoreForm* entry = Program().ScoreForm) entry->ReloadCourses();
+  CurrentPrompts().Message(
+      QStringLiteral(
+          "The data were restored from %1 (%2).\nThe data as they were before are in %3.")
+          .arg(QDir::toNativeSeparators(zip),
+               CountOf(static_cast<int>(backup.Files.size()), QStringLiteral("file"),
+                       QStringLiteral("files")),
+               QDir::toNativeSeparators(before)));
 }
 
 void TMainForm::OpenAbout() { OpenAboutBox(this); }

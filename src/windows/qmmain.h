@@ -4,6 +4,11 @@
 //
 // The main window fills the program-wide values of Program() (windows/qmapp.h)
 // in its creation handler and saves its placement on every resize.
+//
+// File, Back Up Data writes the data folder's files and the settings file
+// into one zip (ui/backup.h); File, Restore Data puts a checked backup in
+// place after one question, only while no other window of the program is
+// open, and backs up the data it replaces first.
 #pragma once
 
 #include <QMainWindow>
@@ -42,6 +47,12 @@ class TMainForm : public QMainWindow {
   void EnterScores1Click();
   void Help2Click();
   void AboutQuillmor1Click();
+  void BackUp1Click();
+  void Restore1Click();
+
+  // The windows a restore waits for: every visible window of the program
+  // but this one (the long-lived windows count only while shown).
+  std::vector<QWidget*> OtherOpenWindows() const;
 
   // The windows the three commands opened that still exist, and those
   // handed to KeepUntilEnd, oldest first.
@@ -62,6 +73,8 @@ class TMainForm : public QMainWindow {
   QLineEdit* VersionField;
 
   QMenu* File1;
+  QAction* BackUp1;
+  QAction* Restore1;
   QAction* Exit1;
   QMenu* Edit1;
   QAction* EditGolfers1;

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "ui/access.h"
+#include "ui/controls.h"
 #include "ui/look.h"
 #include "ui/menus.h"
 #include "ui/placement.h"
@@ -18,13 +19,8 @@ namespace qm {
 
 namespace {
 
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, int x,
-                        int y) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setGeometry(x, y, 111, 41);
-  button->setAutoDefault(false);
-  return button;
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption, int x, int y) {
+  return MakeButton(parent, name, caption, {x, y, 111, 41}, EnterKey::Ignored);
 }
 
 }  // namespace
@@ -49,13 +45,11 @@ TListMaintForm::TListMaintForm(const Layout& layout, QWidget* parent)
   listBox_->setSelectionMode(QAbstractItemView::SingleSelection);
 
   const int x = layout.ButtonX;
-  AddButton = MakeButton(client, QStringLiteral("AddButton"), QStringLiteral("Add"), x, 38);
-  ModifyButton =
-      MakeButton(client, QStringLiteral("ModifyButton"), QStringLiteral("Modify"), x, 93);
-  DeleteButton =
-      MakeButton(client, QStringLiteral("DeleteButton"), QStringLiteral("Delete"), x, 148);
-  SaveButton = MakeButton(client, QStringLiteral("SaveButton"), QStringLiteral("Save"), x, 203);
-  ExitButton = MakeButton(client, QStringLiteral("ExitButton"), QStringLiteral("Exit"), x, 258);
+  AddButton = Button(client, QStringLiteral("AddButton"), QStringLiteral("Add"), x, 38);
+  ModifyButton = Button(client, QStringLiteral("ModifyButton"), QStringLiteral("Modify"), x, 93);
+  DeleteButton = Button(client, QStringLiteral("DeleteButton"), QStringLiteral("Delete"), x, 148);
+  SaveButton = Button(client, QStringLiteral("SaveButton"), QStringLiteral("Save"), x, 203);
+  ExitButton = Button(client, QStringLiteral("ExitButton"), QStringLiteral("Exit"), x, 258);
   setTabOrder(listBox_, AddButton);
   setTabOrder(AddButton, ModifyButton);
   setTabOrder(ModifyButton, DeleteButton);
@@ -95,10 +89,7 @@ TListMaintForm::TListMaintForm(const Layout& layout, QWidget* parent)
 
 bool TListMaintForm::BringToFront(QWidget* window) {
   if (window == nullptr) return false;
-  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-  window->show();
-  window->raise();
-  window->activateWindow();
+  qm::BringToFront(window);
   return true;
 }
 
@@ -129,8 +120,7 @@ bool TListMaintForm::MayOpenDialog() const {
   if (result == nullptr || editing_) return false;
   QWidget* dialog = result->Dialog();
   if (!dialog->isVisible() || result->Hand().IsFor(this)) return true;
-  dialog->raise();
-  dialog->activateWindow();
+  qm::BringToFront(dialog);
   return false;
 }
 

@@ -9,6 +9,8 @@
 #include "store/courses.h"
 #include "store/scores.h"
 #include "store/text.h"
+#include "ui/clock.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
@@ -26,8 +28,6 @@ namespace {
 
 const QString kCourseNotFound = QStringLiteral("ERROR: Course not found in list??");
 const QString kPickACourse = QStringLiteral("You must pick a course.");
-
-QString Today() { return QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")); }
 
 std::string Cut(const QLineEdit* field, std::size_t width) {
   return CutTo(FieldBytes(field), width);
@@ -477,8 +477,7 @@ void TScoreForm::AboutQuillmor1Click() { OpenAboutBox(this); }
 
 bool TScoreForm::MayPrime() {
   if (!isVisible()) return true;
-  raise();
-  activateWindow();
+  BringToFront(this);
   return false;
 }
 
@@ -491,7 +490,7 @@ void TScoreForm::ShowFor(QWidget* owner, const RoundGolfer& golfer) {
 
 bool TScoreForm::PrimeNewRound(QWidget* owner, const RoundGolfer& golfer, EntryValues entry) {
   if (!MayPrime()) return false;
-  DateField->setText(Today());
+  DateField->setText(TodayDisplay());
   CourseField->SetText(QString());
   CourseName2->clear();
   CoursePicked->setText(QStringLiteral("0"));
@@ -552,7 +551,7 @@ bool TScoreForm::PrimeGroupRound(QWidget* owner, const RoundGolfer& golfer, bool
     AddingGroup->setText(QStringLiteral("1"));
     CourseHandicapField->setText(QStringLiteral("0"));
   } else if (first || !continued) {
-    DateField->setText(Today());
+    DateField->setText(TodayDisplay());
     CourseField->SetText(QString());
     CourseName2->clear();
     CoursePicked->setText(QStringLiteral("0"));

@@ -158,6 +158,11 @@ class TScoreForm : public QDialog {
   const RoundOwner& Owner() const { return owner_; }
 
   // The course table behind CourseField (list line n - 1 is position n).
+  // Reads courses.qmd into the table and refills CourseField; the list and
+  // the table change together or not at all. Every activation does it; a
+  // restore of the data folder does it at once, so that the window never
+  // shows a course of the files before.
+  void ReloadCourses();
   const TCourseTable& Courses() const { return courses_; }
 
   // Cancel for a close through the frame.
@@ -221,9 +226,6 @@ class TScoreForm : public QDialog {
   void BuildMenu();
   void ConnectHandlers();
 
-  // Reads courses.qmd into the table and refills CourseField; the list and
-  // the table change together or not at all.
-  void ReloadCourses();
   // Appends a course confirmed in the course editor to the course file.
   bool AppendCourse(const TCourseRec& course);
   int FindCourseCaseBlind(const std::string& name) const;  // first match, 0 for none

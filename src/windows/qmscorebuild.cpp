@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "ui/access.h"
+#include "ui/clock.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
 #include "windows/qmscore.h"
@@ -38,14 +40,6 @@ QLineEdit* Edit(QWidget* parent, const QString& name, int width, const QString& 
   return field;
 }
 
-QLineEdit* Hidden(QWidget* parent, const QString& name, const QString& text = {}) {
-  auto* field = new QLineEdit(text, parent);
-  field->setObjectName(name);
-  field->setEnabled(false);
-  field->hide();
-  return field;
-}
-
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
@@ -70,7 +64,7 @@ TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent) {
   setFixedSize(ClientWidth, ClientHeight + MainMenu->sizeHint().height());
 
   // Creation: today's date and the course list.
-  DateField->setText(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
+  DateField->setText(TodayDisplay());
   Guard([this] { ReloadCourses(); });
 }
 
@@ -202,14 +196,15 @@ void TScoreForm::BuildControls() {
     field->setFocusPolicy(Qt::ClickFocus);
   }
 
-  GolferName = Hidden(this, QStringLiteral("GolferName"));
+  GolferName = MakeHidden(this, QStringLiteral("GolferName"));
   OkPressed = Result.Field();
-  CoursePicked = Hidden(this, QStringLiteral("CoursePicked"), QStringLiteral("0"));
-  CourseName2 = Hidden(this, QStringLiteral("CourseName2"));
-  AddingGroup = Hidden(this, QStringLiteral("AddingGroup"), QStringLiteral("0"));
+  CoursePicked = MakeHidden(this, QStringLiteral("CoursePicked"), QStringLiteral("0"));
+  CourseName2 = MakeHidden(this, QStringLiteral("CourseName2"));
+  AddingGroup = MakeHidden(this, QStringLiteral("AddingGroup"), QStringLiteral("0"));
   // A number from the start, so that a round typed before any course is
   // picked can be summed; the pick sets the golfer's own value.
-  CourseHandicapField = Hidden(this, QStringLiteral("CourseHandicapField"), QStringLiteral("0"));
+  CourseHandicapField =
+      MakeHidden(this, QStringLiteral("CourseHandicapField"), QStringLiteral("0"));
 
   // Tab order: course, date, putts switch, then hole by hole score and
   // putts, then the buttons and last the comment. The pars and sums are no

@@ -13,6 +13,7 @@
 #include "store/scores.h"
 #include "store/text.h"
 #include "ui/access.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/look.h"
 #include "ui/menus.h"
@@ -31,12 +32,9 @@ namespace {
 
 const QString kSection = QStringLiteral("GroupOfScoresForm");
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int y) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(361, y, 165, 32);
-  button->setAutoDefault(false);
-  return button;
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, int y) {
+  return MakeButton(parent, QString::fromLatin1(name), QString::fromLatin1(caption),
+                    {361, y, 165, 32}, EnterKey::Ignored);
 }
 
 }  // namespace
@@ -58,8 +56,8 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : QMainWindow(parent) {
   GolferListBox->setGeometry(14, 18, 316, 303);
   SetSpokenName(GolferListBox, QStringLiteral("Golfers"));
   GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-  AddAScoreButton = MakeButton(client, "AddAScoreButton", "Add a Score", 113);
-  ExitButton = MakeButton(client, "ExitButton", "Exit", 169);
+  AddAScoreButton = Button(client, "AddAScoreButton", "Add a Score", 113);
+  ExitButton = Button(client, "ExitButton", "Exit", 169);
   setTabOrder(GolferListBox, AddAScoreButton);
   setTabOrder(AddAScoreButton, ExitButton);
 
@@ -80,7 +78,8 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : QMainWindow(parent) {
   connect(Exit1, &QAction::triggered, this, Guarded([this] { ExitButtonClick(); }));
 
   // Creation.
-  RestorePlacement(this, kSection);
+  new PlacementKeeper(
+      this, kSection, [] { return Program().Closing; }, [this] { FitToClient(); });
   if (!Guard([this] { LoadSortedRoster(roster_); })) roster_.Clear();
   for (const TRosterEntry& golfer : roster_.Entries)
     GolferListBox->addItem(FromBytes(CutAtNul(golfer.LongName)));
@@ -93,8 +92,7 @@ void TGroupOfScoresForm::AddAScoreButtonClick() {
   if (form == nullptr) return;
   // A round being typed (for anyone) is never taken away from the user.
   if (form->isVisible()) {
-    form->raise();
-    form->activateWindow();
+    BringToFront(form);
     return;
   }
   const int row = GolferListBox->currentRow();
@@ -133,15 +131,8 @@ void TGroupOfScoresForm::FormActivate() {
 
 void TGroupOfScoresForm::ExitButtonClick() { close(); }
 
-void TGroupOfScoresForm::FormResize() {
-  if (Program().Closing) return;
+void TGroupOfScoresForm::FitToClient() {
   GolferListBox->resize(GolferListBox->width(), std::max(0, centralWidget()->height() - 26));
-  SavePlacement(this, kSection);
-}
-
-void TGroupOfScoresForm::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  Guard([this] { FormResize(); });
 }
 
 }  // namespace qm

@@ -42,7 +42,9 @@ class TGroupOfScoresForm : public QMainWindow {
 
   // The handlers, public so that tests can run them as the events would.
   void FormActivate();
-  void FormResize();
+  // The list (and what stands below it) follows the client area's height;
+  // run before each save of the placement.
+  void FitToClient();
   void AddAScoreButtonClick();
   void ExitButtonClick();
 
@@ -64,8 +66,6 @@ class TGroupOfScoresForm : public QMainWindow {
   QPushButton* ExitButton;
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
-
  private:
   TRosterTable roster_;
   int chosen_ = 0;

@@ -132,6 +132,38 @@ TEST(AdjustedScore, TotalsWithoutHoles) {
   EXPECT_EQ(card.AdjScore, "88");
 }
 
+// A round brought in without an AGS gets the score entry window's: the
+// course's slope and pars when the course is listed, the round's own slope
+// (113) and no pars when it is not, the total as it is without hole scores.
+TEST(AdjustedScore, ImportedRounds) {
+  TCourseRec pine{"PINE", "72.0", "140", "72", {}};
+  pine.HolePar.fill("4");
+  pine.HolePar[0] = "3";
+  struct Case {
+    bool listed;
+    const char* index;
+    int hole1;  // strokes on hole 1, the others 5; 0: no hole scores
+    const char* total;
+    const char* expected;
+  } cases[] = {
+      {true, "36.4", 12, "97", "95"},   // handicap 45: at most 10
+      {false, "36.4", 12, "97", "94"},  // 36: at most 9
+      {true, "5.0", 8, "93", "90"},     // 6: double bogey on the par 3
+      {false, "5.0", 8, "93", "93"},    // no par known
+      {true, "", 12, "97", "90"},       // no index: handicap 0
+      {true, "36.4", 0, "085", "085"}, {true, "36.4", 12, "0", ""},
+  };
+  for (const Case& c : cases) {
+    TScoreRec round;
+    round.ScoreTotal = c.total;
+    round.Slope = "113";
+    round.HoleScore.fill(c.hole1 == 0 ? "0" : "5");
+    round.HoleScore[0] = std::to_string(c.hole1);
+    EXPECT_EQ(ImportedAdjScore(round, c.listed ? &pine : nullptr, c.index), c.expected)
+        << c.index << " " << c.hole1 << (c.listed ? " listed" : "");
+  }
+}
+
 TEST(Differential, ExamplesAndFallbacks) {
   struct Case {
     const char *adj, *total, *rating, *slope, *diff;

@@ -10,8 +10,9 @@ QStringList ScriptedPrompts::Texts() const {
   return texts;
 }
 
-void ScriptedPrompts::Record(BoxKind kind, const QString& text, const QString& caption) {
-  Shown.push_back({kind, text, caption});
+void ScriptedPrompts::Record(BoxKind kind, const QString& text, const QString& caption,
+                             const QString& filter) {
+  Shown.push_back({kind, text, caption, filter});
   if (OnShow) OnShow(Shown.back());
 }
 
@@ -75,6 +76,25 @@ int ScriptedPrompts::CardsOnFirstSheet() {
   int count = CardCounts.front();
   CardCounts.pop_front();
   return count;
+}
+
+QString ScriptedPrompts::NextFile() {
+  if (FileChoices.empty()) return {};
+  QString path = FileChoices.front();
+  FileChoices.pop_front();
+  return path;
+}
+
+QString ScriptedPrompts::SaveFileName(const QString& caption, const QString& proposedPath,
+                                      const QString& filter) {
+  Record(BoxKind::SaveFile, proposedPath, caption, filter);
+  return NextFile();
+}
+
+QString ScriptedPrompts::OpenFileName(const QString& caption, const QString& folder,
+                                      const QString& filter) {
+  Record(BoxKind::OpenFile, folder, caption, filter);
+  return NextFile();
 }
 
 std::function<void(QPrinter&)> PrintToPdf(const QString& path) {

@@ -26,13 +26,18 @@ enum class BoxKind {
   TwoChoice,
   SelectPrinter,
   PrintPreview,
-  CardDetails
+  CardDetails,
+  SaveFile,
+  OpenFile
 };
 
 struct ShownBox {
   BoxKind Kind;
-  QString Text;     // TwoChoice: the question; SelectPrinter, PrintPreview, CardDetails: empty
-  QString Caption;  // TwoChoice only
+  // TwoChoice: the question; SaveFile: the proposed path; OpenFile: the
+  // folder; SelectPrinter, PrintPreview, CardDetails: empty
+  QString Text;
+  QString Caption;  // TwoChoice, SaveFile and OpenFile
+  QString Filter;   // SaveFile and OpenFile
 };
 
 class ScriptedPrompts : public Prompts {
@@ -49,6 +54,9 @@ class ScriptedPrompts : public Prompts {
   // Answers of the print preview, from the front (true: Print); Print when
   // empty.
   std::deque<bool> PreviewChoices;
+  // Paths chosen in the save-as and open dialogs, from the front; empty
+  // (Cancel) when none is left.
+  std::deque<QString> FileChoices;
   // The real printer selection and print preview dialogs instead of
   // PrinterChoices and PreviewChoices (still recorded; a test drives them
   // with OnNextModal).
@@ -76,9 +84,15 @@ class ScriptedPrompts : public Prompts {
   bool SelectPrinter(QPrinter& printer) override;
   bool PrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& draw) override;
   int CardsOnFirstSheet() override;
+  QString SaveFileName(const QString& caption, const QString& proposedPath,
+                       const QString& filter) override;
+  QString OpenFileName(const QString& caption, const QString& folder,
+                       const QString& filter) override;
 
  private:
-  void Record(BoxKind kind, const QString& text, const QString& caption = {});
+  void Record(BoxKind kind, const QString& text, const QString& caption = {},
+              const QString& filter = {});
+  QString NextFile();
   Answer Next();
 };
 

@@ -79,6 +79,7 @@ class BackupTest : public QObject {
   void WriteData() {
     WriteFile("golfers.qmd", "ANN SMITH~ANN~1~\r\nJOS\xC9~JOS\xC9~0~\r\n");
     WriteFile("courses.qmd", "Oak~70.5~125~72~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r\n");
+    WriteFile("strokes.qmd", "Oak~1~3~5~7~9~11~13~15~17~2~4~6~8~10~12~14~16~18~\r\n");
     WriteFile("ANN.qmg", "20240501~Oak~85~70.5~125~Caf\xE9 \x80~\r\n");
     WriteFile("JOS\xC9.qmg", "99999999~Oak~90~~~~\r\n");
     WriteFile("EMPTY.qmg", "");
@@ -104,7 +105,7 @@ class BackupTest : public QObject {
                       .filePath(QStringLiteral("Quillmor backup 2024-05-01.zip")));
     QCOMPARE(qm::BackupFileName(when_, true),
              QStringLiteral("Quillmor backup 2024-05-01 14-03-09.zip"));
-    QCOMPARE(qm::MakeBackup(zip, data_, settings_), 6);
+    QCOMPARE(qm::MakeBackup(zip, data_, settings_), 7);
     QVERIFY(!fs::exists(zip.toStdString() + ".tmp~"));
 
     // The user goes on: a round changed, a golfer gone, another added, the
@@ -116,7 +117,7 @@ class BackupTest : public QObject {
     WriteFile(settings_, "[Main]\r\nTop=99\r\n");
 
     const qm::CheckedBackup backup = qm::CheckBackup(zip);
-    QCOMPARE(backup.Files.size(), std::size_t{6});
+    QCOMPARE(backup.Files.size(), std::size_t{7});
     qm::RestoreBackup(backup, data_, settings_);
     auto after = Snapshot(dir_->Root());
     after.erase((dir_->Root() / "Quillmor backup 2024-05-01.zip").string());
@@ -145,8 +146,8 @@ class BackupTest : public QObject {
       return Zip({{QStringLiteral("golfers.qmd"), "A~A~0~\r\n"}, {QString::fromUtf8(name), score}});
     };
     const QString foreign = QStringLiteral(
-        " is no file of a Quillmor data folder (golfers.qmd, courses.qmd, score files *.qmg and "
-        "quillmor.ini, without folders).");
+        " is no file of a Quillmor data folder (golfers.qmd, courses.qmd, strokes.qmd, score files "
+        "*.qmg and quillmor.ini, without folders).");
     QTest::newRow("parent") << named("../x") << "the entry \"../x\"" + foreign;
     QTest::newRow("absolute") << named("/etc/passwd") << "the entry \"/etc/passwd\"" + foreign;
     QTest::newRow("folder") << named("a/b.qmg") << "the entry \"a/b.qmg\"" + foreign;
@@ -180,6 +181,9 @@ class BackupTest : public QObject {
                                << QStringLiteral("it is no zip file that can be read.");
     QTest::newRow("settings only")
         << Zip({{"quillmor.ini", "[Main]\r\n"}})
+        << QStringLiteral("it holds no roster, course list or score file.");
+    QTest::newRow("stroke indexes only")
+        << Zip({{"strokes.qmd", "Oak~1~\r\n"}})
         << QStringLiteral("it holds no roster, course list or score file.");
   }
 

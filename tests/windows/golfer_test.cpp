@@ -13,6 +13,7 @@
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
 #include "support/workdir.h"
+#include "ui/clock.h"
 #include "ui/textconv.h"
 #include "windows/qmcourse.h"
 #include "windows/qmgolfer.h"
@@ -28,8 +29,6 @@ namespace {
 
 const TRosterEntry kPat{"Pat Golfer", "PAT", 0};
 const TRosterEntry kSam{"Sam Player", "SAM", 1};
-
-QString Today() { return QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")); }
 
 template <class W>
 W* TopLevel() {
@@ -86,6 +85,7 @@ class GolferTest : public QObject {
 
  private slots:
   void init() {
+    SetTodayForTests(QDate(2026, 12, 8));
     dir_ = std::make_unique<WorkDir>();
     prompts_ = &InstallScriptedPrompts();
     WriteFile("courses.qmd", kTwoCourses);
@@ -94,6 +94,7 @@ class GolferTest : public QObject {
     form_ = Program().GolferForm = new TGolferForm;
   }
   void cleanup() {
+    SetTodayForTests(QDate());
     delete Program().GolferForm;
     delete Program().ScoreForm;
     delete Program().CourseForm;
@@ -183,7 +184,7 @@ class GolferTest : public QObject {
     SaveScreen(form_, QStringLiteral("golfer-scores"));
     Click(form_->AddButton);
     QVERIFY(entry_->isVisible());
-    QCOMPARE(entry_->DateField->text(), Today());
+    QCOMPARE(entry_->DateField->text(), TodayDisplay());
     QCOMPARE(entry_->IndexField->text(), QStringLiteral("36.4"));
     QVERIFY(!List()->isEnabled() && !form_->DeleteButton->isEnabled());
     PickCourse(entry_, 1);
@@ -192,7 +193,7 @@ class GolferTest : public QObject {
     QVERIFY(!entry_->isVisible());
     QVERIFY(List()->isEnabled());
     QCOMPARE(List()->count(), 4);
-    QVERIFY(List()->item(0)->text().contains(Today()));
+    QVERIFY(List()->item(0)->text().contains(TodayDisplay()));
     QVERIFY(List()->item(0)->text().contains(QLatin1String("PINE RIDGE")));
     QCOMPARE(SelectedRow(), 0);
     QVERIFY(form_->SaveButton->isEnabled());

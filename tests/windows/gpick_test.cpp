@@ -17,6 +17,7 @@
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
 #include "support/workdir.h"
+#include "ui/clock.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmgpick.h"
@@ -65,7 +66,7 @@ int RoundsOn(const std::string& shortName, const std::string& dateKey) {
                                         [&](const TScoreRec& r) { return r.Date == dateKey; }));
 }
 
-QString TodayKey() { return QDate::currentDate().toString(QStringLiteral("yyyyMMdd")); }
+QString TodayKey() { return qm::Today().toString(QStringLiteral("yyyyMMdd")); }
 
 template <class W>
 W* OpenWindowOf() {
@@ -114,6 +115,7 @@ class GPickTest : public QObject {
 
  private slots:
   void init() {
+    SetTodayForTests(QDate(2026, 12, 8));
     dir_ = std::make_unique<WorkDir>();
     prompts_ = &InstallScriptedPrompts();
     WriteFile("courses.qmd", kCourses);
@@ -124,6 +126,7 @@ class GPickTest : public QObject {
     Program().GolferForm = new TGolferForm;
   }
   void cleanup() {
+    SetTodayForTests(QDate());
     delete list_.data();
     QList<QPointer<QWidget>> opened;
     for (QWidget* window : QApplication::topLevelWidgets())

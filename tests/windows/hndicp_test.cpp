@@ -15,6 +15,7 @@
 #include "support/qt_support.h"
 #include "support/report_files.h"
 #include "support/workdir.h"
+#include "ui/clock.h"
 #include "windows/qmhndicp.h"
 
 using qm::THandicapForm;
@@ -44,10 +45,8 @@ void Pick(THandicapForm* form, const QString& name) {
   QCOMPARE(form->CourseField->currentText(), name);
 }
 
-QString Today() { return QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")); }
-
 std::string SheetBytes() {
-  const std::string today = Today().toStdString();
+  const std::string today = qm::TodayDisplay().toStdString();
   return "QUILLMOR COURSE HANDICAP AS OF:  " + today +
          "\r\n"
          "FOR:  Pat Golfer\r\n"
@@ -80,11 +79,13 @@ class HandicapTest : public QObject {
  private slots:
   void initTestCase() { QApplication::setKeyboardInputInterval(5); }
   void init() {
+    qm::SetTodayForTests(QDate(2026, 12, 8));
     dir_ = std::make_unique<qm::test::WorkDir>();
     prompts_ = &qm::test::InstallScriptedPrompts();
     WriteCourses();
   }
   void cleanup() {
+    qm::SetTodayForTests(QDate());
     delete form_.data();
     dir_.reset();
   }

@@ -15,6 +15,7 @@
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
 #include "support/workdir.h"
+#include "ui/clock.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmgpick.h"
@@ -60,6 +61,7 @@ class ProgramTest : public QObject {
  private slots:
   void initTestCase() { QApplication::setKeyboardInputInterval(5); }
   void init() {
+    SetTodayForTests(QDate(2026, 12, 8));
     dir_ = std::make_unique<WorkDir>();
     prompts_ = &InstallScriptedPrompts();
     WriteFile("courses.qmd", kTwoCourses);
@@ -67,6 +69,7 @@ class ProgramTest : public QObject {
     WriteFile("LEE.qmg", Rounds(5, "95", "95"));  // differential 25.0 each
   }
   void cleanup() {
+    SetTodayForTests(QDate());
     ShutDown();
     dir_.reset();
   }
@@ -90,7 +93,7 @@ class ProgramTest : public QObject {
     QCOMPARE(QApplication::activeWindow(), list);
     const std::string file = ReadFile("LEE.qmg");
     QCOMPARE(std::count(file.begin(), file.end(), '\n'), 6);
-    const std::string today = QDate::currentDate().toString("yyyyMMdd").toStdString();
+    const std::string today = qm::Today().toString("yyyyMMdd").toStdString();
     QVERIFY(file.starts_with(today + "~PINE RIDGE~88~72.0~140~"));
 
     // Edit/View: the golfer scores window lists the new round first.

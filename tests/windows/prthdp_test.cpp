@@ -16,6 +16,7 @@
 #include "support/qt_support.h"
 #include "support/report_files.h"
 #include "support/workdir.h"
+#include "ui/clock.h"
 
 using qm::TPrintHandicapsDlg;
 using qm::test::BoxKind;
@@ -67,8 +68,6 @@ QList<bool> Buttons(const TPrintHandicapsDlg* dialog) {
           dialog->ExcludeBtn->isEnabled(), dialog->ExAllBtn->isEnabled()};
 }
 
-QString Today() { return QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")); }
-
 }  // namespace
 
 class PrintHandicapsTest : public QObject {
@@ -97,11 +96,13 @@ class PrintHandicapsTest : public QObject {
  private slots:
   void initTestCase() { QApplication::setKeyboardInputInterval(5); }
   void init() {
+    qm::SetTodayForTests(QDate(2026, 12, 8));
     dir_ = std::make_unique<qm::test::WorkDir>();
     prompts_ = &qm::test::InstallScriptedPrompts();
     WriteFiles();
   }
   void cleanup() {
+    qm::SetTodayForTests(QDate());
     delete dialog_.data();
     dir_.reset();
   }
@@ -196,7 +197,7 @@ class PrintHandicapsTest : public QObject {
     QCOMPARE(prompts_->Texts(), (QStringList{"Output handicap list to the printer or to a file?",
                                              "Handicap file \"HDCPLIST.QMR\" created."}));
     const std::string heading =
-        "QUILLMOR COURSE HANDICAPS AS OF:  " + Today().toStdString() +
+        "QUILLMOR COURSE HANDICAPS AS OF:  " + qm::TodayDisplay().toStdString() +
         "\r\n\r\nCourse: Pine Ridge\r\nRating: 71.4  Slope: 130  Par: 72\r\n"
         "\r\n                                 Course   Predicted\r\n"
         "Golfer                 Index   Handicap       Score\r\n\r\n";
@@ -265,7 +266,7 @@ class PrintHandicapsTest : public QObject {
     QCOMPARE(prompts_->Texts().last(),
              QStringLiteral("Handicap cards have been sent to the printer."));
     // Carl top left, Bob top right, Ann below Carl.
-    const QString today = Today();
+    const QString today = qm::TodayDisplay();
     const QStringList words = qm::test::PdfWords(pdf);
     const QStringList expected = {
         "Name: Carl Cole Name: Bob Brown",
@@ -300,7 +301,7 @@ class PrintHandicapsTest : public QObject {
     QCOMPARE(prompts_->Texts().last(), QStringLiteral("Printing completed."));
     // 8.6 x 118 / 113 = 8.98.
     QCOMPARE(qm::test::PdfWords(pdf),
-             (QStringList{"QUILLMOR COURSE HANDICAPS AS OF: " + Today(), "Course: Oak Hills",
+             (QStringList{"QUILLMOR COURSE HANDICAPS AS OF: " + qm::TodayDisplay(), "Course: Oak Hills",
                           "Rating: 69.8 Slope: 118 Par: 70", "Course Predicted",
                           "Golfer Index Handicap Score", "Bob Brown 8.6 9 79"}));
   }

@@ -14,6 +14,7 @@
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
 #include "support/workdir.h"
+#include "ui/clock.h"
 #include "ui/textconv.h"
 #include "windows/qmabout.h"
 #include "windows/qmapp.h"
@@ -119,6 +120,7 @@ class ScoreTest : public QObject {
 
  private slots:
   void init() {
+    SetTodayForTests(QDate(2026, 12, 8));
     dir_ = std::make_unique<WorkDir>();
     prompts_ = &InstallScriptedPrompts();
     WriteFile("courses.qmd", std::string(kMaple) + kOakHill);
@@ -128,6 +130,7 @@ class ScoreTest : public QObject {
     form_ = Program().ScoreForm = new TScoreForm;
   }
   void cleanup() {
+    SetTodayForTests(QDate());
     delete Program().ScoreForm;
     delete Program().CourseForm;
     Program() = QmProgram{};
@@ -142,7 +145,7 @@ class ScoreTest : public QObject {
     QVERIFY(std::filesystem::exists("courses.qmd") && !std::filesystem::exists("sample.qmd"));
     QCOMPARE(form_->CourseField->count(), 2);
     QCOMPARE(form_->CourseField->itemText(0), QStringLiteral("MAPLE RIDGE"));
-    QCOMPARE(form_->DateField->text(), QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
+    QCOMPARE(form_->DateField->text(), qm::Today().toString(QStringLiteral("MM/dd/yyyy")));
     QVERIFY(prompts_->Shown.empty());
     delete form_;
     std::filesystem::remove("courses.qmd");
@@ -374,7 +377,7 @@ class ScoreTest : public QObject {
 
   void theTakenRoundHoldsTheFieldsAsTheScoreFileDoes() {
     OpenNewRound(QStringLiteral("Pat Golfer"), QStringLiteral("15.0"));
-    QCOMPARE(form_->DateField->text(), QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
+    QCOMPARE(form_->DateField->text(), qm::Today().toString(QStringLiteral("MM/dd/yyyy")));
     Pick(0);  // MAPLE RIDGE 71.3 / 128: course handicap 17
     TypeAndTab(form_->DateField, QStringLiteral("02/23/2002"));
     TypeInto(form_->ScoreTotal, QStringLiteral("1234"));

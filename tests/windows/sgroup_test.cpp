@@ -10,6 +10,7 @@
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
 #include "support/workdir.h"
+#include "ui/clock.h"
 #include "windows/qmcourse.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmsgroup.h"
@@ -18,8 +19,6 @@ using namespace qm;
 using namespace qm::test;
 
 namespace {
-
-QString Today() { return QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")); }
 
 TScoreTable Load(const std::string& file) {
   TScoreTable table;
@@ -50,6 +49,7 @@ class GroupTest : public QObject {
 
  private slots:
   void init() {
+    SetTodayForTests(QDate(2026, 12, 8));
     dir_ = std::make_unique<WorkDir>();
     prompts_ = &InstallScriptedPrompts();
     WriteFile("courses.qmd", kTwoCourses);
@@ -64,6 +64,7 @@ class GroupTest : public QObject {
     OpenGroup();
   }
   void cleanup() {
+    SetTodayForTests(QDate());
     delete group_.data();
     delete Program().GolferForm;
     delete Program().ScoreForm;
@@ -77,7 +78,7 @@ class GroupTest : public QObject {
     SaveScreen(group_, QStringLiteral("group-of-scores"));
     AddFor(0);
     QVERIFY(entry_->isVisible());
-    QCOMPARE(entry_->DateField->text(), Today());
+    QCOMPARE(entry_->DateField->text(), TodayDisplay());
     QCOMPARE(entry_->CourseField->currentIndex(), -1);
     QCOMPARE(entry_->IndexField->text(), QStringLiteral("40.4"));
     TypeInto(entry_->DateField, QStringLiteral("06/01/2004"));
@@ -130,7 +131,7 @@ class GroupTest : public QObject {
     TGolferForm* scores = Program().GolferForm;
     scores->OpenFor({"Cy Three", "CY", 0});
     Click(scores->AddButton);
-    QCOMPARE(entry_->DateField->text(), Today());
+    QCOMPARE(entry_->DateField->text(), TodayDisplay());
     PickCourse(entry_, 0);
     Click(entry_->CancelButton);
     AddFor(1);

@@ -1,0 +1,34 @@
+#include "ui/controls.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace qm {
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QRect& where, EnterKey enter) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  if (where.isValid()) button->setGeometry(where);
+  if (enter != EnterKey::AsQtDoes) button->setAutoDefault(enter == EnterKey::Presses);
+  return button;
+}
+
+QLineEdit* MakeHidden(QWidget* parent, const QString& name, const QString& text) {
+  auto* field = new QLineEdit(text, parent);
+  field->setObjectName(name);
+  field->setEnabled(false);
+  field->hide();
+  return field;
+}
+
+void BringToFront(QWidget* window, bool now) {
+  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+  window->show();
+  window->raise();
+  window->activateWindow();
+  if (now) QApplication::setActiveWindow(window);
+}
+
+}  // namespace qm

@@ -1,0 +1,35 @@
+// Makers of the controls every window builds the same way, and bringing a
+// window to the front.
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace qm {
+
+// What Enter does to a button that has the focus (QPushButton::autoDefault).
+enum class EnterKey {
+  AsQtDoes,  // Qt's own rule: pressed in a dialog, not elsewhere
+  Presses,   // pressed, as Space does
+  Ignored,   // not pressed; the dialog's default button takes it
+};
+
+// A push button named name, showing caption, at where (pixels in parent).
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QRect& where, EnterKey enter = EnterKey::AsQtDoes);
+
+// A hidden, disabled field named name holding text: state a window carries
+// where the tests find it by name. Only its window writes it.
+QLineEdit* MakeHidden(QWidget* parent, const QString& name, const QString& text = {});
+
+// Shows window (restored when minimised), raises and activates it. With
+// now, the program's active window follows at once, so that the window's
+// activation handler runs before this returns on every platform
+// (activateWindow only asks the window system).
+void BringToFront(QWidget* window, bool now = false);
+
+}  // namespace qm
