@@ -7,6 +7,7 @@
 
 #include "store/strokes.h"
 #include "ui/access.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
@@ -27,13 +28,6 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int 
   label->setGeometry(x, y, w, 20);
   label->setAlignment(align | Qt::AlignVCenter);
   return label;
-}
-
-QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption, int x) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setGeometry(x, 184, 89, 33);
-  return button;
 }
 
 // A stroke index as typed: digits only (spaces around them allowed), 1 to
@@ -156,8 +150,9 @@ TStrokeIndexDlg::TStrokeIndexDlg(const std::string& courseName, const std::optio
     }
   }
 
-  OKButton = AddButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"), 138);
-  CancelButton = AddButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), 247);
+  OKButton = MakeButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"), {138, 184, 89, 33});
+  CancelButton = MakeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"),
+                            {247, 184, 89, 33});
   OKButton->setDefault(true);
   for (int i = 1; i < HoleCount; ++i) setTabOrder(SI[i - 1], SI[i]);
   setTabOrder(SI[HoleCount - 1], OKButton);
