@@ -131,24 +131,21 @@ void WriteWhsGolfer() {
   std::string file;
   for (const QString& round : rounds) {
     const QStringList part = round.split(u' ');
-    std::string line = ToBytes(part[0]) + "~";
+    const std::string date = ToBytes(part[0]);
     if (part.size() == 2) {
-      line += "MAPLE~" + ToBytes(part[1]) + "~72.0~113~~";
-      for (int i = 0; i < 36; ++i) line += "0~";
-    } else {
-      const bool oak = part[1] == "Oak";
-      std::string holes;
-      int total = 0;
-      for (QChar c : part[2]) {
-        const int strokes = c == u'X' ? 10 : c.digitValue();
-        total += strokes;
-        holes += std::to_string(strokes) + "~";
-      }
-      line += ToBytes(part[1]) + "~" + std::to_string(total) +
-              (oak ? "~70.0~113~~" : "~72.4~125~~") + holes;
-      for (int i = 0; i < 18; ++i) line += "0~";
+      file = ScoreLine(date, ToBytes(part[1]), "0", "72.0", "113", "MAPLE") + file;
+      continue;
     }
-    file = line + "0~0~0~\r\n" + file;  // newest first
+    const bool oak = part[1] == "Oak";
+    std::string holes;
+    int total = 0;
+    for (QChar c : part[2]) {
+      total += c == u'X' ? 10 : c.digitValue();
+      holes += (c == u'X' ? std::string("10") : std::string(1, c.toLatin1())) + "~";
+    }
+    std::string line = ScoreLine(date, std::to_string(total), "0", oak ? "70.0" : "72.4",
+                                 oak ? "113" : "125", ToBytes(part[1]));
+    file = line.replace(line.find("~~") + 2, 36, holes) + file;  // the 18 hole fields
   }
   WriteFile("RAY.qmg", file);
 }
