@@ -3,7 +3,9 @@
 // read, the index after each round replayed, the keep and lower scores
 // searched at every course, the statistics, and the window built, shown and
 // painted. The baseline, measured in the same run, opens the golfer scores
-// window on the same golfer; the insight rules alone are measured too.
+// window on the same golfer; the insight rules alone and the World Handicap
+// System estimate alone are measured too. Every other course has stroke
+// indexes, so the estimate meets each way of adjusting a round.
 //
 //   indexhist_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
@@ -17,11 +19,13 @@
 #include "dataset.h"
 #include "engine/golfer.h"
 #include "engine/insight.h"
+#include "engine/whs.h"
 #include "ratios.h"
 #include "silent_prompts.h"
 #include "store/courses.h"
 #include "store/roster.h"
 #include "store/scores.h"
+#include "store/strokes.h"
 #include "ui/prompts.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
@@ -60,6 +64,21 @@ void BM_InsightRules(benchmark::State& state) {
 }
 BENCHMARK(BM_InsightRules)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+void BM_WhsEstimate(benchmark::State& state) {
+  qm::TScoreTable scores;
+  qm::LoadSortedScores(scores, qm::ScoreFileName(golfer), false);
+  qm::TCourseTable courses;
+  qm::LoadCourses(courses);
+  qm::SortCourses(courses);
+  qm::TStrokeTable strokes;
+  qm::LoadStrokes(strokes);
+  for (auto _ : state) {
+    const qm::whs::View view = qm::whs::ViewOf(scores, courses, strokes);
+    benchmark::DoNotOptimize(view.Courses.size());
+  }
+}
+BENCHMARK(BM_WhsEstimate)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_OpenGolferScores(benchmark::State& state) {
   qm::TGolferForm* form = qm::Program().GolferForm;
   for (auto _ : state) {
@@ -89,6 +108,11 @@ int main(int argc, char** argv) {
   qm::TRosterTable roster;
   qm::LoadRoster(roster);
   golfer = roster.At(1);
+  qm::TCourseTable courses;
+  qm::LoadCourses(courses);
+  const qm::StrokeIndex card = {7, 15, 3, 11, 1, 17, 9, 5, 13, 8, 16, 2, 12, 4, 18, 10, 6, 14};
+  for (int n = 1; n <= courses.Count(); n += 2)
+    qm::StoreStrokeIndex(courses.At(n).CourseName, card);
   qm::Program().ScoreForm = new qm::TScoreForm;
   qm::Program().GolferForm = new qm::TGolferForm;
 

@@ -81,4 +81,32 @@ std::vector<std::string> InsightTableLines(const GolferInsight& insight) {
   return lines;
 }
 
+std::vector<std::string> WhsLines(const whs::View& view) {
+  std::vector<std::string> lines = {"World Handicap System (estimate)"};
+  AddWrapped(lines, whs::SummaryText(view));
+  if (!view.Courses.empty()) {
+    lines.push_back("");
+    lines.push_back(Trimmed(Left("Course", 30) + Right("Hcp", 4) + Right("Net Par", 7)));
+    for (const whs::CourseRow& row : view.Courses) {
+      const auto cells = whs::CourseCells(row);
+      lines.push_back(Trimmed(Left(cells[0], 30) + Right(cells[1], 4) + Right(cells[2], 7)));
+    }
+  }
+  if (view.Result && !view.Result->Rows.empty()) {
+    lines.push_back("");
+    lines.push_back(Trimmed(Left("Date", 10) + Left("Course", 28) + Right("AGS", 3) +
+                            Left("Basis", 6) + Right("SD", 5) + Right("ESR", 4) + Right("Used", 4) +
+                            Right("After", 5) + Right("Cap", 4)));
+    for (const whs::Row& row : view.Result->Rows) {
+      const auto cells = whs::RowCells(row);
+      lines.push_back(Trimmed(Left(cells[0], 10) + Left(cells[1], 28) + Right(cells[2], 3) +
+                              Left(cells[3], 6) + Right(cells[4], 5) + Right(cells[5], 4) +
+                              Right(cells[6], 4) + Right(cells[7], 5) + Right(cells[8], 4)));
+    }
+  }
+  lines.push_back("");
+  AddWrapped(lines, whs::NoteText(view));
+  return lines;
+}
+
 }  // namespace qm

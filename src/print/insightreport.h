@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/insight.h"
+#include "engine/whs.h"
 
 namespace qm {
 
@@ -19,5 +20,10 @@ std::vector<std::string> InsightHeading(const std::string& longName, const Golfe
 // sentences the window shows under them (broken into lines of at most 90
 // characters), separated by empty lines.
 std::vector<std::string> InsightTableLines(const GolferInsight& insight);
+
+// The World Handicap System part, as the window shows it: a title line, the
+// summary, the course table, the table of rounds (newest first) and the
+// note, each sentence broken into lines as above.
+std::vector<std::string> WhsLines(const whs::View& view);
 
 }  // namespace qm

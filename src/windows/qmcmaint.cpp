@@ -1,10 +1,13 @@
 #include "windows/qmcmaint.h"
 
 #include "store/courses.h"
+#include "ui/guard.h"
+#include "ui/menus.h"
 #include "ui/messages.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 #include "windows/qmapp.h"
+#include "windows/qmstrokes.h"
 
 namespace qm {
 
@@ -23,6 +26,11 @@ TCMaintForm::TCMaintForm(QWidget* parent)
     SortCourses(courses_);
     RememberFile(CourseFileName);
   });
+  Edit1->addSeparator();
+  StrokeIndex1 =
+      MakeItem(Edit1, QStringLiteral("StrokeIndex1"), QStringLiteral("&Stroke Index..."));
+  DisableWhileEditing(StrokeIndex1);
+  connect(StrokeIndex1, &QAction::triggered, this, Guarded([this](bool) { StrokeIndex1Click(); }));
   Current<TCMaintForm>() = this;
 }
 
@@ -70,6 +78,12 @@ void TCMaintForm::DeleteButtonClick() {
           QStringLiteral("Are you sure you want to delete this course?")))
     return;
   DeleteEntry(courses_, n);
+}
+
+void TCMaintForm::StrokeIndex1Click() {
+  const int n = SelectedPosition();
+  if (Editing() || n == 0) return;
+  TStrokeIndexDlg::Edit(courses_.At(n).CourseName, this);
 }
 
 void TCMaintForm::SaveButtonClick() {

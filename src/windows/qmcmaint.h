@@ -5,6 +5,12 @@
 // course editor (Program().CourseForm), which the score entry window
 // shares.
 //
+// Edit > Stroke Index... edits the selected course's stroke indexes in a
+// modal dialog (windows/qmstrokes.h), which writes strokes.qmd at once: the
+// stroke index file is not part of the course list that Save writes. A
+// stroke index is kept under the course's name; a course renamed or
+// deleted here leaves its line under the old name, unused.
+//
 // At most one course list maintenance window is open: Open() brings it to
 // the front instead of making a second.
 #pragma once
@@ -36,11 +42,15 @@ class TCMaintForm : public TListMaintForm {
   QAction* AddCourse1 = addItem_;
   QAction* ModifyCourse1 = modifyItem_;
   QAction* DeleteCourse1 = deleteItem_;
+  QAction* StrokeIndex1;
 
   void AddButtonClick() override;
   void ModifyButtonClick() override;
   void DeleteButtonClick() override;
   void SaveButtonClick() override;
+  // The stroke index dialog for the selected course (none while the course
+  // editor is open for this window, nor without a selection).
+  void StrokeIndex1Click();
 
  protected:
   TCourseForm* Dialog() const;

@@ -15,9 +15,12 @@
 #include "print/printorfile.h"
 #include "print/qtprintdevice.h"
 #include "store/courses.h"
+#include "store/errors.h"
 #include "store/roster.h"
 #include "store/scores.h"
+#include "store/strokes.h"
 #include "store/text.h"
+#include "ui/access.h"
 #include "ui/clock.h"
 #include "ui/controls.h"
 #include "ui/guard.h"
@@ -108,6 +111,21 @@ TCourseTable SortedCourses() {
   return courses;
 }
 
+// The estimate from the rounds, the course list and the stroke indexes; a
+// stroke index file that cannot be read is, like a round the replay cannot
+// read, a reason for no estimate rather than for no window.
+whs::View EstimateWhs(const TScoreTable& scores, const TCourseTable& courses) {
+  TStrokeTable strokes;
+  try {
+    LoadStrokes(strokes);
+  } catch (const QmError& error) {
+    whs::View view;
+    view.Failure = error.what();
+    return view;
+  }
+  return whs::ViewOf(scores, courses, strokes);
+}
+
 std::string TodayKey() { return ToBytes(Today().toString(QStringLiteral("yyyyMMdd"))); }
 
 }  // namespace
@@ -121,9 +139,11 @@ TIndexHistoryForm* TIndexHistoryForm::OpenFor(const TRosterEntry& golfer, bool u
 
 TIndexHistoryForm* TIndexHistoryForm::Open(const QString& longName, const std::string& shortName,
                                            const TScoreTable& scores, const IndexRequest& request) {
-  GolferInsight insight = BuildInsight(scores, SortedCourses(), request, TodayKey());
+  const TCourseTable courses = SortedCourses();
+  GolferInsight insight = BuildInsight(scores, courses, request, TodayKey());
   // No parent: the window outlives its opener and deletes itself.
-  auto* form = new TIndexHistoryForm(longName, shortName, std::move(insight), request);
+  auto* form = new TIndexHistoryForm(longName, shortName, std::move(insight), request,
+                                     EstimateWhs(scores, courses));
   if (TMainForm* main = Program().MainForm) main->KeepUntilEnd(form);
   BringToFront(form);
   return form;
@@ -131,12 +151,13 @@ TIndexHistoryForm* TIndexHistoryForm::Open(const QString& longName, const std::s
 
 TIndexHistoryForm::TIndexHistoryForm(const QString& longName, std::string shortName,
                                      GolferInsight insight, const IndexRequest& request,
-                                     QWidget* parent)
+                                     whs::View whs, QWidget* parent)
     : QMainWindow(parent),
       longName_(longName),
       shortName_(std::move(shortName)),
       insight_(std::move(insight)),
-      request_(request) {
+      request_(request),
+      whs_(std::move(whs)) {
   setObjectName(kSection);
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Index History - ") + longName_);
@@ -145,6 +166,7 @@ TIndexHistoryForm::TIndexHistoryForm(const QString& longName, std::string shortN
   FillHistory();
   FillForecast();
   FillStatistics();
+  FillWhs();
   new PlacementKeeper(this, kSection, [] { return Program().Closing; });
 }
 
@@ -191,13 +213,41 @@ void TIndexHistoryForm::BuildControls() {
       Group("ForecastGroup", QStringLiteral("What to Shoot Next"), {ForecastTable, DropOutLabel}));
   bottom->setStretchFactor(0, 1);
   bottom->setStretchFactor(1, 1);
-  auto* both = new QSplitter(Qt::Vertical);
-  both->setObjectName(QStringLiteral("Client"));
-  both->addWidget(top);
-  both->addWidget(bottom);
-  both->setStretchFactor(0, 1);
-  both->setStretchFactor(1, 1);
-  setCentralWidget(both);
+
+  WhsSummary = MakeNote("WhsSummary");
+  WhsTable = MakeTable(
+      "WhsTable", {"Date", "Course", "AGS", "Basis", "SD", "ESR", "Used", "Index After", "Cap"});
+  WhsTable->horizontalHeaderItem(3)->setToolTip(
+      QStringLiteral("holes = every hole at most its net double bogey   lowest = the lowest value "
+                     "the holes allow (no stroke indexes)   stored = the round's own figures"));
+  WhsTable->horizontalHeaderItem(5)->setToolTip(
+      QStringLiteral("The exceptional score reduction the round has been given"));
+  WhsTable->horizontalHeaderItem(6)->setToolTip(QStringLiteral("* = used in the estimate now"));
+  WhsCourseTable = MakeTable("WhsCourseTable", {"Course", "Course Hcp", "Net Par Target"});
+  WhsCourseTable->horizontalHeaderItem(2)->setToolTip(
+      QStringLiteral("Par + the course handicap at the estimate now"));
+  WhsNote = MakeNote("WhsNote");
+  // Each table is named after the part it is in.
+  SetSpokenName(HistoryTable, QStringLiteral("History"));
+  SetSpokenName(ForecastTable, QStringLiteral("What to Shoot Next"));
+  SetSpokenName(StatsTable, QStringLiteral("Statistics"));
+  SetSpokenName(WhsTable, QStringLiteral("World Handicap System estimate, round by round"));
+  SetSpokenName(WhsCourseTable, QStringLiteral("World Handicap System course handicaps"));
+  auto* whsTables = new QSplitter(Qt::Horizontal);
+  whsTables->setObjectName(QStringLiteral("WhsSplitter"));
+  whsTables->addWidget(WhsTable);
+  whsTables->addWidget(WhsCourseTable);
+  whsTables->setStretchFactor(0, 3);
+  whsTables->setStretchFactor(1, 2);
+
+  auto* all = new QSplitter(Qt::Vertical);
+  all->setObjectName(QStringLiteral("Client"));
+  all->addWidget(top);
+  all->addWidget(bottom);
+  all->addWidget(Group("WhsGroup", QStringLiteral("World Handicap System (estimate)"),
+                       {WhsSummary, whsTables, WhsNote}));
+  for (int part = 0; part < 3; ++part) all->setStretchFactor(part, 1);
+  setCentralWidget(all);
 }
 
 void TIndexHistoryForm::FillHistory() {
@@ -249,10 +299,34 @@ void TIndexHistoryForm::FillStatistics() {
   HoleFiguresLabel->setText(FromBytes(HoleFiguresNote(insight_.Stats)));
 }
 
+void TIndexHistoryForm::FillWhs() {
+  WhsSummary->setText(FromBytes(whs::SummaryText(whs_)));
+  const std::vector<whs::Row> none;
+  const std::vector<whs::Row>& rows = whs_.Result ? whs_.Result->Rows : none;
+  WhsTable->setRowCount(static_cast<int>(rows.size()));
+  for (int r = 0; r < WhsTable->rowCount(); ++r) {
+    const auto cells = whs::RowCells(rows[static_cast<std::size_t>(r)]);
+    for (int c = 0; c < static_cast<int>(cells.size()); ++c)
+      SetCell(WhsTable, r, c, cells[static_cast<std::size_t>(c)],
+              c == 2 || c == 4 || c == 5 || c == 7);
+  }
+  FitColumns(WhsTable, {"00/00/0000", "", "000", "lowest", "-00.0", "0.0", "*", "00.0", "soft"}, 1);
+  WhsCourseTable->setRowCount(static_cast<int>(whs_.Courses.size()));
+  for (int r = 0; r < WhsCourseTable->rowCount(); ++r) {
+    const auto cells = whs::CourseCells(whs_.Courses[static_cast<std::size_t>(r)]);
+    for (int c = 0; c < static_cast<int>(cells.size()); ++c)
+      SetCell(WhsCourseTable, r, c, cells[static_cast<std::size_t>(c)], c != 0);
+  }
+  FitColumns(WhsCourseTable, {"", "000", "000"}, 0);
+  WhsNote->setText(FromBytes(whs::NoteText(whs_)));
+}
+
 void TIndexHistoryForm::Print1Click() {
   const std::vector<std::string> heading = InsightHeading(
       ToBytes(longName_), insight_, ToBytes(Today().toString(QStringLiteral("MM/dd/yyyy"))));
-  const std::vector<std::string> lines = InsightTableLines(insight_);
+  std::vector<std::string> lines = InsightTableLines(insight_);
+  lines.push_back("");
+  for (std::string& line : WhsLines(whs_)) lines.push_back(std::move(line));
   // The chart takes the width of the text below the heading, as high as the
   // window shows it in proportion (at most 4 inches); the tables follow it
   // and go on over as many pages as they need.

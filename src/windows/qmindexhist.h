@@ -2,6 +2,9 @@
 // table and the chart), what the next round can do to it at each course of
 // the list, and the golfer's statistics. Everything comes from the golfer
 // insight rules (engine/insight.h) over one score table and the course list.
+// Below them, the World Handicap System estimate (engine/whs.h) of the same
+// rounds, with its working round by round, from the course list and the
+// stroke indexes.
 //
 //   // golfer list: the golfer's score file, read now
 //   TIndexHistoryForm::OpenFor(golfer, Program().UseMaxIndex);
@@ -13,13 +16,17 @@
 // deletes itself when closed and keeps its placement under
 // "IndexHistoryForm". Everything is computed before the window is made:
 // a score file that cannot be read, or a round whose figures are not numbers,
-// throws (the opener's guard reports it) and no window appears.
+// throws (the opener's guard reports it) and no window appears. The estimate
+// alone never keeps the window from opening: when it cannot be made (a date
+// that is no calendar date, a stroke index file that cannot be read), its
+// summary line says why.
 #pragma once
 
 #include <QMainWindow>
 #include <string>
 
 #include "engine/insight.h"
+#include "engine/whs.h"
 #include "store/records.h"
 
 class QAction;
@@ -46,13 +53,14 @@ class TIndexHistoryForm : public QMainWindow {
                                  const TScoreTable& scores, const IndexRequest& request);
 
   TIndexHistoryForm(const QString& longName, std::string shortName, GolferInsight insight,
-                    const IndexRequest& request, QWidget* parent = nullptr);
+                    const IndexRequest& request, whs::View whs, QWidget* parent = nullptr);
 
-  // File > Print: the chart and the three tables on US Letter.
+  // File > Print: the chart, the three tables and the estimate on US Letter.
   void Print1Click();
   void Exit1Click();
 
   const GolferInsight& Insight() const { return insight_; }
+  const whs::View& Whs() const { return whs_; }
 
   QMenu* File1;
   QAction* Print1;
@@ -63,17 +71,23 @@ class TIndexHistoryForm : public QMainWindow {
   QLabel* DropOutLabel;
   QTableWidget* StatsTable;
   QLabel* HoleFiguresLabel;
+  QLabel* WhsSummary;
+  QTableWidget* WhsTable;
+  QTableWidget* WhsCourseTable;
+  QLabel* WhsNote;
 
  private:
   void BuildControls();
   void FillHistory();
   void FillForecast();
   void FillStatistics();
+  void FillWhs();
 
   QString longName_;
   std::string shortName_;
   GolferInsight insight_;
   IndexRequest request_;
+  whs::View whs_;
 };
 
 }  // namespace qm

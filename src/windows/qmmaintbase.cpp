@@ -151,6 +151,7 @@ void TListMaintForm::SetEditing(bool editing) {
         static_cast<QWidget*>(ModifyButton), static_cast<QWidget*>(DeleteButton)})
     control->setEnabled(!editing);
   for (QAction* item : {addItem_, modifyItem_, deleteItem_}) item->setEnabled(!editing);
+  for (QAction* item : editingLocked_) item->setEnabled(!editing);
 }
 
 void TListMaintForm::FillList() {

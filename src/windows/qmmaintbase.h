@@ -25,6 +25,7 @@
 #include <QRect>
 #include <QString>
 #include <utility>
+#include <vector>
 
 #include "store/fileio.h"
 #include "store/records.h"
@@ -142,6 +143,9 @@ class TListMaintForm : public QMainWindow {
   bool MayReplaceFile() const;
   // The selected line's position, 0 when none.
   int SelectedPosition() const;
+  // An Edit menu item of the derived window that is disabled, like Add,
+  // Modify and Delete, while the dialog is open for this window.
+  void DisableWhileEditing(QAction* item) { editingLocked_.push_back(item); }
   void SetModified(bool modified);
 
   // The open window of class Form, of which there is one at the most; a
@@ -181,6 +185,7 @@ class TListMaintForm : public QMainWindow {
   void SelectLine(int position);
   void LineDeleted(int position);
 
+  std::vector<QAction*> editingLocked_;
   QString exitQuestion_;
   fileio::FileSnapshot read_;
   int editIndex_ = 0;

@@ -415,5 +415,28 @@ TEST(Whs, AGolferOfTwentyFiveRoundsWorkedByHand) {
   EXPECT_EQ(CourseHandicap(*estimate.Index, "72.4", "125", "72"), 14);
 }
 
+// The insight window's summary of a capped index, and a course whose figures
+// are not numbers left blank among the others.
+TEST(Whs, TheViewOfTheInsightWindow) {
+  std::vector<TScoreRec> rounds;
+  for (int i = 0; i <= 40; ++i) rounds.push_back(Round(DateOfDay(i), i == 20 ? 80 : 92));
+  TCourseTable courses;
+  courses.Entries = {Course("ELM", "72.0", "113", kPinePars),
+                     Course("BROKEN", "7x", "113", kPinePars),
+                     Course("HIGH", "74.3", "140", kOakPars)};
+  const View view = ViewOf(Table(rounds), courses, {});
+  EXPECT_EQ(SummaryText(view),
+            "World Handicap System estimate: 19.8    Low Handicap Index: 16.5    Cap on the last "
+            "index: soft");
+  // 19.8 x 140 / 113 + 2.3 = 26.83 -> 27.
+  std::string cells;
+  for (const CourseRow& row : view.Courses)
+    for (const std::string& cell : CourseCells(row)) cells += cell + "|";
+  EXPECT_EQ(cells, "ELM|20|92|BROKEN|||HIGH|27|99|");
+  const View early = ViewOf(Table({Round("20240101", 90)}), courses, {});
+  EXPECT_EQ(SummaryText(early) + " " + std::to_string(early.Courses.size()),
+            "World Handicap System estimate: no index yet 0");
+}
+
 }  // namespace
 }  // namespace qm::whs

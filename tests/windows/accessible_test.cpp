@@ -14,6 +14,7 @@
 #include <QtTest>
 #include <filesystem>
 
+#include "engine/golfer.h"
 #include "print/qmprthdp.h"
 #include "support/qt_prompts.h"
 #include "support/workdir.h"
@@ -27,19 +28,22 @@
 #include "windows/qmgolfer.h"
 #include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
+#include "windows/qmindexhist.h"
 #include "windows/qmmain.h"
 #include "windows/qmscore.h"
 #include "windows/qmsgroup.h"
+#include "windows/qmstrokes.h"
 
 using namespace qm;
 
 namespace {
 
-// A combo box's own field and list, and a spin box's field, are parts of
-// that control, which is checked itself.
+// A combo box's own field and list, a spin box's field and a table's
+// headers are parts of that control, which is checked itself.
 bool IsPartOfAControl(const QWidget* control, const QWidget* window) {
   for (const QWidget* up = control->parentWidget(); up && up != window; up = up->parentWidget())
-    if (qobject_cast<const QComboBox*>(up) || qobject_cast<const QAbstractSpinBox*>(up))
+    if (qobject_cast<const QComboBox*>(up) || qobject_cast<const QAbstractSpinBox*>(up) ||
+        qobject_cast<const QAbstractItemView*>(up))
       return true;
   return false;
 }
@@ -75,13 +79,16 @@ class AccessibleTest : public QObject {
     Program().ScoreForm->show();
     Program().GolferForm->OpenFor({"Mary Jones", "MARY", 1});
     THandicapForm::Open({"Mary Jones", "MARY", 1}, "12.4");
+    TIndexHistoryForm::Open(QStringLiteral("Mary Jones"), "MARY", {},
+                            GolferIndexRequest({"Mary Jones", "MARY", 1}, false));
     const QList<QPointer<QWidget>> made = {new TIndexForm(main),
                                            new TGroupOfScoresForm,
                                            new TPrintHandicapsDlg({}),
                                            new TAboutBox(main),
                                            new TTwoChoiceDlg(main),
                                            new TPrintHdcpDetails(main),
-                                           new TPrintPreviewDlg(printer_, {}, main)};
+                                           new TPrintPreviewDlg(printer_, {}, main),
+                                           new TStrokeIndexDlg("ELM", std::nullopt, main)};
     for (QWidget* window : made) window->show();
     QApplication::processEvents();
 
@@ -107,11 +114,11 @@ class AccessibleTest : public QObject {
     }
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     windows.sort();
-    QCOMPARE(windows,
-             (QStringList{"AboutBox", "CMaintForm", "CourseForm", "GMaintForm", "GNameForm",
-                          "GPickForm", "GolferForm", "GroupOfScoresForm", "HandicapForm",
-                          "IndexForm", "MainForm", "PrintHandicapsDlg", "PrintHdcpDetails",
-                          "PrintPreviewDlg", "ScoreForm", "TwoChoiceDlg"}));
+    QCOMPARE(windows, (QStringList{"AboutBox", "CMaintForm", "CourseForm", "GMaintForm",
+                                   "GNameForm", "GPickForm", "GolferForm", "GroupOfScoresForm",
+                                   "HandicapForm", "IndexForm", "IndexHistoryForm", "MainForm",
+                                   "PrintHandicapsDlg", "PrintHdcpDetails", "PrintPreviewDlg",
+                                   "ScoreForm", "StrokeIndexDlg", "TwoChoiceDlg"}));
     qDeleteAll(made);
     ShutDown();
   }

@@ -1,9 +1,10 @@
 // The course list maintenance window and the course editor as the user
 // meets them: entering pars and totals, the checks of OK, and what reaches
-// courses.qmd; and the editor's result going only to the window that
-// opened it.
+// courses.qmd; the editor's result going only to the window that opened
+// it; and the stroke index dialog with what reaches strokes.qmd.
 #include <QtTest>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "store/settings.h"
@@ -12,6 +13,7 @@
 #include "windows/qmapp.h"
 #include "windows/qmcmaint.h"
 #include "windows/qmcourse.h"
+#include "windows/qmstrokes.h"
 
 using qm::Program;
 using qm::TCMaintForm;
@@ -27,6 +29,16 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kElm = "ELM~71.0~120~70~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r\n";
+
+// A score card's stroke indexes, hole 1 first.
+const QStringList kCard = {"7", "3",  "15", "11", "1", "13", "17", "5", "9",
+                           "8", "16", "2",  "12", "4", "18", "10", "6", "14"};
+
+std::string StrokeLine(const std::string& name, const QStringList& strokes) {
+  std::string line = name + "~";
+  for (const QString& stroke : strokes) line += stroke.toStdString() + "~";
+  return line + "\r\n";
+}
 
 }  // namespace
 
@@ -48,6 +60,21 @@ class CMaintTest : public QObject {
     std::string line = head;
     for (char par : pars) line += std::string(1, par) + "~";
     return line + "\r\n";
+  }
+
+  // Edit > Stroke Index... for the selected course; act runs with the modal
+  // dialog (which is cancelled when act leaves it open).
+  void InStrokeDialog(TCMaintForm* window, const std::function<void(qm::TStrokeIndexDlg*)>& act) {
+    bool seen = false;
+    qm::test::OnNextModal([&](QWidget* modal) {
+      auto* dialog = qobject_cast<qm::TStrokeIndexDlg*>(modal);
+      QVERIFY(dialog != nullptr);
+      seen = true;
+      QTRY_VERIFY(dialog->isActiveWindow());
+      act(dialog);
+    });
+    window->StrokeIndex1->trigger();
+    QVERIFY(seen);
   }
 
  private slots:
@@ -300,9 +327,92 @@ class CMaintTest : public QObject {
     QCOMPARE(window->windowTitle(), QStringLiteral("Course Maintenance"));
     QCOMPARE(qm::test::Control<QListWidget>(window, "CourseListBox"), window->CourseListBox);
     QCOMPARE(qm::test::NamesAndCaptions({window->Save1, window->Exit1, window->AddCourse1,
-                                         window->ModifyCourse1, window->DeleteCourse1}),
+                                         window->ModifyCourse1, window->DeleteCourse1,
+                                         window->StrokeIndex1}),
              (QStringList{"Save1 &Save", "Exit1 &Exit", "AddCourse1 &Add Course",
-                          "ModifyCourse1 &Modify Course", "DeleteCourse1 &Delete Course"}));
+                          "ModifyCourse1 &Modify Course", "DeleteCourse1 &Delete Course",
+                          "StrokeIndex1 &Stroke Index..."}));
+  }
+
+  void theStrokeIndexDialogRefusesWhatIsNoStrokeIndex_data() {
+    QTest::addColumn<QStringList>("strokes");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("focus");  // the hole
+    auto card = [](std::initializer_list<std::pair<int, const char*>> changes) {
+      QStringList strokes = kCard;
+      for (auto [hole, text] : changes) strokes[hole - 1] = QString::fromLatin1(text);
+      return strokes;
+    };
+    const QString notANumber =
+        QStringLiteral("The stroke index of hole %1 must be a whole number from 1 to 18.");
+    QTest::newRow("letters") << card({{4, "x"}}) << notANumber.arg(4) << 4;
+    QTest::newRow("nineteen") << card({{2, "19"}}) << notANumber.arg(2) << 2;
+    QTest::newRow("one left empty")
+        << card({{18, ""}})
+        << QStringLiteral(
+               "Hole 18 has no stroke index.  Give every hole one of 1 to 18, or leave "
+               "all 18 fields empty to remove the course's stroke indexes.")
+        << 18;
+    QTest::newRow("repeats")
+        << card({{12, "15"}, {10, "15"}})
+        << QStringLiteral(
+               "Stroke index 15 is given to hole 3 and to hole 10; stroke indexes 2 "
+               "and 8 are given to no hole.  Each of 1 to 18 belongs to one hole.")
+        << 10;
+    QTest::newRow("the first field at fault")
+        << card({{10, "15"}, {6, "1x"}}) << notANumber.arg(6) << 6;
+  }
+
+  void theStrokeIndexDialogRefusesWhatIsNoStrokeIndex() {
+    QFETCH(QStringList, strokes);
+    QFETCH(QString, message);
+    QFETCH(int, focus);
+    WriteFile("courses.qmd", kElm);
+    InStrokeDialog(OpenWindow(), [&](qm::TStrokeIndexDlg* dialog) {
+      for (int i = 0; i < 18; ++i) TypeInto(dialog->SI[i], strokes[i]);
+      QTest::keyClick(dialog->SI[17], Qt::Key_Return);
+      QCOMPARE(prompts_->Texts(), QStringList{message});
+      QVERIFY(dialog->isVisible());
+      QCOMPARE(QApplication::focusWidget(), dialog->SI[focus - 1]);
+      QCOMPARE(dialog->SI[focus - 1]->selectedText(), dialog->SI[focus - 1]->text());
+    });
+    QVERIFY(!fs::exists("strokes.qmd"));
+  }
+
+  void theStrokeIndexDialogWritesAtOnceOrNothing() {
+    WriteFile("courses.qmd", kElm);
+    // A renamed course's line stays, unused; ELM's is found whatever its case.
+    const std::string old = StrokeLine("OLD NAME", kCard);
+    WriteFile("strokes.qmd", old + StrokeLine("elm", kCard));
+    TCMaintForm* window = OpenWindow();
+    QStringList swapped = kCard;
+    swapped.swapItemsAt(0, 1);
+    InStrokeDialog(window, [&](qm::TStrokeIndexDlg* dialog) {
+      QCOMPARE(dialog->windowTitle(), QStringLiteral("Stroke Index - ELM"));
+      for (int i = 0; i < 18; ++i) QCOMPARE(dialog->SI[i]->text(), kCard[i]);
+      QCOMPARE(dialog->SI[0]->selectedText(), QStringLiteral("7"));
+      QVERIFY(!qm::test::SaveScreen(dialog, QStringLiteral("strokes")).isEmpty());
+      TypeInto(dialog->SI[0], QStringLiteral("3"));
+      QTest::keyClick(dialog, Qt::Key_Escape);
+      QVERIFY(!dialog->isVisible());
+    });
+    QCOMPARE(ReadFile("strokes.qmd"), old + StrokeLine("elm", kCard));
+
+    // OK writes at once, under the course's name; all empty takes it away.
+    for (const QStringList& typed : {swapped, QStringList(18, QString())}) {
+      InStrokeDialog(window, [&](qm::TStrokeIndexDlg* dialog) {
+        for (int i = 0; i < 18; ++i) TypeInto(dialog->SI[i], typed[i]);
+        Click(dialog->OKButton);
+        QVERIFY(!dialog->isVisible());
+      });
+      QCOMPARE(ReadFile("strokes.qmd"), old + (typed[0].isEmpty() ? "" : StrokeLine("ELM", typed)));
+    }
+    QVERIFY(prompts_->Shown.empty());
+    QVERIFY(!window->Modified());
+
+    // Not while the course editor is open for the window.
+    Click(window->ModifyButton);
+    QVERIFY(!window->StrokeIndex1->isEnabled());
   }
 
   void oneWindowAtATimeAndItsPlacement() {

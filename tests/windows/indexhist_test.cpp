@@ -1,6 +1,6 @@
 // The index history window as the user opens it: from the golfer list and
 // from the golfer scores window, with the figures in its cells, its chart,
-// its failures, and its print.
+// its failures, and its print; and its World Handicap System estimate.
 #include <QAbstractSeries>
 #include <QAction>
 #include <QChart>
@@ -110,6 +110,54 @@ void WriteManyRounds(int count) {
   SaveScores(table, "RAY.qmg");
 }
 
+// The hand-worked World Handicap System golfer of the engine's tests, oldest
+// first: a date and a total at MAPLE (not in the list, 72.0/113), or a date,
+// Oak (stroke indexes) or pine (none) and 18 hole scores, "X" for 10. The
+// round of 09/01/2023 is unfinished.
+void WriteWhsGolfer() {
+  WriteFile("courses.qmd",
+            "OAK~70.0~113~72~4~4~3~5~4~4~3~5~4~4~4~3~5~4~4~3~5~4~\r\n"
+            "PINE~72.4~125~72~4~5~3~4~4~4~3~5~4~4~4~3~4~5~4~3~4~5~\r\n");
+  WriteFile("strokes.qmd", "OAK~7~15~3~11~1~17~9~5~13~8~16~2~12~4~18~10~6~14~\r\n");
+  const QStringList rounds =
+      QStringLiteral(
+          "20230304 90,20230318 88,20230401 Oak 5546X5465443654455,20230415 87,"
+          "20230429 Oak 574685365453557365,20230513 pine 564754465546563558,20230527 89,"
+          "20230610 86,20230624 91,20230708 88,20230722 85,20230805 90,20230819 87,20230901 0,"
+          "20230902 92,20230916 86,20230930 89,20231014 78,20231028 88,20240406 90,20240420 87,"
+          "20240504 Oak 556954365473855455,20240504 84,20240518 pine 453754654537764646,"
+          "20240601 93,20240615 91")
+          .split(u',');
+  std::string file;
+  for (const QString& round : rounds) {
+    const QStringList part = round.split(u' ');
+    const std::string date = ToBytes(part[0]);
+    if (part.size() == 2) {
+      file = ScoreLine(date, ToBytes(part[1]), "0", "72.0", "113", "MAPLE") + file;
+      continue;
+    }
+    const bool oak = part[1] == "Oak";
+    std::string holes;
+    int total = 0;
+    for (QChar c : part[2]) {
+      total += c == u'X' ? 10 : c.digitValue();
+      holes += (c == u'X' ? std::string("10") : std::string(1, c.toLatin1())) + "~";
+    }
+    std::string line = ScoreLine(date, std::to_string(total), "0", oak ? "70.0" : "72.4",
+                                 oak ? "113" : "125", ToBytes(part[1]));
+    file = line.replace(line.find("~~") + 2, 36, holes) + file;  // the 18 hole fields
+  }
+  WriteFile("RAY.qmg", file);
+}
+
+// A table's row as one line, "." for a blank cell.
+QString Cells(QTableWidget* table, int row) {
+  QStringList cells = Row(table, row);
+  for (QString& cell : cells)
+    if (cell.isEmpty()) cell = QStringLiteral(".");
+  return cells.join(u' ');
+}
+
 }  // namespace
 
 class IndexHistTest : public QObject {
@@ -212,7 +260,7 @@ class IndexHistTest : public QObject {
     QCOMPARE(OpenHistories().size(), 1);
   }
 
-  void aFileThatCannotBeReadGivesTheErrorAndNoWindow() {
+  void aFileThatCannotBeReadGivesTheErrorAndNoWindowButAnEstimateOnlyAReason() {
     std::filesystem::remove("RAY.qmg");
     QVERIFY(OpenFromList(1) == nullptr);
     QCOMPARE(prompts_->Texts(), QStringList{"File not found"});
@@ -221,6 +269,13 @@ class IndexHistTest : public QObject {
     list_->IndexHistory1->trigger();
     QVERIFY(OpenHistories().isEmpty());
     QCOMPARE(prompts_->Texts(), QStringList{"'7O.1' is not a valid floating point value"});
+    // A date that is no calendar date leaves the window without an estimate.
+    WriteFile("RAY.qmg", WorkedRounds() + ScoreLine("20230230", "85", "85"));
+    list_->IndexHistory1->trigger();
+    QCOMPARE(OpenHistories().size(), 1);
+    QCOMPARE(OpenHistories().front()->WhsSummary->text(),
+             QStringLiteral("World Handicap System estimate: none, because '02/30/2023' is not a "
+                            "valid date."));
   }
 
   void looksAndPrints() {
@@ -276,13 +331,78 @@ class IndexHistTest : public QObject {
                qPrintable(expected));
     // A sentence longer than the page is broken, not cut at the edge.
     QVERIFY(words.contains(QStringLiteral("scored, course in the list); putts from 20 and 200.")));
-    // Every round's line is printed, the oldest last.
-    QVERIFY(words.last().startsWith(QStringLiteral("01/04/2021 COURSE 11")));
+    // Every round's line is printed, the oldest last before the estimate.
+    const qsizetype whs = words.indexOf(QStringLiteral("World Handicap System (estimate)"));
+    QVERIFY(whs > 0);
+    QVERIFY(words[whs - 1].startsWith(QStringLiteral("01/04/2021 COURSE 11")));
     SavePdfPicture(pdf, QStringLiteral("indexhist-pdf"));
     if (const QString screens = qEnvironmentVariable("QM_SCREENS_DIR"); !screens.isEmpty()) {
       QFile::remove(screens + QStringLiteral("/indexhist.pdf"));
       QFile::copy(pdf, screens + QStringLiteral("/indexhist.pdf"));
     }
+  }
+
+  void theWorldHandicapSystemEstimateWorkedByHand() {
+    WriteWhsGolfer();
+    TIndexHistoryForm* form = OpenFromList(1);
+    QVERIFY(form);
+    QCOMPARE(form->WhsSummary->text(),
+             QStringLiteral("World Handicap System estimate: 12.0    Low Handicap Index: 11.8"));
+    // The hand-worked rounds, newest first; the unfinished one is left out.
+    const QStringList expected =
+        QStringLiteral(
+            "06/15/2024 MAPLE 91 stored 19.0 . . 12.0 .|06/01/2024 MAPLE 93 stored 21.0 . . 12.0 .|"
+            "05/18/2024 pine 86 lowest 12.3 . * 11.9 .|05/04/2024 MAPLE 84 stored 12.0 . * 12.3 .|"
+            "05/04/2024 Oak 91 holes 21.0 . . 12.6 .|04/20/2024 MAPLE 87 stored 15.0 . * 12.6 .|"
+            "04/06/2024 MAPLE 90 stored 18.0 . . 12.3 .|10/28/2023 MAPLE 88 stored 16.0 . . 11.8 .|"
+            "10/14/2023 MAPLE 78 stored 6.0 1.0 * 11.8 .|"
+            "09/30/2023 MAPLE 89 stored 17.0 1.0 . 14.2 .|"
+            "09/16/2023 MAPLE 86 stored 14.0 1.0 * 14.2 .|"
+            "09/02/2023 MAPLE 92 stored 20.0 1.0 . 14.3 .|"
+            "08/19/2023 MAPLE 87 stored 15.0 1.0 * 14.3 .|"
+            "08/05/2023 MAPLE 90 stored 18.0 1.0 . 14.5 .|"
+            "07/22/2023 MAPLE 85 stored 13.0 1.0 * 14.0 .|"
+            "07/08/2023 MAPLE 88 stored 16.0 1.0 . 15.0 .|"
+            "06/24/2023 MAPLE 91 stored 19.0 1.0 . 15.0 .|"
+            "06/10/2023 MAPLE 86 stored 14.0 1.0 * 14.5 .|"
+            "05/27/2023 MAPLE 89 stored 17.0 1.0 . 15.5 .|"
+            "05/13/2023 pine 92 lowest 17.7 1.0 . 14.5 .|04/29/2023 Oak 89 holes 19.0 1.0 . 15.0 .|"
+            "04/15/2023 MAPLE 87 stored 15.0 1.0 . 14.0 .|"
+            "04/01/2023 Oak 89 holes 19.0 1.0 . 14.0 .|03/18/2023 MAPLE 88 stored 16.0 1.0 . . .|"
+            "03/04/2023 MAPLE 90 stored 18.0 1.0 . . .")
+            .split(u'|');
+    QStringList shown;
+    for (int r = 0; r < form->WhsTable->rowCount(); ++r) shown << Cells(form->WhsTable, r);
+    QCOMPARE(shown, expected);
+    // At 12.0: OAK 12.0 + (70 - 72) = 10, PINE 12.0 x 125 / 113 + 0.4 = 13.67 -> 14.
+    QCOMPARE(Cells(form->WhsCourseTable, 0), QStringLiteral("OAK 10 82"));
+    QCOMPARE(Cells(form->WhsCourseTable, 1), QStringLiteral("PINE 14 86"));
+    QVERIFY(form->WhsNote->text().endsWith(
+        QStringLiteral("the stroke indexes of pine (course list, Edit > Stroke Index...) would "
+                       "make them exact.")));
+    SaveScreen(form, QStringLiteral("indexhist-whs"));
+
+    const QString pdf = QDir::current().filePath(QStringLiteral("whs.pdf"));
+    prompts_->PrinterChoices = {true};
+    prompts_->SetUpPrinter = PrintToPdf(pdf);
+    form->Print1->trigger();
+    if (const QString screens = qEnvironmentVariable("QM_SCREENS_DIR"); !screens.isEmpty()) {
+      QFile::remove(screens + QStringLiteral("/indexhist-whs.pdf"));
+      QFile::copy(pdf, screens + QStringLiteral("/indexhist-whs.pdf"));
+    }
+    const QStringList words = PdfWords(pdf);
+    const qsizetype at = words.indexOf(QStringLiteral("World Handicap System (estimate)"));
+    QVERIFY(at > 0);
+    QCOMPARE(words.mid(at + 1, 5),
+             (QStringList{"World Handicap System estimate: 12.0 Low Handicap Index: 11.8",
+                          "Course Hcp Net Par", "OAK 10 82", "PINE 14 86",
+                          "Date Course AGS Basis SD ESR Used After Cap"}));
+    QCOMPARE(words.mid(at + 6, 1), QStringList{"06/15/2024 MAPLE 91 stored 19.0 12.0"});
+    // The note as the window shows it, broken into lines.
+    const qsizetype noteAt =
+        words.indexOf(QRegularExpression(QStringLiteral("The estimate leaves.*")));
+    QVERIFY(noteAt > at);
+    QCOMPARE(words.mid(noteAt).join(u' '), form->WhsNote->text());
   }
 };
 
