@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -13,6 +14,15 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
   if (where.isValid()) button->setGeometry(where);
   if (enter != EnterKey::AsQtDoes) button->setAutoDefault(enter == EnterKey::Presses);
   return button;
+}
+
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w,
+                 Qt::Alignment align) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(x, y, w, 20);
+  label->setAlignment(align | Qt::AlignVCenter);
+  return label;
 }
 
 QLineEdit* MakeHidden(QWidget* parent, const QString& name, const QString& text) {

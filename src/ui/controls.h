@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -21,6 +22,11 @@ enum class EnterKey {
 // A push button named name, showing caption, at where (pixels in parent).
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QRect& where, EnterKey enter = EnterKey::AsQtDoes);
+
+// A label named name showing text in a row 20 pixels high at (x, y), w wide,
+// its text aligned by align and centred vertically.
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w,
+                 Qt::Alignment align);
 
 // A hidden, disabled field named name holding text: state a window carries
 // where the tests find it by name. Only its window writes it.

@@ -7,21 +7,13 @@
 #include "store/fileio.h"
 #include "store/text.h"
 #include "ui/access.h"
+#include "ui/controls.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 
 namespace qm {
 
 namespace {
-
-QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w,
-                 Qt::Alignment align) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setGeometry(x, y, w, 20);
-  label->setAlignment(align | Qt::AlignVCenter);
-  return label;
-}
 
 QLineEdit* AddField(QWidget* parent, const QString& name, int x, int y, int w, int h = 24) {
   auto* field = new QLineEdit(parent);

@@ -21,15 +21,6 @@ namespace {
 constexpr int kFirstFieldX = 104;
 constexpr int kFieldStep = 40;
 
-QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w,
-                 Qt::Alignment align) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setGeometry(x, y, w, 20);
-  label->setAlignment(align | Qt::AlignVCenter);
-  return label;
-}
-
 // A stroke index as typed: digits only (spaces around them allowed), 1 to
 // 18; 0 when the text is anything else.
 int StrokeOf(const QString& text) {
