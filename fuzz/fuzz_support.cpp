@@ -55,4 +55,21 @@ bool Storable(const std::string& text, std::size_t width) {
   return text.size() <= width && text.find_first_of(std::string("~\r\n\0", 4)) == std::string::npos;
 }
 
+std::array<FieldView, 45> ScoreFields(const TScoreRec& rec) {
+  std::array<FieldView, 45> fields{{{&rec.Date, 8},
+                                    {&rec.Course, 30},
+                                    {&rec.ScoreTotal, 3},
+                                    {&rec.Rating, 4},
+                                    {&rec.Slope, 3},
+                                    {&rec.Comment, 100},
+                                    {&rec.AdjScore, 3},
+                                    {&rec.EntryIndex, 4},
+                                    {&rec.EntryHandicap, 2}}};
+  for (int h = 0; h < 18; ++h) {
+    fields[9 + h] = {&rec.HoleScore[h], 2};
+    fields[27 + h] = {&rec.HolePutts[h], 2};
+  }
+  return fields;
+}
+
 }  // namespace qm::fuzz

@@ -4,10 +4,13 @@
 // libFuzzer records as a finding and the replay test as a failure.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "store/records.h"
 
 #define QM_FUZZ_CHECK(condition)                                               \
   do {                                                                         \
@@ -28,5 +31,13 @@ bool FileExists(const std::string& name);
 // True when text holds none of the bytes a data file cannot keep in a field
 // ("~", CR, LF, NUL) and has at most width characters.
 bool Storable(const std::string& text, std::size_t width);
+
+// Each of a score record's 45 fields, in file order, with the width the
+// score file keeps of it.
+struct FieldView {
+  const std::string* text;
+  std::size_t width;
+};
+std::array<FieldView, 45> ScoreFields(const TScoreRec& rec);
 
 }  // namespace qm::fuzz

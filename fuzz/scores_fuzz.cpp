@@ -17,31 +17,9 @@ namespace {
 
 using namespace qm;
 
-struct FieldView {
-  const std::string* text;
-  std::size_t width;
-};
-
-std::array<FieldView, 45> Fields(const TScoreRec& rec) {
-  std::array<FieldView, 45> fields{{{&rec.Date, 8},
-                                    {&rec.Course, 30},
-                                    {&rec.ScoreTotal, 3},
-                                    {&rec.Rating, 4},
-                                    {&rec.Slope, 3},
-                                    {&rec.Comment, 100},
-                                    {&rec.AdjScore, 3},
-                                    {&rec.EntryIndex, 4},
-                                    {&rec.EntryHandicap, 2}}};
-  for (int h = 0; h < 18; ++h) {
-    fields[9 + h] = {&rec.HoleScore[h], 2};
-    fields[27 + h] = {&rec.HolePutts[h], 2};
-  }
-  return fields;
-}
-
 bool SameRecord(const TScoreRec& a, const TScoreRec& b) {
-  auto x = Fields(a);
-  auto y = Fields(b);
+  auto x = fuzz::ScoreFields(a);
+  auto y = fuzz::ScoreFields(b);
   for (std::size_t i = 0; i < x.size(); ++i) {
     if (*x[i].text != *y[i].text) return false;
   }
@@ -76,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LoadScoresResult loaded = LoadScores(table, "G.qmg", forEditing);
     QM_FUZZ_CHECK(loaded.Read);
     for (const TScoreRec& rec : table.Entries) {
-      for (const FieldView& field : Fields(rec)) {
+      for (const fuzz::FieldView& field : fuzz::ScoreFields(rec)) {
         QM_FUZZ_CHECK(fuzz::Storable(*field.text, field.width));
       }
       QM_FUZZ_CHECK(rec.Date.size() == 8);
