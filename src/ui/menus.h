@@ -7,10 +7,23 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QWidget;
 
 namespace qm {
 
+// The menu bar of window, named name: a main window's own menu bar, or the
+// bar above a dialog's layout.
+QMenuBar* MakeMenuBar(QWidget* window, const QString& name);
 QMenu* MakeMenu(QMenuBar* bar, const QString& name, const QString& caption);
 QAction* MakeItem(QMenu* menu, const QString& name, const QString& caption);
+
+// The Help menu every window with a menu ends with: Help1 holding Help2
+// "&Help" and AboutQuillmor1 "&About Quillmor".
+struct HelpMenu {
+  QMenu* Menu;
+  QAction* Help;
+  QAction* About;
+};
+HelpMenu MakeHelpMenu(QMenuBar* bar);
 
 }  // namespace qm

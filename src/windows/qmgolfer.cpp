@@ -195,9 +195,7 @@ void TGolferForm::BuildControls() {
 }
 
 void TGolferForm::BuildMenu() {
-  GolferMenu = new QMenuBar(this);
-  GolferMenu->setObjectName(QStringLiteral("GolferMenu"));
-  setMenuBar(GolferMenu);
+  GolferMenu = MakeMenuBar(this, QStringLiteral("GolferMenu"));
   File1 = MakeMenu(GolferMenu, "File1", "&File");
   ExportScores1 = MakeItem(File1, "ExportScores1", "&Export Scores...");
   ImportScores1 = MakeItem(File1, "ImportScores1", "&Import Scores...");

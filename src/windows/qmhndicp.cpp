@@ -171,14 +171,13 @@ void THandicapForm::BuildControls() {
 }
 
 void THandicapForm::BuildMenu() {
-  MainMenu = new QMenuBar(this);
-  MainMenu->setObjectName(QStringLiteral("MainMenu"));
-  layout()->setMenuBar(MainMenu);
+  MainMenu = MakeMenuBar(this, QStringLiteral("MainMenu"));
   File1 = MakeMenu(MainMenu, "File1", "&File");
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
-  Help1 = MakeMenu(MainMenu, "Help1", "&Help");
-  Help2 = MakeItem(Help1, "Help2", "&Help");
-  AboutQuillmor1 = MakeItem(Help1, "AboutQuillmor1", "&About Quillmor");
+  const HelpMenu help = MakeHelpMenu(MainMenu);
+  Help1 = help.Menu;
+  Help2 = help.Help;
+  AboutQuillmor1 = help.About;
 }
 
 void THandicapForm::ConnectHandlers() {

@@ -146,9 +146,10 @@ void TMainForm::BuildMenu() {
   N1->setObjectName(QStringLiteral("N1"));
   EnterScores1 = MakeItem(Edit1, "EnterScores1", "Enter &Scores");
 
-  Help1 = MakeMenu(menuBar(), "Help1", "&Help");
-  Help2 = MakeItem(Help1, "Help2", "&Help");
-  AboutQuillmor1 = MakeItem(Help1, "AboutQuillmor1", "&About Quillmor");
+  const HelpMenu help = MakeHelpMenu(menuBar());
+  Help1 = help.Menu;
+  Help2 = help.Help;
+  AboutQuillmor1 = help.About;
 }
 
 void TMainForm::ConnectHandlers() {

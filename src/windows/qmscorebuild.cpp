@@ -250,17 +250,16 @@ void TScoreForm::BuildTabChain() {
 }
 
 void TScoreForm::BuildMenu() {
-  MainMenu = new QMenuBar(this);
-  MainMenu->setObjectName(QStringLiteral("MainMenu"));
-  layout()->setMenuBar(MainMenu);
+  MainMenu = MakeMenuBar(this, QStringLiteral("MainMenu"));
   File1 = MakeMenu(MainMenu, "File1", "&File");
   SaveExit1 = MakeItem(File1, "SaveExit1", "&Save/Exit");
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
   Edit1 = MakeMenu(MainMenu, "Edit1", "&Edit");
   EditCourses1 = MakeItem(Edit1, "EditCourses1", "&Add A Course");
-  Help1 = MakeMenu(MainMenu, "Help1", "&Help");
-  Help2 = MakeItem(Help1, "Help2", "&Help");
-  AboutQuillmor1 = MakeItem(Help1, "AboutQuillmor1", "&About Quillmor");
+  const HelpMenu help = MakeHelpMenu(MainMenu);
+  Help1 = help.Menu;
+  Help2 = help.Help;
+  AboutQuillmor1 = help.About;
 }
 
 void TScoreForm::ConnectHandlers() {

@@ -61,9 +61,7 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : QMainWindow(parent) {
   setTabOrder(GolferListBox, AddAScoreButton);
   setTabOrder(AddAScoreButton, ExitButton);
 
-  MainMenu1 = new QMenuBar(this);
-  MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-  setMenuBar(MainMenu1);
+  MainMenu1 = MakeMenuBar(this, QStringLiteral("MainMenu1"));
   File1 = MakeMenu(MainMenu1, "File1", "&File");
   Exit1 = MakeItem(File1, "Exit1", "&Exit");
   Activities1 = MakeMenu(MainMenu1, "Activities1", "&Activities");
