@@ -14,10 +14,13 @@
 #include <memory>
 
 #include "silent_prompts.h"
+#include "support/qt_support.h"
 #include "ui/prompts.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmscore.h"
+
+using qm::test::Control;
 
 namespace {
 
@@ -46,14 +49,14 @@ void BM_OpenWith200Rounds(benchmark::State& state) {
     form->hide();
     form->OpenFor(kGolfer);
   }
-  benchmark::DoNotOptimize(form->IndexField->text());
+  benchmark::DoNotOptimize(Control<QLineEdit>(form, "IndexField")->text());
 }
 BENCHMARK(BM_OpenWith200Rounds)->Unit(benchmark::kMillisecond);
 
 // The index and the list formed again, as after every change.
 void BM_RecomputeAfterAChange(benchmark::State& state) {
   for (auto _ : state) form->FormActivate();
-  benchmark::DoNotOptimize(form->IndexField->text());
+  benchmark::DoNotOptimize(Control<QLineEdit>(form, "IndexField")->text());
 }
 BENCHMARK(BM_RecomputeAfterAChange)->Unit(benchmark::kMillisecond);
 
@@ -64,7 +67,8 @@ void BM_ConfirmAChangedRound(benchmark::State& state) {
   int round = 0;
   for (auto _ : state) {
     form->ModifyButtonClick();
-    entry->ScoreTotal->setText(round++ % 2 == 0 ? QStringLiteral("85") : QStringLiteral("95"));
+    Control<QLineEdit>(entry, "ScoreTotal")
+        ->setText(round++ % 2 == 0 ? QStringLiteral("85") : QStringLiteral("95"));
     entry->OKButtonClick();
     form->FormActivate();
   }

@@ -18,10 +18,13 @@
 
 #include "silent_prompts.h"
 #include "store/scores.h"
+#include "support/qt_support.h"
 #include "ui/prompts.h"
 #include "windows/qmapp.h"
 #include "windows/qmgpick.h"
 #include "windows/qmscore.h"
+
+using qm::test::Control;
 
 namespace {
 
@@ -53,7 +56,7 @@ void BM_OpenGolferList(benchmark::State& state) {
     auto* list = new qm::TGPickForm;
     list->show();
     QApplication::processEvents();
-    benchmark::DoNotOptimize(list->GolferListBox->count());
+    benchmark::DoNotOptimize(Control<QListWidget>(list, "GolferListBox")->count());
     state.PauseTiming();
     delete list;
     state.ResumeTiming();
@@ -65,7 +68,7 @@ void BM_AddAScoreFor199Rounds(benchmark::State& state) {
   qm::TGPickForm list;
   list.show();
   QApplication::processEvents();
-  list.GolferListBox->setCurrentRow(0);  // "Golfer Number 100"
+  Control<QListWidget>(&list, "GolferListBox")->setCurrentRow(0);  // "Golfer Number 100"
   qm::TScoreForm* form = qm::Program().ScoreForm;
   for (auto _ : state) {
     list.AddAScoreButtonClick();

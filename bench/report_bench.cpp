@@ -21,7 +21,10 @@
 #include "print/qmprthdp.h"
 #include "ratios.h"
 #include "silent_prompts.h"
+#include "support/qt_support.h"
 #include "ui/prompts.h"
+
+using qm::test::Control;
 
 namespace {
 
@@ -59,10 +62,11 @@ void HandicapListToFile(benchmark::State& state) {
   {
     // The user's steps before the clock runs: a course, every golfer.
     qm::TPrintHandicapsDlg dialog([] { return true; });
-    dialog.CourseField->setCurrentIndex(0);
+    Control<QComboBox>(&dialog, "CourseField")->setCurrentIndex(0);
     dialog.CourseFieldClick();
     dialog.IncAllBtnClick();
-    if (dialog.PrintListBox->count() != static_cast<int>(set.ScoreFiles.size()))
+    if (Control<QListWidget>(&dialog, "PrintListBox")->count() !=
+        static_cast<int>(set.ScoreFiles.size()))
       state.SkipWithError("not every golfer is in the print list");
     for (auto _ : state) {
       answers.last.clear();

@@ -14,8 +14,11 @@
 #include <memory>
 
 #include "silent_prompts.h"
+#include "support/qt_support.h"
 #include "ui/prompts.h"
 #include "windows/qmscore.h"
+
+using qm::test::Control;
 
 namespace {
 
@@ -23,25 +26,26 @@ qm::TScoreForm* form = nullptr;
 
 void TypeFullRound() {
   const int scores[18] = {5, 6, 4, 5, 8, 6, 3, 5, 5, 4, 5, 4, 6, 5, 9, 3, 6, 5};
-  form->IndexField->setText(QStringLiteral("15.0"));
+  Control<QLineEdit>(form, "IndexField")->setText(QStringLiteral("15.0"));
   form->CourseFieldChange(1);
   for (int i = 0; i < 18; ++i) {
-    form->Score[i]->setText(QString::number(scores[i]));
-    form->Putts[i]->setText(QStringLiteral("2"));
+    Control<QLineEdit>(form, "Score", i + 1)->setText(QString::number(scores[i]));
+    Control<QLineEdit>(form, "Putts", i + 1)->setText(QStringLiteral("2"));
   }
 }
 
 // The user changes hole 5 and leaves it with Tab.
 void Leave(int round) {
-  form->Score[4]->setText(round % 2 == 0 ? QStringLiteral("5") : QStringLiteral("8"));
+  Control<QLineEdit>(form, "Score", 5)
+      ->setText(round % 2 == 0 ? QStringLiteral("5") : QStringLiteral("8"));
   QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(form->Score[4], &out);
+  QApplication::sendEvent(Control<QLineEdit>(form, "Score", 5), &out);
 }
 
 void BM_LeaveHoleField(benchmark::State& state) {
   int round = 0;
   for (auto _ : state) Leave(round++);
-  benchmark::DoNotOptimize(form->ScoreDiff->text());
+  benchmark::DoNotOptimize(Control<QLineEdit>(form, "ScoreDiff")->text());
 }
 BENCHMARK(BM_LeaveHoleField);
 

@@ -293,19 +293,19 @@ void PickByKey(QComboBox* box, const QString& name) {
 // A round as a golfer copies it from the card: the date, the course, then
 // strokes and putts hole by hole.
 void TypeRound(TScoreForm* form) {
-  TypeInto(form->DateField, kToday.toString(QStringLiteral("MM/dd/yyyy")));
-  LeaveField(form->DateField);
+  TypeInto(Control<QLineEdit>(form, "DateField"), kToday.toString(QStringLiteral("MM/dd/yyyy")));
+  LeaveField(Control<QLineEdit>(form, "DateField"));
   PickCourse(form, 3);
-  if (form->CourseField->Text() != QStringLiteral("FOXGLOVE MEADOWS"))
+  if (Control<qm::TCourseList>(form, "CourseField")->Text() != QStringLiteral("FOXGLOVE MEADOWS"))
     Fail(QStringLiteral("the fourth course is not FOXGLOVE MEADOWS"));
   const std::array<int, HoleCount> strokes{5, 5, 3, 6, 4, 4, 5, 6, 5, 5, 4, 5, 4, 6, 3, 6, 5, 5};
   const std::array<int, HoleCount> putts{2, 2, 1, 2, 2, 2, 3, 2, 2, 2, 2, 2, 1, 2, 2, 2, 2, 2};
   for (std::size_t hole = 0; hole < HoleCount; ++hole) {
-    TypeInto(form->Score[hole], QString::number(strokes[hole]));
-    TypeInto(form->Putts[hole], QString::number(putts[hole]));
+    TypeInto(Control<QLineEdit>(form, "Score", hole + 1), QString::number(strokes[hole]));
+    TypeInto(Control<QLineEdit>(form, "Putts", hole + 1), QString::number(putts[hole]));
   }
-  LeaveField(form->Putts[HoleCount - 1]);
-  Focus(form->OKButton);
+  LeaveField(Control<QLineEdit>(form, "Putts", HoleCount));
+  Focus(Control<QPushButton>(form, "OKButton"));
 }
 
 void TakePictures(Pictures& pictures, const QString& scratch) {
@@ -315,34 +315,35 @@ void TakePictures(Pictures& pictures, const QString& scratch) {
   Activate(main);
   pictures.Save(main, QStringLiteral("main-window"));
 
-  Click(main->EnterScoresButton);
+  Click(Control<QPushButton>(main, "EnterScoresButton"));
   auto* list = Shown<TGPickForm>();
   if (list == nullptr) Fail(QStringLiteral("Enter Scores opened no golfer list"));
   const QList<QListWidgetItem*> found =
-      list->GolferListBox->findItems(QString::fromLatin1(kFeatured), Qt::MatchExactly);
+      Control<QListWidget>(list, "GolferListBox")
+          ->findItems(QString::fromLatin1(kFeatured), Qt::MatchExactly);
   if (found.isEmpty()) Fail(QStringLiteral("the golfer list lacks %1").arg(kFeatured));
-  list->GolferListBox->setCurrentItem(found.front());
+  Control<QListWidget>(list, "GolferListBox")->setCurrentItem(found.front());
 
   // Add a Score: the round typed, pictured, then cancelled, so that the other
   // pictures show the club as written.
-  Click(list->AddAScoreButton);
+  Click(Control<QPushButton>(list, "AddAScoreButton"));
   TScoreForm* score = Program().ScoreForm;
   if (!score->isVisible()) Fail(QStringLiteral("Add a Score opened no score entry window"));
   TypeRound(score);
   pictures.Save(score, QStringLiteral("score-entry"));
-  Click(score->CancelButton);
+  Click(Control<QPushButton>(score, "CancelButton"));
   Activate(list);
   pictures.Save(list, QStringLiteral("golfer-list"));
 
-  Click(list->EditScoresButton);
+  Click(Control<QPushButton>(list, "EditScoresButton"));
   TGolferForm* scores = Program().GolferForm;
   if (!scores->isVisible()) Fail(QStringLiteral("Edit/View Scores opened no golfer scores window"));
-  scores->ScoresListBox->setCurrentRow(0);
+  Control<QListWidget>(scores, "ScoresListBox")->setCurrentRow(0);
   pictures.Save(scores, QStringLiteral("golfer-scores"));
   scores->close();
 
   Activate(list);
-  list->IndexHistory1->trigger();
+  Control<QAction>(list, "IndexHistory1")->trigger();
   auto* history = Shown<TIndexHistoryForm>();
   if (history == nullptr) Fail(QStringLiteral("Index History opened no window"));
   pictures.Save(history, QStringLiteral("index-history"));
@@ -351,17 +352,17 @@ void TakePictures(Pictures& pictures, const QString& scratch) {
   // The cards of the whole club at the home course, printed to a PDF as the
   // print dialog would.
   Activate(list);
-  Click(list->PrintHandicapButton);
+  Click(Control<QPushButton>(list, "PrintHandicapButton"));
   auto* dialog = Shown<TPrintHandicapsDlg>();
   if (dialog == nullptr) Fail(QStringLiteral("Print Handicaps opened no dialog"));
-  PickByKey(dialog->CourseField, QStringLiteral("ALDER CREEK GOLF CLUB"));
-  Click(dialog->IncAllBtn);
+  PickByKey(Control<QComboBox>(dialog, "CourseField"), QStringLiteral("ALDER CREEK GOLF CLUB"));
+  Click(Control<QPushButton>(dialog, "IncAllBtn"));
   auto& prompts = static_cast<ScriptedPrompts&>(CurrentPrompts());
   const QString pdf = QDir(scratch).filePath(QStringLiteral("cards.pdf"));
   prompts.CardCounts = {10};
   prompts.PrinterChoices = {true};
   prompts.SetUpPrinter = PrintToPdf(pdf);
-  Click(dialog->PrintCardsButton);
+  Click(Control<QPushButton>(dialog, "PrintCardsButton"));
   if (!QFile::exists(pdf)) Fail(QStringLiteral("the handicap cards were not printed"));
   pictures.SavePage(pdf, QStringLiteral("handicap-cards"), 90);
   dialog->close();

@@ -64,6 +64,11 @@ class TPrintHandicapsDlg : public QDialog {
   const TRosterTable& Roster() const { return roster_; }
   const TCourseSummaryTable& Courses() const { return courses_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
   QLabel* Label1;
   QComboBox* CourseField;
   QLabel* SrcLabel;
@@ -80,11 +85,6 @@ class TPrintHandicapsDlg : public QDialog {
   QPushButton* PrintCardsButton;
   QPushButton* ExitButton;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-
- private:
   void BuildControls();
   void ConnectHandlers();
   void FormCreate();

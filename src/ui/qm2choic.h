@@ -34,16 +34,17 @@ class TTwoChoiceDlg : public QDialog {
   // Escape means Cancel.
   void reject() override;
 
+ protected:
+  // A close through the frame answers with the second choice.
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
   QFrame* Panel1;
   QTextEdit* MemoField;
   QPushButton* Button1;
   QPushButton* Button2;
   QPushButton* CancelButton;
-
- protected:
-  // A close through the frame answers with the second choice.
-  void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace qm

@@ -33,6 +33,10 @@ class TPrintHdcpDetails : public QDialog {
   // Escape means Cancel.
   void reject() override;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
   QLabel* Label1;
   QLabel* Label2;
   QLabel* Label3;
@@ -48,10 +52,6 @@ class TPrintHdcpDetails : public QDialog {
   QPushButton* PrintBtn;
   QPushButton* CancelBtn;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
   int cards_ = Cancelled;
 };
 

@@ -38,6 +38,7 @@ class TPrintPreviewDlg : public QDialog {
   // The page count and the current page after the preview changed.
   void PreviewChange();
 
+ private:
   QToolButton* ZoomInButton;
   QToolButton* ZoomOutButton;
   QToolButton* FitWidthButton;
@@ -53,7 +54,6 @@ class TPrintPreviewDlg : public QDialog {
   QPushButton* PrintButton;
   QPushButton* CancelButton;
 
- private:
   void PaintRequest(QPrinter* printer);
 
   std::function<void(QPrinter&)> draw_;

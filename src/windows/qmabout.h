@@ -27,6 +27,10 @@ class TAboutBox : public QDialog {
   void FormActivate();
   void OKButtonClick();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
   QFrame* Panel1;
   QLabel* ProgramIcon;
   QLabel* ProductName;
@@ -35,10 +39,6 @@ class TAboutBox : public QDialog {
   QTextEdit* MemoField1;
   QPushButton* OKButton;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
   ActivationHandler activation_{this, ActivationHandler::Runs::EveryTime,
                                 [this] { FormActivate(); }};
 };

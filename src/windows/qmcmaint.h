@@ -37,13 +37,6 @@ class TCMaintForm : public TListMaintForm {
   static TCMaintForm* Instance();
 
   const TCourseTable& Courses() const { return courses_; }
-
-  QListWidget* CourseListBox = listBox_;
-  QAction* AddCourse1 = addItem_;
-  QAction* ModifyCourse1 = modifyItem_;
-  QAction* DeleteCourse1 = deleteItem_;
-  QAction* StrokeIndex1;
-
   void AddButtonClick() override;
   void ModifyButtonClick() override;
   void DeleteButtonClick() override;
@@ -61,6 +54,12 @@ class TCMaintForm : public TListMaintForm {
   QString EntryName(int position) const override;
 
  private:
+  QListWidget* CourseListBox = listBox_;
+  QAction* AddCourse1 = addItem_;
+  QAction* ModifyCourse1 = modifyItem_;
+  QAction* DeleteCourse1 = deleteItem_;
+  QAction* StrokeIndex1;
+
   TCourseTable courses_;
 };
 

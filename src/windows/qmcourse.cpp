@@ -120,6 +120,8 @@ void TCourseForm::PrimeCourse(const TCourseRec& course) {
   ParIn->setText(QStringLiteral("0"));
 }
 
+void TCourseForm::PrimeNameOnly() { CourseName->clear(); }
+
 TCourseRec TCourseForm::Course() const {
   TCourseRec course;
   course.CourseName = Stored(CourseName, width::CourseName);

@@ -22,19 +22,13 @@ namespace qm {
 class TCourseForm : public THandOverDialog {
  public:
   explicit TCourseForm(QWidget* parent = nullptr);
-
-  QLineEdit* CourseName;           // max 30, typed letters upper-cased
-  QLineEdit* RatingField;          // max 4
-  QLineEdit* SlopeField;           // max 3
-  std::array<QLineEdit*, 18> Par;  // Par[0] is the control named "Par1"
-  QLineEdit* ParOut;               // computed, read-only, not a tab stop
-  QLineEdit* ParIn;                // computed, read-only, not a tab stop
-  QLineEdit* ParTotal;             // computed, may be typed over
-
   // A new course: name, rating and slope empty, pars and sums "0".
   void PrimeNewCourse();
   // A course to change; OUT and IN are worked out as the editor opens.
   void PrimeCourse(const TCourseRec& course);
+  // A course to add from the score entry window: only the name is emptied;
+  // rating, slope and pars stay as the editor last showed them.
+  void PrimeNameOnly();
   // The confirmed course as the course file will read it back: every text
   // cut to its field's width, "~" as "-" and line breaks as spaces.
   TCourseRec Course() const;
@@ -56,6 +50,15 @@ class TCourseForm : public THandOverDialog {
 
  protected:
   void FieldExit(QObject* field) override;
+
+ private:
+  QLineEdit* CourseName;           // max 30, typed letters upper-cased
+  QLineEdit* RatingField;          // max 4
+  QLineEdit* SlopeField;           // max 3
+  std::array<QLineEdit*, 18> Par;  // Par[0] is the control named "Par1"
+  QLineEdit* ParOut;               // computed, read-only, not a tab stop
+  QLineEdit* ParIn;                // computed, read-only, not a tab stop
+  QLineEdit* ParTotal;             // computed, may be typed over
 };
 
 }  // namespace qm

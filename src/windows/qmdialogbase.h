@@ -25,11 +25,8 @@ namespace qm {
 
 class THandOverDialog : public QDialog {
  public:
-  QPushButton* OKButton = nullptr;
-  QPushButton* CancelButton = nullptr;
   HandOver Hand{this};
   HandOverResult Result{this, Hand};
-  QLineEdit* OkPressed = Result.Field();  // hidden, disabled: "1" after OK, "0" otherwise
 
   // Runs at the first activation after each showing (not when a message box
   // closing activates the dialog again), after the focus is put on the
@@ -42,6 +39,10 @@ class THandOverDialog : public QDialog {
   void reject() override;
 
  protected:
+  QPushButton* OKButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+  QLineEdit* OkPressed = Result.Field();  // hidden, disabled: "1" after OK, "0" otherwise
+
   // A fixed-size dialog with a title bar and a close button.
   THandOverDialog(QWidget* parent, const QString& name, const QString& title, QSize size);
 

@@ -48,7 +48,7 @@ void TGMaintForm::TakeOverResult() {
         !RenameScoreFile(oldShort, confirmed.ShortName)) {
       CurrentPrompts().Message(
           QStringLiteral("ERROR: Unable to rename golfer file!  Try a different name."));
-      Dialog()->ShortName->setText(FromBytes(oldShort));
+      Dialog()->ShowKeptShortName(oldShort);
       confirmed.ShortName = oldShort;
     }
   }

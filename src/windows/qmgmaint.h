@@ -31,12 +31,6 @@ class TGMaintForm : public TListMaintForm {
   static TGMaintForm* Instance();
 
   const TRosterTable& Roster() const { return roster_; }
-
-  QListWidget* GolferListBox = listBox_;
-  QAction* AddGolfer1 = addItem_;
-  QAction* ModifyGolfer1 = modifyItem_;
-  QAction* DeleteGolfer1 = deleteItem_;
-
   void AddButtonClick() override;
   void ModifyButtonClick() override;
   void DeleteButtonClick() override;
@@ -53,6 +47,11 @@ class TGMaintForm : public TListMaintForm {
   QString EntryName(int position) const override;
 
  private:
+  QListWidget* GolferListBox = listBox_;
+  QAction* AddGolfer1 = addItem_;
+  QAction* ModifyGolfer1 = modifyItem_;
+  QAction* DeleteGolfer1 = deleteItem_;
+
   TRosterTable roster_;
 };
 

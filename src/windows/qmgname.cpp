@@ -157,6 +157,10 @@ TRosterEntry TGNameForm::Entry() const {
   return entry;
 }
 
+void TGNameForm::ShowKeptShortName(const std::string& shortName) {
+  ShortName->setText(FromBytes(shortName));
+}
+
 void TGNameForm::LongNameExit() {
   if (!ShortName->text().isEmpty()) return;
   const QString base = ShortNameBase(LongName->text());

@@ -27,16 +27,6 @@ namespace qm {
 class TGNameForm : public THandOverDialog {
  public:
   explicit TGNameForm(QWidget* parent = nullptr);
-
-  QLabel* Label2;        // "Long Name"
-  QLineEdit* LongName;   // max 40
-  QLabel* Label1;        // "Short Name"
-  QLineEdit* ShortName;  // max 8, typed letters upper-cased
-  QLabel* Label3;        // the note on unique short names
-  QGroupBox* SexRadio;   // items: "Male" (0), "Female" (1)
-  std::array<QRadioButton*, 2> SexItems;
-  QLineEdit* EditMode;  // hidden: "A" adding, "E" modifying (mirrors the mode)
-
   // Empty fields and Male, for a new golfer.
   void PrimeNew();
   // The fields of entry, for a change to it; the sex item by the roster rule
@@ -46,6 +36,8 @@ class TGNameForm : public THandOverDialog {
   // yet made storable). The sex is the primed entry's own code while the
   // item still shows that sex, so opening and confirming changes no byte.
   TRosterEntry Entry() const;
+  // After a rename that failed the dialog shows the short name that was kept.
+  void ShowKeptShortName(const std::string& shortName);
 
   // The selected item of SexRadio (0 male, 1 female).
   int SexIndex() const;
@@ -62,6 +54,15 @@ class TGNameForm : public THandOverDialog {
   void FieldExit(QObject* field) override;
 
  private:
+  QLabel* Label2;        // "Long Name"
+  QLineEdit* LongName;   // max 40
+  QLabel* Label1;        // "Short Name"
+  QLineEdit* ShortName;  // max 8, typed letters upper-cased
+  QLabel* Label3;        // the note on unique short names
+  QGroupBox* SexRadio;   // items: "Male" (0), "Female" (1)
+  std::array<QRadioButton*, 2> SexItems;
+  QLineEdit* EditMode;  // hidden: "A" adding, "E" modifying (mirrors the mode)
+
   enum class Mode { Adding, Modifying };
   void SetMode(Mode mode);
 

@@ -105,6 +105,12 @@ class TGolferForm : public QMainWindow {
   const std::string& LoadedFile() const { return loadedFile_; }
   const std::vector<int>& UsedScores() const { return used_; }
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+  // Through the frame: asks about unsaved changes as the Exit button does.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
   QMenuBar* GolferMenu;
   QMenu* File1;
   QAction* ExportScores1;
@@ -131,12 +137,6 @@ class TGolferForm : public QMainWindow {
   QLineEdit* GolferName;
   QLineEdit* GolferSex;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  // Through the frame: asks about unsaved changes as the Exit button does.
-  void closeEvent(QCloseEvent* event) override;
-
- private:
   void SetGolferSex(int rosterCode);
   void BuildControls();
   void BuildMenu();

@@ -84,6 +84,10 @@ class TGPickForm : public QMainWindow {
   int SelectedGolfer() const { return selected_; }
   Action LastAction() const { return lastAction_; }
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
   QListWidget* GolferListBox;
   QPushButton* AddAScoreButton;
   QPushButton* AddGroupButton;
@@ -110,10 +114,6 @@ class TGPickForm : public QMainWindow {
   QAction* PrintScores1;
   QAction* PrintHandicaps1;
 
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
- private:
   void BuildControls();
   void BuildMenu();
   void ConnectHandlers();

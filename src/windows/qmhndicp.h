@@ -66,6 +66,12 @@ class THandicapForm : public QDialog {
   bool CourseChosen() const { return courseChosen_; }
   const TCourseSummaryTable& Courses() const { return courses_; }
 
+ protected:
+  // Closing is no rejection of a dialog: the window just goes.
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
   QMenuBar* MainMenu;
   QMenu* File1;
   QAction* Exit1;
@@ -90,12 +96,6 @@ class THandicapForm : public QDialog {
   QLineEdit* GolferName;
   QLineEdit* GolferShortName;
 
- protected:
-  // Closing is no rejection of a dialog: the window just goes.
-  void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-
- private:
   void BuildControls();
   void BuildMenu();
   void ConnectHandlers();

@@ -37,16 +37,16 @@ class TIndexForm : public QDialog, public IndexSheet {
   void OkButtonClick();
   void CancelButtonClick();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
   QFrame* Panel2;
   QFrame* Panel1;
   std::array<QLineEdit*, LineCount> Field{};  // Field[0] is Field1
   QPushButton* OkButton;
   QPushButton* CancelButton;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
   bool shown_ = false;
 };
 

@@ -62,6 +62,7 @@ class TIndexHistoryForm : public QMainWindow {
   const GolferInsight& Insight() const { return insight_; }
   const whs::View& Whs() const { return whs_; }
 
+ private:
   QMenu* File1;
   QAction* Print1;
   QAction* Exit1;
@@ -76,7 +77,6 @@ class TIndexHistoryForm : public QMainWindow {
   QTableWidget* WhsCourseTable;
   QLabel* WhsNote;
 
- private:
   void BuildControls();
   void FillHistory();
   void FillForecast();

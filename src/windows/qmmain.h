@@ -64,6 +64,11 @@ class TMainForm : public QMainWindow {
   // Destroys them without asking anything: unsaved edits in them are lost.
   void DestroyOpenedWindows();
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
   QLabel* Label1;
   QLabel* Image1;
   QPushButton* EditGolferButton;
@@ -85,11 +90,6 @@ class TMainForm : public QMainWindow {
   QAction* Help2;
   QAction* AboutQuillmor1;
 
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
   void BuildControls();
   void BuildMenu();
   void ConnectHandlers();

@@ -45,17 +45,6 @@ class TListMaintForm : public QMainWindow {
   bool Modified() const { return modified_; }
   // The position of the entry the dialog is open for; 0 while adding.
   int EditIndex() const { return editIndex_; }
-
-  QPushButton* AddButton;
-  QPushButton* ModifyButton;
-  QPushButton* DeleteButton;
-  QPushButton* SaveButton;
-  QPushButton* ExitButton;
-  QMenu* File1;
-  QAction* Save1;
-  QAction* Exit1;
-  QMenu* Edit1;
-
   // Takes the dialog's result over when it was confirmed for this window,
   // then shows the sorted list again.
   void FormActivate();
@@ -68,6 +57,16 @@ class TListMaintForm : public QMainWindow {
   void ExitButtonClick();
 
  protected:
+  QPushButton* AddButton;
+  QPushButton* ModifyButton;
+  QPushButton* DeleteButton;
+  QPushButton* SaveButton;
+  QPushButton* ExitButton;
+  QMenu* File1;
+  QAction* Save1;
+  QAction* Exit1;
+  QMenu* Edit1;
+
   struct Layout {
     QString Name;  // the window's objectName and placement section
     QString Title;

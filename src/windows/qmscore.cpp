@@ -174,7 +174,7 @@ bool TScoreForm::CoursesFull() {
 void TScoreForm::OpenCourseEditor() {
   TCourseForm* editor = Program().CourseForm;
   if (editor == nullptr) return;
-  editor->CourseName->clear();
+  editor->PrimeNameOnly();
   editor->Hand.ShowFor(this);
 }
 

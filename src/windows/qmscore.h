@@ -167,6 +167,16 @@ class TScoreForm : public QDialog {
   // Cancel for a close through the frame.
   void reject() override;
 
+  HandOver Hand{this};
+  HandOverResult Result{this, Hand};
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
   TCourseList* CourseField;
   QLineEdit* DateField;
   QCheckBox* SkipPuttsChkBox;
@@ -211,16 +221,6 @@ class TScoreForm : public QDialog {
   QAction* Help2;
   QAction* AboutQuillmor1;
 
-  HandOver Hand{this};
-  HandOverResult Result{this, Hand};
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-
- private:
   // The round as the fields hold it, as TakeRound gives it.
   TScoreRec ConfirmedRound() const;
   void BuildControls();

@@ -56,6 +56,7 @@ class TGroupOfScoresForm : public QMainWindow {
   int GroupCount() const { return groupCount_; }
   bool Adding() const { return adding_; }
 
+ private:
   QMenuBar* MainMenu1;
   QMenu* File1;
   QAction* Exit1;
@@ -65,8 +66,6 @@ class TGroupOfScoresForm : public QMainWindow {
   QPushButton* AddAScoreButton;
   QPushButton* ExitButton;
 
- protected:
- private:
   TRosterTable roster_;
   int chosen_ = 0;
   int groupCount_ = 0;

@@ -45,11 +45,6 @@ class TStrokeIndexDlg : public QDialog {
   // shown), then runs the dialog for courseName over parent. True when OK
   // wrote the file.
   static bool Edit(const std::string& courseName, QWidget* parent);
-
-  std::array<QLineEdit*, HoleCount> SI;  // SI[0] is the field named "SI1"
-  QPushButton* OKButton;
-  QPushButton* CancelButton;
-
   void OKButtonClick();
   void CancelButtonClick();
   // Escape and a close through the frame mean Cancel.
@@ -59,6 +54,10 @@ class TStrokeIndexDlg : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  std::array<QLineEdit*, HoleCount> SI;  // SI[0] is the field named "SI1"
+  QPushButton* OKButton;
+  QPushButton* CancelButton;
+
   std::string courseName_;
 };
 

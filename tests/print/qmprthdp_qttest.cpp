@@ -20,6 +20,7 @@
 
 using qm::TPrintHandicapsDlg;
 using qm::test::BoxKind;
+using qm::test::Control;
 using qm::test::CourseLine;
 
 namespace {
@@ -64,8 +65,10 @@ void Select(QListWidget* list, const QList<int>& rows) {
 
 // The enabled state of ">", ">>", "<", "<<".
 QList<bool> Buttons(const TPrintHandicapsDlg* dialog) {
-  return {dialog->IncludeBtn->isEnabled(), dialog->IncAllBtn->isEnabled(),
-          dialog->ExcludeBtn->isEnabled(), dialog->ExAllBtn->isEnabled()};
+  return {Control<QPushButton>(dialog, "IncludeBtn")->isEnabled(),
+          Control<QPushButton>(dialog, "IncAllBtn")->isEnabled(),
+          Control<QPushButton>(dialog, "ExcludeBtn")->isEnabled(),
+          Control<QPushButton>(dialog, "ExAllBtn")->isEnabled()};
 }
 
 }  // namespace
@@ -87,10 +90,10 @@ class PrintHandicapsTest : public QObject {
 
   // Picks a course with the keys of the closed list, as a user may.
   void PickCourse(const QString& name) {
-    qm::test::Focus(dialog_->CourseField);
+    qm::test::Focus(Control<QComboBox>(dialog_, "CourseField"));
     QTest::qWait(QApplication::keyboardInputInterval() + 1);
-    QTest::keyClicks(dialog_->CourseField, name.left(1));
-    QCOMPARE(dialog_->CourseField->currentText(), name);
+    QTest::keyClicks(Control<QComboBox>(dialog_, "CourseField"), name.left(1));
+    QCOMPARE(Control<QComboBox>(dialog_, "CourseField")->currentText(), name);
   }
 
  private slots:
@@ -114,72 +117,76 @@ class PrintHandicapsTest : public QObject {
     QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
     QVERIFY(!dialog->isModal());
     QCOMPARE(dialog->frameGeometry().center(), dialog->screen()->availableGeometry().center());
-    QCOMPARE(dialog->CourseField->currentIndex(), -1);
-    QCOMPARE(dialog->CourseField->count(), 2);
-    QCOMPARE(dialog->CourseField->itemText(0), QStringLiteral("Oak Hills"));
-    QCOMPARE(Items(dialog->GolferListBox),
+    QCOMPARE(Control<QComboBox>(dialog, "CourseField")->currentIndex(), -1);
+    QCOMPARE(Control<QComboBox>(dialog, "CourseField")->count(), 2);
+    QCOMPARE(Control<QComboBox>(dialog, "CourseField")->itemText(0), QStringLiteral("Oak Hills"));
+    QCOMPARE(Items(Control<QListWidget>(dialog, "GolferListBox")),
              (QStringList{"Ann Adams", "Bob Brown", "Carl Cole", "al Ames"}));
-    QVERIFY(Items(dialog->PrintListBox).isEmpty());
-    QCOMPARE(dialog->FontSize->currentText(), QStringLiteral("10"));
-    QCOMPARE(dialog->FontSize->count(), 5);
+    QVERIFY(Items(Control<QListWidget>(dialog, "PrintListBox")).isEmpty());
+    QCOMPARE(Control<QComboBox>(dialog, "FontSize")->currentText(), QStringLiteral("10"));
+    QCOMPARE(Control<QComboBox>(dialog, "FontSize")->count(), 5);
     QCOMPARE(Buttons(dialog), (QList<bool>{true, true, false, false}));
     qm::test::SaveScreen(dialog, QStringLiteral("prthdp"));
   }
 
   void movesKeepTheirOrderAndPlaces() {
     TPrintHandicapsDlg* dialog = Open();
-    Select(dialog->GolferListBox, {0, 1, 2});
-    QTest::mouseClick(dialog->IncludeBtn, Qt::LeftButton);
-    QCOMPARE(Items(dialog->PrintListBox), (QStringList{"Carl Cole", "Bob Brown", "Ann Adams"}));
-    QCOMPARE(Items(dialog->GolferListBox), QStringList{"al Ames"});
-    QCOMPARE(Selected(dialog->GolferListBox), QList<int>{0});
+    Select(Control<QListWidget>(dialog, "GolferListBox"), {0, 1, 2});
+    QTest::mouseClick(Control<QPushButton>(dialog, "IncludeBtn"), Qt::LeftButton);
+    QCOMPARE(Items(Control<QListWidget>(dialog, "PrintListBox")),
+             (QStringList{"Carl Cole", "Bob Brown", "Ann Adams"}));
+    QCOMPARE(Items(Control<QListWidget>(dialog, "GolferListBox")), QStringList{"al Ames"});
+    QCOMPARE(Selected(Control<QListWidget>(dialog, "GolferListBox")), QList<int>{0});
     QCOMPARE(Buttons(dialog), (QList<bool>{true, true, true, true}));
 
     // "<" puts Bob back in his place; the print list selects the row he left.
-    Select(dialog->PrintListBox, {1});
-    QTest::mouseClick(dialog->ExcludeBtn, Qt::LeftButton);
-    QCOMPARE(Items(dialog->GolferListBox), (QStringList{"Bob Brown", "al Ames"}));
-    QCOMPARE(Items(dialog->PrintListBox), (QStringList{"Carl Cole", "Ann Adams"}));
-    QCOMPARE(Selected(dialog->PrintListBox), QList<int>{1});
+    Select(Control<QListWidget>(dialog, "PrintListBox"), {1});
+    QTest::mouseClick(Control<QPushButton>(dialog, "ExcludeBtn"), Qt::LeftButton);
+    QCOMPARE(Items(Control<QListWidget>(dialog, "GolferListBox")),
+             (QStringList{"Bob Brown", "al Ames"}));
+    QCOMPARE(Items(Control<QListWidget>(dialog, "PrintListBox")),
+             (QStringList{"Carl Cole", "Ann Adams"}));
+    QCOMPARE(Selected(Control<QListWidget>(dialog, "PrintListBox")), QList<int>{1});
 
     // A double-click moves the golfer under the pointer.
-    QListWidget* list = dialog->GolferListBox;
+    QListWidget* list = Control<QListWidget>(dialog, "GolferListBox");
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
                        list->visualItemRect(list->item(1)).center());
-    QCOMPARE(Items(dialog->PrintListBox), (QStringList{"Carl Cole", "Ann Adams", "al Ames"}));
+    QCOMPARE(Items(Control<QListWidget>(dialog, "PrintListBox")),
+             (QStringList{"Carl Cole", "Ann Adams", "al Ames"}));
     // The last row moved: the list selects its new last one.
-    QCOMPARE(Selected(dialog->GolferListBox), QList<int>{0});
+    QCOMPARE(Selected(Control<QListWidget>(dialog, "GolferListBox")), QList<int>{0});
 
     // "<<" brings everyone back alphabetically; ">>" keeps that order.
-    QTest::mouseClick(dialog->ExAllBtn, Qt::LeftButton);
-    QCOMPARE(Items(dialog->GolferListBox),
+    QTest::mouseClick(Control<QPushButton>(dialog, "ExAllBtn"), Qt::LeftButton);
+    QCOMPARE(Items(Control<QListWidget>(dialog, "GolferListBox")),
              (QStringList{"Ann Adams", "Bob Brown", "Carl Cole", "al Ames"}));
     QCOMPARE(Buttons(dialog), (QList<bool>{true, true, false, false}));
-    QTest::mouseClick(dialog->IncAllBtn, Qt::LeftButton);
-    QCOMPARE(Items(dialog->PrintListBox),
+    QTest::mouseClick(Control<QPushButton>(dialog, "IncAllBtn"), Qt::LeftButton);
+    QCOMPARE(Items(Control<QListWidget>(dialog, "PrintListBox")),
              (QStringList{"Ann Adams", "Bob Brown", "Carl Cole", "al Ames"}));
     QCOMPARE(Buttons(dialog), (QList<bool>{false, false, true, true}));
     // A double-click in the empty list moves nothing and selects nothing.
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-    QCOMPARE(dialog->PrintListBox->count(), 4);
+    QCOMPARE(Control<QListWidget>(dialog, "PrintListBox")->count(), 4);
     QCOMPARE(Buttons(dialog), (QList<bool>{false, false, true, true}));
   }
 
   void reportsNeedACourseAndGolfers() {
     TPrintHandicapsDlg* dialog = Open();
-    Select(dialog->GolferListBox, {0});
-    QTest::mouseClick(dialog->IncludeBtn, Qt::LeftButton);
+    Select(Control<QListWidget>(dialog, "GolferListBox"), {0});
+    QTest::mouseClick(Control<QPushButton>(dialog, "IncludeBtn"), Qt::LeftButton);
     // A course the program selected is no course the user chose.
-    dialog->CourseField->setCurrentIndex(0);
-    QTest::mouseClick(dialog->PrintListButton, Qt::LeftButton);
-    QTest::mouseClick(dialog->PrintCardsButton, Qt::LeftButton);
+    Control<QComboBox>(dialog, "CourseField")->setCurrentIndex(0);
+    QTest::mouseClick(Control<QPushButton>(dialog, "PrintListButton"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(dialog, "PrintCardsButton"), Qt::LeftButton);
     QCOMPARE(prompts_->Texts(),
              (QStringList{"You must select a course first.", "You must select a course first."}));
     prompts_->ClearShown();
     PickCourse(QStringLiteral("Pine Ridge"));
-    QTest::mouseClick(dialog->ExAllBtn, Qt::LeftButton);
-    QTest::mouseClick(dialog->PrintListButton, Qt::LeftButton);
-    QTest::mouseClick(dialog->PrintCardsButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(dialog, "ExAllBtn"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(dialog, "PrintListButton"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(dialog, "PrintCardsButton"), Qt::LeftButton);
     QCOMPARE(prompts_->Texts(), (QStringList{"You must select at least one golfer.",
                                              "You must select at least one golfer."}));
     QVERIFY(!QFile::exists(QStringLiteral("hdcplist.qmr")));
@@ -188,11 +195,11 @@ class PrintHandicapsTest : public QObject {
   void listToAFileInPrintListOrder() {
     TPrintHandicapsDlg* dialog = Open();
     PickCourse(QStringLiteral("Pine Ridge"));
-    Select(dialog->GolferListBox, {0, 1, 2});
-    QTest::mouseClick(dialog->IncludeBtn, Qt::LeftButton);
-    dialog->FontSize->setCurrentIndex(4);
+    Select(Control<QListWidget>(dialog, "GolferListBox"), {0, 1, 2});
+    QTest::mouseClick(Control<QPushButton>(dialog, "IncludeBtn"), Qt::LeftButton);
+    Control<QComboBox>(dialog, "FontSize")->setCurrentIndex(4);
     prompts_->Choices = {2, 2};
-    QTest::mouseClick(dialog->PrintListButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(dialog, "PrintListButton"), Qt::LeftButton);
     QCOMPARE(prompts_->Shown.at(0).Caption, QStringLiteral("Printer or File"));
     QCOMPARE(prompts_->Texts(), (QStringList{"Output handicap list to the printer or to a file?",
                                              "Handicap file \"HDCPLIST.QMR\" created."}));
@@ -210,10 +217,10 @@ class PrintHandicapsTest : public QObject {
 
     // A second run replaces the first; the rule for the index is read now.
     useMaxIndex_ = false;
-    QTest::mouseClick(dialog->ExAllBtn, Qt::LeftButton);
-    Select(dialog->GolferListBox, {3});
-    QTest::mouseClick(dialog->IncludeBtn, Qt::LeftButton);
-    QTest::mouseClick(dialog->PrintListButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(dialog, "ExAllBtn"), Qt::LeftButton);
+    Select(Control<QListWidget>(dialog, "GolferListBox"), {3});
+    QTest::mouseClick(Control<QPushButton>(dialog, "IncludeBtn"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(dialog, "PrintListButton"), Qt::LeftButton);
     QCOMPARE(qm::test::ReadFile("hdcplist.qmr"),
              heading + "al Ames                 38.4         44         116\r\n");
   }
@@ -224,11 +231,11 @@ class PrintHandicapsTest : public QObject {
     qm::test::WriteScores("PAT2", qm::test::PlainScores({90}));
     TPrintHandicapsDlg* dialog = Open();
     PickCourse(QStringLiteral("Pine Ridge"));
-    Select(dialog->GolferListBox, {1});
-    QTest::mouseClick(dialog->IncludeBtn, Qt::LeftButton);
-    QTest::mouseClick(dialog->IncludeBtn, Qt::LeftButton);
+    Select(Control<QListWidget>(dialog, "GolferListBox"), {1});
+    QTest::mouseClick(Control<QPushButton>(dialog, "IncludeBtn"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(dialog, "IncludeBtn"), Qt::LeftButton);
     prompts_->Choices = {2};
-    QTest::mouseClick(dialog->PrintListButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(dialog, "PrintListButton"), Qt::LeftButton);
     std::string rows;
     for (const qm::TRosterEntry& golfer : dialog->PrintGolfers())
       rows += golfer.ShortName == "PAT1"
@@ -242,18 +249,18 @@ class PrintHandicapsTest : public QObject {
   void cardsGoToThePrinterInPrintListOrder() {
     TPrintHandicapsDlg* dialog = Open();
     PickCourse(QStringLiteral("Pine Ridge"));
-    Select(dialog->GolferListBox, {0, 1, 2});
-    QTest::mouseClick(dialog->IncludeBtn, Qt::LeftButton);
+    Select(Control<QListWidget>(dialog, "GolferListBox"), {0, 1, 2});
+    QTest::mouseClick(Control<QPushButton>(dialog, "IncludeBtn"), Qt::LeftButton);
 
     // Cancel in the card details ends the printing there.
     prompts_->CardCounts = {-1};
-    QTest::mouseClick(dialog->PrintCardsButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(dialog, "PrintCardsButton"), Qt::LeftButton);
     QCOMPARE(prompts_->Shown.size(), std::size_t{1});
     QCOMPARE(prompts_->Shown.at(0).Kind, BoxKind::CardDetails);
     // So does Cancel in the printer selection, silently.
     prompts_->ClearShown();
     prompts_->CardCounts = {10};
-    QTest::mouseClick(dialog->PrintCardsButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(dialog, "PrintCardsButton"), Qt::LeftButton);
     QCOMPARE(prompts_->Shown.size(), std::size_t{2});
     QCOMPARE(prompts_->Shown.at(1).Kind, BoxKind::SelectPrinter);
 
@@ -262,7 +269,7 @@ class PrintHandicapsTest : public QObject {
     prompts_->CardCounts = {10};
     prompts_->PrinterChoices = {true};
     prompts_->SetUpPrinter = qm::test::PrintToPdf(pdf);
-    QTest::mouseClick(dialog->PrintCardsButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(dialog, "PrintCardsButton"), Qt::LeftButton);
     QCOMPARE(prompts_->Texts().last(),
              QStringLiteral("Handicap cards have been sent to the printer."));
     // Carl top left, Bob top right, Ann below Carl.
@@ -291,19 +298,20 @@ class PrintHandicapsTest : public QObject {
   void listOnThePrinter() {
     TPrintHandicapsDlg* dialog = Open();
     PickCourse(QStringLiteral("Oak Hills"));
-    Select(dialog->GolferListBox, {1});
-    QTest::mouseClick(dialog->IncludeBtn, Qt::LeftButton);
+    Select(Control<QListWidget>(dialog, "GolferListBox"), {1});
+    QTest::mouseClick(Control<QPushButton>(dialog, "IncludeBtn"), Qt::LeftButton);
     const QString pdf = QDir::current().filePath(QStringLiteral("list.pdf"));
     prompts_->Choices = {1};
     prompts_->PrinterChoices = {true};
     prompts_->SetUpPrinter = qm::test::PrintToPdf(pdf);
-    QTest::mouseClick(dialog->PrintListButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(dialog, "PrintListButton"), Qt::LeftButton);
     QCOMPARE(prompts_->Texts().last(), QStringLiteral("Printing completed."));
     // 8.6 x 118 / 113 = 8.98.
-    QCOMPARE(qm::test::PdfWords(pdf),
-             (QStringList{"QUILLMOR COURSE HANDICAPS AS OF: " + qm::TodayDisplay(), "Course: Oak Hills",
-                          "Rating: 69.8 Slope: 118 Par: 70", "Course Predicted",
-                          "Golfer Index Handicap Score", "Bob Brown 8.6 9 79"}));
+    QCOMPARE(
+        qm::test::PdfWords(pdf),
+        (QStringList{"QUILLMOR COURSE HANDICAPS AS OF: " + qm::TodayDisplay(), "Course: Oak Hills",
+                     "Rating: 69.8 Slope: 118 Par: 70", "Course Predicted",
+                     "Golfer Index Handicap Score", "Bob Brown 8.6 9 79"}));
   }
 
   void outlivesItsOpenerAndGoesWhenClosed() {
@@ -313,7 +321,7 @@ class PrintHandicapsTest : public QObject {
     dialog_->show();
     delete opener;
     QVERIFY(!dialog_.isNull() && dialog_->isVisible());
-    QTest::mouseClick(dialog_->ExitButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(dialog_, "ExitButton"), Qt::LeftButton);
     QVERIFY(!dialog_->isVisible());
     QTest::qWait(0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -46,16 +46,17 @@ inline std::string Rounds(int count, const std::string& total = "90",
 
 // The course of line (0-based) picked with the keys, as the user does.
 inline void PickCourse(TScoreForm* form, int line) {
-  Focus(form->CourseField);
-  form->CourseField->setCurrentIndex(-1);
-  for (int i = 0; i <= line; ++i) QTest::keyClick(form->CourseField, Qt::Key_Down);
+  QComboBox* courses = Control<QComboBox>(form, "CourseField");
+  Focus(courses);
+  courses->setCurrentIndex(-1);
+  for (int i = 0; i <= line; ++i) QTest::keyClick(courses, Qt::Key_Down);
 }
 
 // A total typed into the open score entry window, then OK: the window hides
 // and its opener becomes active again.
 inline void ConfirmTotal(TScoreForm* form, const QString& total) {
-  TypeInto(form->ScoreTotal, total);
-  Click(form->OKButton);
+  TypeInto(Control<QLineEdit>(form, "ScoreTotal"), total);
+  Click(Control<QPushButton>(form, "OKButton"));
 }
 
 }  // namespace qm::test

@@ -11,11 +11,24 @@
 
 namespace qm::test {
 
-// The child of window whose objectName is name, of type T; fails the test
-// (QVERIFY-style, returns null) when missing.
+// The one way tests reach a window's controls, which are private: the child
+// of window named name, of type T. A missing one ends the test program with
+// its name, so that a renamed control reads as what it is and not as a
+// crash on a null pointer further on.
 template <class T = QWidget>
-T* Control(QWidget* window, const QString& name) {
-  return window->findChild<T*>(name);
+T* Control(const QObject* window, const QString& name) {
+  T* control = window->findChild<T*>(name);
+  if (control == nullptr) {
+    qFatal("%s has no control %s of the type asked for", qPrintable(window->objectName()),
+           qPrintable(name));
+  }
+  return control;
+}
+
+// A control of a numbered row, such as Score1 to Score18: Control(window, "Score", 1).
+template <class T = QWidget>
+T* Control(const QObject* window, const QString& stem, int number) {
+  return Control<T>(window, stem + QString::number(number));
 }
 
 // Puts the focus on field as a click or Tab would (the window becomes active).

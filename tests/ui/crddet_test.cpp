@@ -14,6 +14,7 @@
 #include "ui/qmcrddet.h"
 
 using qm::TPrintHdcpDetails;
+using qm::test::Control;
 
 class CardDetailsTest : public QObject {
   Q_OBJECT
@@ -50,16 +51,16 @@ class CardDetailsTest : public QObject {
     auto& prompts = qm::test::InstallScriptedPrompts();
     TPrintHdcpDetails dialog;
     dialog.show();
-    QCOMPARE(dialog.NumOfCardsFld->text(), QStringLiteral("10"));
-    qm::test::TypeInto(dialog.NumOfCardsFld, typed);
-    QTest::mouseClick(dialog.PrintBtn, Qt::LeftButton);
+    QCOMPARE(Control<QLineEdit>(&dialog, "NumOfCardsFld")->text(), QStringLiteral("10"));
+    qm::test::TypeInto(Control<QLineEdit>(&dialog, "NumOfCardsFld"), typed);
+    QTest::mouseClick(Control<QPushButton>(&dialog, "PrintBtn"), Qt::LeftButton);
     QCOMPARE(prompts.Texts(), message.isEmpty() ? QStringList{} : QStringList{message});
     QCOMPARE(dialog.isVisible(), !message.isEmpty());
     QCOMPARE(dialog.CardsOnFirstSheet(), cards);
     if (!message.isEmpty()) {
-      QCOMPARE(QApplication::focusWidget(), dialog.NumOfCardsFld);
+      QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(&dialog, "NumOfCardsFld"));
       // Cancel after a refusal still cancels.
-      QTest::mouseClick(dialog.CancelBtn, Qt::LeftButton);
+      QTest::mouseClick(Control<QPushButton>(&dialog, "CancelBtn"), Qt::LeftButton);
       QVERIFY(!dialog.isVisible());
       QCOMPARE(dialog.CardsOnFirstSheet(), TPrintHdcpDetails::Cancelled);
     }
@@ -84,19 +85,21 @@ class CardDetailsTest : public QObject {
       seen = true;
       QCOMPARE(dialog->windowTitle(), QStringLiteral("Print Handicap Cards"));
       QVERIFY(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
-      QCOMPARE(dialog->Label10->text(),
+      QCOMPARE(Control<QLabel>(dialog, "Label10")->text(),
                QStringLiteral("Specifications:  2\" x 3.5\"  (5,1 x 8,9 cm)"));
-      QCOMPARE(dialog->Label4->text() + dialog->Label5->text(),
-               QStringLiteral("5371, 5376, 5377, 5911, 8371, 8376, 8377, 8471, 8476, 8871"));
+      QCOMPARE(
+          Control<QLabel>(dialog, "Label4")->text() + Control<QLabel>(dialog, "Label5")->text(),
+          QStringLiteral("5371, 5376, 5377, 5911, 8371, 8376, 8377, 8471, 8476, 8871"));
       QCOMPARE(dialog->frameGeometry().center(), dialog->screen()->availableGeometry().center());
       QTRY_VERIFY(dialog->isActiveWindow());
-      QCOMPARE(QApplication::focusWidget(), dialog->NumOfCardsFld);
+      QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(dialog, "NumOfCardsFld"));
       if (how == "print") {
-        QTest::keyClicks(dialog->NumOfCardsFld, QStringLiteral("4"));  // replaces the selection
+        QTest::keyClicks(Control<QLineEdit>(dialog, "NumOfCardsFld"),
+                         QStringLiteral("4"));  // replaces the selection
         qm::test::SaveScreen(dialog, QStringLiteral("crddet"));
-        QTest::keyClick(dialog->NumOfCardsFld, Qt::Key_Return);
+        QTest::keyClick(Control<QLineEdit>(dialog, "NumOfCardsFld"), Qt::Key_Return);
       } else if (how == "cancel") {
-        QTest::mouseClick(dialog->CancelBtn, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(dialog, "CancelBtn"), Qt::LeftButton);
       } else {
         QTest::keyClick(dialog, Qt::Key_Escape);
       }

@@ -14,6 +14,8 @@
 #include "ui/qm2choic.h"
 #include "ui/qmpreview.h"
 
+using qm::test::Control;
+
 namespace {
 
 // The real dialogs, but the closing message is only recorded.
@@ -44,8 +46,8 @@ class PrintDialogTest : public QObject {
         qm::test::OnNextModal([&](QWidget* shown) {
           auto* preview = qobject_cast<qm::TPrintPreviewDlg*>(shown);
           QVERIFY(preview != nullptr);
-          previewed = preview->Preview->pageCount();
-          QTest::mouseClick(preview->PrintButton, Qt::LeftButton);
+          previewed = Control<QPrintPreviewWidget>(preview, "Preview")->pageCount();
+          QTest::mouseClick(Control<QPushButton>(preview, "PrintButton"), Qt::LeftButton);
         });
         auto* print = qobject_cast<QPrintDialog*>(dialog);
         QVERIFY(print != nullptr);
@@ -55,7 +57,8 @@ class PrintDialogTest : public QObject {
         // The dialog's own "Print" button, as the user presses it.
         QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
       });
-      QTest::mouseClick(static_cast<qm::TTwoChoiceDlg*>(question)->Button1, Qt::LeftButton);
+      QTest::mouseClick(Control<QPushButton>(static_cast<qm::TTwoChoiceDlg*>(question), "Button1"),
+                        Qt::LeftButton);
     });
     qm::PrinterOrFileJob job;
     job.Question = QStringLiteral("Output scores to the printer or to a file?");

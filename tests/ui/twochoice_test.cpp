@@ -14,6 +14,7 @@
 #include "ui/qm2choic.h"
 
 using qm::TTwoChoiceDlg;
+using qm::test::Control;
 
 class TwoChoiceTest : public QObject {
   Q_OBJECT
@@ -51,18 +52,18 @@ class TwoChoiceTest : public QObject {
       QVERIFY(dialog != nullptr);
       seen = true;
       QCOMPARE(dialog->windowTitle(), QStringLiteral("Printer or File"));
-      QCOMPARE(dialog->MemoField->toPlainText(),
+      QCOMPARE(Control<QTextEdit>(dialog, "MemoField")->toPlainText(),
                QStringLiteral("Output scores to the printer or to a file?"));
-      QCOMPARE(dialog->Button1->text(), QStringLiteral("Printer"));
-      QCOMPARE(dialog->Button2->text(), QStringLiteral("File"));
-      QCOMPARE(dialog->CancelButton->text(), QStringLiteral("Cancel"));
+      QCOMPARE(Control<QPushButton>(dialog, "Button1")->text(), QStringLiteral("Printer"));
+      QCOMPARE(Control<QPushButton>(dialog, "Button2")->text(), QStringLiteral("File"));
+      QCOMPARE(Control<QPushButton>(dialog, "CancelButton")->text(), QStringLiteral("Cancel"));
       // The keys go where the user's keys go: to the focus of the active dialog.
       QTRY_VERIFY(dialog->isActiveWindow());
-      QCOMPARE(QApplication::focusWidget(), dialog->Button1);
+      QCOMPARE(QApplication::focusWidget(), Control<QPushButton>(dialog, "Button1"));
       if (how == "escape")
-        QTest::keyClick(dialog->Button1, Qt::Key_Escape);
+        QTest::keyClick(Control<QPushButton>(dialog, "Button1"), Qt::Key_Escape);
       else if (how == "enter")
-        QTest::keyClick(dialog->Button1, Qt::Key_Return);
+        QTest::keyClick(Control<QPushButton>(dialog, "Button1"), Qt::Key_Return);
       else if (how == "frame")
         dialog->close();
       else
@@ -84,12 +85,16 @@ class TwoChoiceTest : public QObject {
     QCOMPARE(dialog.size(), QSize(349, 147));
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
     QCOMPARE(dialog.frameGeometry().center(), dialog.screen()->availableGeometry().center());
-    QCOMPARE(dialog.Button1->mapTo(&dialog, QPoint(0, 0)), QPoint(26, 102));
+    QCOMPARE(Control<QPushButton>(&dialog, "Button1")->mapTo(&dialog, QPoint(0, 0)),
+             QPoint(26, 102));
     // The whole question is visible in its area.
-    QVERIFY(dialog.MemoField->document()->size().height() <= dialog.MemoField->height());
-    QCOMPARE(dialog.MemoField->focusPolicy(), Qt::NoFocus);
-    QCOMPARE(dialog.Button1->nextInFocusChain(), dialog.Button2);
-    QCOMPARE(dialog.Button2->nextInFocusChain(), dialog.CancelButton);
+    QVERIFY(Control<QTextEdit>(&dialog, "MemoField")->document()->size().height() <=
+            Control<QTextEdit>(&dialog, "MemoField")->height());
+    QCOMPARE(Control<QTextEdit>(&dialog, "MemoField")->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(Control<QPushButton>(&dialog, "Button1")->nextInFocusChain(),
+             Control<QPushButton>(&dialog, "Button2"));
+    QCOMPARE(Control<QPushButton>(&dialog, "Button2")->nextInFocusChain(),
+             Control<QPushButton>(&dialog, "CancelButton"));
     qm::test::SaveScreen(&dialog, QStringLiteral("twochoice"));
   }
 };

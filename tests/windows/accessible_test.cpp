@@ -17,6 +17,7 @@
 #include "engine/golfer.h"
 #include "print/qmprthdp.h"
 #include "support/qt_prompts.h"
+#include "support/qt_support.h"
 #include "support/workdir.h"
 #include "ui/qm2choic.h"
 #include "ui/qmcrddet.h"
@@ -34,6 +35,7 @@
 #include "windows/qmsgroup.h"
 #include "windows/qmstrokes.h"
 
+using qm::test::Control;
 using namespace qm;
 
 namespace {
@@ -71,10 +73,10 @@ class AccessibleTest : public QObject {
     StartUp();
     TMainForm* main = Program().MainForm;
     main->show();
-    main->EditCoursesButton->click();
+    Control<QPushButton>(main, "EditCoursesButton")->click();
     TCMaintForm::Instance()->findChild<QPushButton*>(QStringLiteral("ModifyButton"))->click();
-    main->EditGolferButton->click();
-    main->EnterScoresButton->click();
+    Control<QPushButton>(main, "EditGolferButton")->click();
+    Control<QPushButton>(main, "EnterScoresButton")->click();
     Program().GNameForm->show();
     Program().ScoreForm->show();
     Program().GolferForm->OpenFor({"Mary Jones", "MARY", 1});

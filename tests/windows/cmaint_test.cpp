@@ -19,6 +19,7 @@ using qm::Program;
 using qm::TCMaintForm;
 using qm::TCourseForm;
 using qm::test::Click;
+using qm::test::Control;
 using qm::test::DeleteClosedWindows;
 using qm::test::LeaveField;
 using qm::test::ReadFile;
@@ -52,8 +53,8 @@ class CMaintTest : public QObject {
   TCMaintForm* OpenWindow() { return fixture_->Open(); }
 
   void TypePar(int hole, const QString& par) {
-    TypeInto(Editor()->Par[hole - 1], par);
-    LeaveField(Editor()->Par[hole - 1]);
+    TypeInto(Control<QLineEdit>(Editor(), "Par", hole), par);
+    LeaveField(Control<QLineEdit>(Editor(), "Par", hole));
   }
 
   static std::string Line(const std::string& head, const std::string& pars) {
@@ -73,7 +74,7 @@ class CMaintTest : public QObject {
       QTRY_VERIFY(dialog->isActiveWindow());
       act(dialog);
     });
-    window->StrokeIndex1->trigger();
+    Control<QAction>(window, "StrokeIndex1")->trigger();
     QVERIFY(seen);
   }
 
@@ -89,34 +90,37 @@ class CMaintTest : public QObject {
     WriteFile("courses.qmd", "");
     TCMaintForm* window = OpenWindow();
     window->move(0, 0);
-    Click(window->AddButton);
+    Click(Control<QPushButton>(window, "AddButton"));
     QVERIFY(Editor()->isVisible());
     // The editor opens at the screen's centre, not over its opener.
     QCOMPARE(Editor()->frameGeometry().center(), Editor()->screen()->availableGeometry().center());
-    QCOMPARE(QApplication::focusWidget(), Editor()->CourseName);
+    QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(Editor(), "CourseName"));
     // Every letter with a single-byte capital is turned, one for one (a
     // pasted text as a typed one).
-    Editor()->CourseName->insert(QStringLiteral("\u00e9t\u00e9 \u00b5\u00df"));
-    QCOMPARE(Editor()->CourseName->text(), QStringLiteral("\u00c9T\u00c9 \u00b5\u00df"));
-    TypeInto(Editor()->CourseName, QStringLiteral("Oak Hollow"));
-    QCOMPARE(Editor()->CourseName->text(), QStringLiteral("OAK HOLLOW"));
+    Control<QLineEdit>(Editor(), "CourseName")
+        ->insert(QStringLiteral("\u00e9t\u00e9 \u00b5\u00df"));
+    QCOMPARE(Control<QLineEdit>(Editor(), "CourseName")->text(),
+             QStringLiteral("\u00c9T\u00c9 \u00b5\u00df"));
+    TypeInto(Control<QLineEdit>(Editor(), "CourseName"), QStringLiteral("Oak Hollow"));
+    QCOMPARE(Control<QLineEdit>(Editor(), "CourseName")->text(), QStringLiteral("OAK HOLLOW"));
     TypePar(1, QStringLiteral("0"));
     // The jump selects the total, so typing replaces it (not "072").
-    QCOMPARE(QApplication::focusWidget(), Editor()->ParTotal);
-    QCOMPARE(Editor()->ParTotal->selectedText(), QStringLiteral("0"));
-    Click(Editor()->OKButton);
+    QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(Editor(), "ParTotal"));
+    QCOMPARE(Control<QLineEdit>(Editor(), "ParTotal")->selectedText(), QStringLiteral("0"));
+    Click(Control<QPushButton>(Editor(), "OKButton"));
     QCOMPARE(prompts_->Texts(),
              QStringList{
                  QStringLiteral("You must enter a value of greater than zero for the Total Par.")});
-    QCOMPARE(QApplication::focusWidget(), Editor()->ParTotal);
-    QCOMPARE(Editor()->ParTotal->selectedText(), QStringLiteral("0"));
-    QTest::keyClicks(Editor()->ParTotal, QStringLiteral("72"));
-    Click(Editor()->OKButton);
+    QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(Editor(), "ParTotal"));
+    QCOMPARE(Control<QLineEdit>(Editor(), "ParTotal")->selectedText(), QStringLiteral("0"));
+    QTest::keyClicks(Control<QLineEdit>(Editor(), "ParTotal"), QStringLiteral("72"));
+    Click(Control<QPushButton>(Editor(), "OKButton"));
     QVERIFY(!Editor()->isVisible());
     QVERIFY(QApplication::activeWindow() == window);
-    QCOMPARE(window->CourseListBox->item(0)->text(), QStringLiteral("OAK HOLLOW"));
+    QCOMPARE(Control<QListWidget>(window, "CourseListBox")->item(0)->text(),
+             QStringLiteral("OAK HOLLOW"));
 
-    Click(window->SaveButton);
+    Click(Control<QPushButton>(window, "SaveButton"));
     QCOMPARE(ReadFile("courses.qmd"), Line("OAK HOLLOW~0.0~0~72~", "000000000000000000"));
     QCOMPARE(prompts_->Shown.size(), std::size_t{1});
   }
@@ -124,18 +128,18 @@ class CMaintTest : public QObject {
   void theFrontNineAndATypedTotal() {
     WriteFile("courses.qmd", "");
     TCMaintForm* window = OpenWindow();
-    Click(window->AddButton);
-    TypeInto(Editor()->CourseName, QStringLiteral("PINES"));
-    TypeInto(Editor()->RatingField, QStringLiteral("70.5"));
-    TypeInto(Editor()->SlopeField, QStringLiteral("125"));
+    Click(Control<QPushButton>(window, "AddButton"));
+    TypeInto(Control<QLineEdit>(Editor(), "CourseName"), QStringLiteral("PINES"));
+    TypeInto(Control<QLineEdit>(Editor(), "RatingField"), QStringLiteral("70.5"));
+    TypeInto(Control<QLineEdit>(Editor(), "SlopeField"), QStringLiteral("125"));
     const QString front = QStringLiteral("443544354");
     for (int hole = 1; hole <= 9; ++hole) TypePar(hole, front.mid(hole - 1, 1));
-    QCOMPARE(Editor()->ParOut->text(), QStringLiteral("36"));
-    QCOMPARE(Editor()->ParIn->text(), QStringLiteral("0"));
-    QCOMPARE(Editor()->ParTotal->text(), QStringLiteral("36"));
-    TypeInto(Editor()->ParTotal, QStringLiteral("35"));
-    Click(Editor()->OKButton);
-    window->Save1->trigger();
+    QCOMPARE(Control<QLineEdit>(Editor(), "ParOut")->text(), QStringLiteral("36"));
+    QCOMPARE(Control<QLineEdit>(Editor(), "ParIn")->text(), QStringLiteral("0"));
+    QCOMPARE(Control<QLineEdit>(Editor(), "ParTotal")->text(), QStringLiteral("36"));
+    TypeInto(Control<QLineEdit>(Editor(), "ParTotal"), QStringLiteral("35"));
+    Click(Control<QPushButton>(Editor(), "OKButton"));
+    Control<QAction>(window, "Save1")->trigger();
     QCOMPARE(ReadFile("courses.qmd"), Line("PINES~70.5~125~35~", "443544354000000000"));
   }
 
@@ -143,15 +147,15 @@ class CMaintTest : public QObject {
     WriteFile("courses.qmd", kElm);
     TCMaintForm* window = OpenWindow();
     QVERIFY(!qm::test::SaveScreen(window, QStringLiteral("cmaint")).isEmpty());
-    window->ModifyCourse1->trigger();
+    Control<QAction>(window, "ModifyCourse1")->trigger();
     QVERIFY(!qm::test::SaveScreen(Editor(), QStringLiteral("course")).isEmpty());
-    QCOMPARE(Editor()->ParTotal->text(), QStringLiteral("70"));
-    QCOMPARE(Editor()->ParOut->text(), QStringLiteral("36"));
-    QCOMPARE(Editor()->ParIn->text(), QStringLiteral("36"));
+    QCOMPARE(Control<QLineEdit>(Editor(), "ParTotal")->text(), QStringLiteral("70"));
+    QCOMPARE(Control<QLineEdit>(Editor(), "ParOut")->text(), QStringLiteral("36"));
+    QCOMPARE(Control<QLineEdit>(Editor(), "ParIn")->text(), QStringLiteral("36"));
     TypePar(10, QStringLiteral("5"));
-    QCOMPARE(Editor()->ParIn->text(), QStringLiteral("37"));
-    QCOMPARE(Editor()->ParTotal->text(), QStringLiteral("73"));
-    Click(Editor()->CancelButton);
+    QCOMPARE(Control<QLineEdit>(Editor(), "ParIn")->text(), QStringLiteral("37"));
+    QCOMPARE(Control<QLineEdit>(Editor(), "ParTotal")->text(), QStringLiteral("73"));
+    Click(Control<QPushButton>(Editor(), "CancelButton"));
     QVERIFY(!Editor()->isVisible());
     QVERIFY(!window->Modified());
     QCOMPARE(window->Courses().At(1).ParTotal, std::string("70"));
@@ -160,35 +164,35 @@ class CMaintTest : public QObject {
   void okKeepsTheEditorOpenForWhatCannotBeStored() {
     WriteFile("courses.qmd", "");
     TCMaintForm* window = OpenWindow();
-    Click(window->AddButton);
-    TypeInto(Editor()->CourseName, QStringLiteral("BIRCH"));
-    TypeInto(Editor()->RatingField, QStringLiteral("71.2"));
+    Click(Control<QPushButton>(window, "AddButton"));
+    TypeInto(Control<QLineEdit>(Editor(), "CourseName"), QStringLiteral("BIRCH"));
+    TypeInto(Control<QLineEdit>(Editor(), "RatingField"), QStringLiteral("71.2"));
     const QString totalMessage =
         QStringLiteral("You must enter a value of greater than zero for the Total Par.");
     for (const QString& total : {QStringLiteral("0"), QString()}) {
-      TypeInto(Editor()->ParTotal, total);
-      Click(Editor()->OKButton);
+      TypeInto(Control<QLineEdit>(Editor(), "ParTotal"), total);
+      Click(Control<QPushButton>(Editor(), "OKButton"));
       QCOMPARE(prompts_->Texts(), QStringList{totalMessage});
-      QCOMPARE(QApplication::focusWidget(), Editor()->ParTotal);
+      QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(Editor(), "ParTotal"));
       prompts_->ClearShown();
     }
-    QCOMPARE(Editor()->RatingField->text(), QStringLiteral("71.2"));
-    QCOMPARE(Editor()->SlopeField->text(), QStringLiteral("0"));
+    QCOMPARE(Control<QLineEdit>(Editor(), "RatingField")->text(), QStringLiteral("71.2"));
+    QCOMPARE(Control<QLineEdit>(Editor(), "SlopeField")->text(), QStringLiteral("0"));
 
     // A hole par that is no number: reported on leaving, and again at OK.
     TypePar(5, QStringLiteral("x"));
     QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("'x' is not a valid integer value")});
-    TypeInto(Editor()->ParTotal, QStringLiteral("72"));
-    Click(Editor()->OKButton);
+    TypeInto(Control<QLineEdit>(Editor(), "ParTotal"), QStringLiteral("72"));
+    Click(Control<QPushButton>(Editor(), "OKButton"));
     QCOMPARE(prompts_->Texts().size(), 2);
     QCOMPARE(prompts_->Texts().last(), QStringLiteral("'x' is not a valid integer value"));
-    QCOMPARE(QApplication::focusWidget(), Editor()->Par[4]);
+    QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(Editor(), "Par", 5));
     TypePar(5, QStringLiteral("4"));
 
     prompts_->ClearShown();
-    qm::test::Focus(Editor()->CourseName);
-    Editor()->CourseName->insert(QStringLiteral("\u0141"));  // pasted
-    Click(Editor()->OKButton);
+    qm::test::Focus(Control<QLineEdit>(Editor(), "CourseName"));
+    Control<QLineEdit>(Editor(), "CourseName")->insert(QStringLiteral("\u0141"));  // pasted
+    Click(Control<QPushButton>(Editor(), "OKButton"));
     QCOMPARE(prompts_->Texts(),
              QStringList{QStringLiteral("The course name can only contain characters of the "
                                         "Western European character set.")});
@@ -203,20 +207,20 @@ class CMaintTest : public QObject {
     // entry window does.
     QStringList taken;
     qm::test::ScriptedOpener other(qm::test::ScriptedOpener::From(
-        Editor()->Result, [&] { taken << Editor()->CourseName->text(); }));
+        Editor()->Result, [&] { taken << Control<QLineEdit>(Editor(), "CourseName")->text(); }));
     other.show();
 
     // Opened by the other window: the maintenance window takes nothing,
     // even when it becomes active first, and its Add leaves what was typed
     // alone.
-    Editor()->CourseName->clear();
+    Control<QLineEdit>(Editor(), "CourseName")->clear();
     Editor()->Hand.ShowFor(&other);
-    TypeInto(Editor()->CourseName, QStringLiteral("FOR OTHER"));
-    TypeInto(Editor()->ParTotal, QStringLiteral("72"));
+    TypeInto(Control<QLineEdit>(Editor(), "CourseName"), QStringLiteral("FOR OTHER"));
+    TypeInto(Control<QLineEdit>(Editor(), "ParTotal"), QStringLiteral("72"));
     qm::test::Activate(window);
-    Click(window->AddButton);
-    QCOMPARE(Editor()->CourseName->text(), QStringLiteral("FOR OTHER"));
-    Editor()->OkPressed->setText(QStringLiteral("1"));
+    Click(Control<QPushButton>(window, "AddButton"));
+    QCOMPARE(Control<QLineEdit>(Editor(), "CourseName")->text(), QStringLiteral("FOR OTHER"));
+    Control<QLineEdit>(Editor(), "OkPressed")->setText(QStringLiteral("1"));
     Editor()->hide();
     qm::test::Activate(window);
     QCOMPARE(window->Courses().Count(), 0);
@@ -225,24 +229,24 @@ class CMaintTest : public QObject {
 
     // OK gives the activation back to the other window itself.
     Editor()->Hand.ShowFor(&other);
-    TypeInto(Editor()->CourseName, QStringLiteral("AGAIN"));
-    Click(Editor()->OKButton);
+    TypeInto(Control<QLineEdit>(Editor(), "CourseName"), QStringLiteral("AGAIN"));
+    Click(Control<QPushButton>(Editor(), "OKButton"));
     QVERIFY(QApplication::activeWindow() == &other);
     QCOMPARE(other.Taken, 2);
 
     // Opened by the maintenance window: the other window takes nothing,
     // even when it becomes active first.
-    Click(window->AddButton);
-    TypeInto(Editor()->CourseName, QStringLiteral("FOR MAINTENANCE"));
-    TypeInto(Editor()->ParTotal, QStringLiteral("70"));
-    Editor()->OkPressed->setText(QStringLiteral("1"));
+    Click(Control<QPushButton>(window, "AddButton"));
+    TypeInto(Control<QLineEdit>(Editor(), "CourseName"), QStringLiteral("FOR MAINTENANCE"));
+    TypeInto(Control<QLineEdit>(Editor(), "ParTotal"), QStringLiteral("70"));
+    Control<QLineEdit>(Editor(), "OkPressed")->setText(QStringLiteral("1"));
     Editor()->hide();
     qm::test::Activate(&other);
     qm::test::Activate(window);
     QCOMPARE(other.Taken, 2);
     QCOMPARE(window->Courses().Count(), 1);
     QCOMPARE(window->Courses().At(1).CourseName, std::string("FOR MAINTENANCE"));
-    QCOMPARE(Editor()->OkPressed->text(), QStringLiteral("0"));
+    QCOMPARE(Control<QLineEdit>(Editor(), "OkPressed")->text(), QStringLiteral("0"));
   }
 
   void theCourseLimitAndAddAfterADeletion() {
@@ -251,7 +255,7 @@ class CMaintTest : public QObject {
       courses += "COURSE " + std::to_string(1000 + i) + "~70.0~113~72~\r\n";
     WriteFile("courses.qmd", courses);
     TCMaintForm* window = OpenWindow();
-    Click(window->AddButton);
+    Click(Control<QPushButton>(window, "AddButton"));
     QCOMPARE(prompts_->Texts(),
              QStringList{QStringLiteral(
                  "You have reached the maximum allowed number of courses.  If possible, delete "
@@ -259,14 +263,14 @@ class CMaintTest : public QObject {
     QCOMPARE(prompts_->Shown.front().Kind, qm::test::BoxKind::Warning);
     QVERIFY(!Editor()->isVisible());
 
-    window->CourseListBox->setCurrentRow(199);
+    Control<QListWidget>(window, "CourseListBox")->setCurrentRow(199);
     prompts_->Answers = {qm::Answer::Yes};
-    Click(window->DeleteButton);
+    Click(Control<QPushButton>(window, "DeleteButton"));
     QCOMPARE(prompts_->Texts().last(),
              QStringLiteral("Are you sure you want to delete this course?"));
-    QCOMPARE(window->CourseListBox->currentRow(), 198);
+    QCOMPARE(Control<QListWidget>(window, "CourseListBox")->currentRow(), 198);
     prompts_->ClearShown();
-    window->AddCourse1->trigger();
+    Control<QAction>(window, "AddCourse1")->trigger();
     QVERIFY(prompts_->Shown.empty());
     QVERIFY(Editor()->isVisible());
   }
@@ -275,19 +279,19 @@ class CMaintTest : public QObject {
     TCMaintForm* window = OpenWindow();
     QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("Error renaming sample courses file!")});
     QCOMPARE(prompts_->Shown.front().Kind, qm::test::BoxKind::Message);
-    QCOMPARE(window->CourseListBox->count(), 0);
-    Click(window->ModifyButton);
-    Click(window->DeleteButton);
+    QCOMPARE(Control<QListWidget>(window, "CourseListBox")->count(), 0);
+    Click(Control<QPushButton>(window, "ModifyButton"));
+    Click(Control<QPushButton>(window, "DeleteButton"));
     QVERIFY(!Editor()->isVisible());
     QCOMPARE(prompts_->Shown.size(), std::size_t{1});
 
     // The first save makes the course file.
-    Click(window->AddButton);
-    TypeInto(Editor()->CourseName, QStringLiteral("ASH"));
-    TypeInto(Editor()->ParTotal, QStringLiteral("71"));
-    Click(Editor()->OKButton);
+    Click(Control<QPushButton>(window, "AddButton"));
+    TypeInto(Control<QLineEdit>(Editor(), "CourseName"), QStringLiteral("ASH"));
+    TypeInto(Control<QLineEdit>(Editor(), "ParTotal"), QStringLiteral("71"));
+    Click(Control<QPushButton>(Editor(), "OKButton"));
     prompts_->Answers = {qm::Answer::Yes};
-    Click(window->ExitButton);
+    Click(Control<QPushButton>(window, "ExitButton"));
     QCOMPARE(prompts_->Texts().last(), QStringLiteral("Save changes made to courses?"));
     DeleteClosedWindows();
     QVERIFY(fixture_->Window() == nullptr);
@@ -299,22 +303,22 @@ class CMaintTest : public QObject {
     window = OpenWindow();
     QVERIFY(prompts_->Shown.empty());
     QVERIFY(!fs::exists("sample.qmd"));
-    QCOMPARE(window->CourseListBox->item(0)->text(), QStringLiteral("ELM"));
+    QCOMPARE(Control<QListWidget>(window, "CourseListBox")->item(0)->text(), QStringLiteral("ELM"));
   }
 
   void deletingAndLeavingWithoutSaving() {
     WriteFile("courses.qmd", kElm + Line("ASH~70.0~113~72~", "444444444444444444"));
     TCMaintForm* window = OpenWindow();
-    QCOMPARE(window->CourseListBox->item(0)->text(), QStringLiteral("ASH"));
+    QCOMPARE(Control<QListWidget>(window, "CourseListBox")->item(0)->text(), QStringLiteral("ASH"));
     prompts_->Answers = {qm::Answer::No, qm::Answer::Yes};
-    Click(window->DeleteButton);
+    Click(Control<QPushButton>(window, "DeleteButton"));
     QCOMPARE(window->Courses().Count(), 2);
-    Click(window->DeleteButton);
-    QCOMPARE(window->CourseListBox->count(), 1);
-    QCOMPARE(window->CourseListBox->currentRow(), 0);
+    Click(Control<QPushButton>(window, "DeleteButton"));
+    QCOMPARE(Control<QListWidget>(window, "CourseListBox")->count(), 1);
+    QCOMPARE(Control<QListWidget>(window, "CourseListBox")->currentRow(), 0);
 
     prompts_->Answers = {qm::Answer::No};
-    window->Exit1->trigger();
+    Control<QAction>(window, "Exit1")->trigger();
     DeleteClosedWindows();
     QVERIFY(fixture_->Window() == nullptr);
     QCOMPARE(ReadFile("courses.qmd"), kElm + Line("ASH~70.0~113~72~", "444444444444444444"));
@@ -325,13 +329,15 @@ class CMaintTest : public QObject {
     TCMaintForm* window = OpenWindow();
     QCOMPARE(window->objectName(), QStringLiteral("CMaintForm"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Course Maintenance"));
-    QCOMPARE(qm::test::Control<QListWidget>(window, "CourseListBox"), window->CourseListBox);
-    QCOMPARE(qm::test::NamesAndCaptions({window->Save1, window->Exit1, window->AddCourse1,
-                                         window->ModifyCourse1, window->DeleteCourse1,
-                                         window->StrokeIndex1}),
-             (QStringList{"Save1 &Save", "Exit1 &Exit", "AddCourse1 &Add Course",
-                          "ModifyCourse1 &Modify Course", "DeleteCourse1 &Delete Course",
-                          "StrokeIndex1 &Stroke Index..."}));
+    QVERIFY(Control<QListWidget>(window, "CourseListBox") != nullptr);
+    QCOMPARE(
+        qm::test::NamesAndCaptions(
+            {Control<QAction>(window, "Save1"), Control<QAction>(window, "Exit1"),
+             Control<QAction>(window, "AddCourse1"), Control<QAction>(window, "ModifyCourse1"),
+             Control<QAction>(window, "DeleteCourse1"), Control<QAction>(window, "StrokeIndex1")}),
+        (QStringList{"Save1 &Save", "Exit1 &Exit", "AddCourse1 &Add Course",
+                     "ModifyCourse1 &Modify Course", "DeleteCourse1 &Delete Course",
+                     "StrokeIndex1 &Stroke Index..."}));
   }
 
   void theStrokeIndexDialogRefusesWhatIsNoStrokeIndex_data() {
@@ -369,12 +375,13 @@ class CMaintTest : public QObject {
     QFETCH(int, focus);
     WriteFile("courses.qmd", kElm);
     InStrokeDialog(OpenWindow(), [&](qm::TStrokeIndexDlg* dialog) {
-      for (int i = 0; i < 18; ++i) TypeInto(dialog->SI[i], strokes[i]);
-      QTest::keyClick(dialog->SI[17], Qt::Key_Return);
+      for (int i = 0; i < 18; ++i) TypeInto(Control<QLineEdit>(dialog, "SI", i + 1), strokes[i]);
+      QTest::keyClick(Control<QLineEdit>(dialog, "SI", 18), Qt::Key_Return);
       QCOMPARE(prompts_->Texts(), QStringList{message});
       QVERIFY(dialog->isVisible());
-      QCOMPARE(QApplication::focusWidget(), dialog->SI[focus - 1]);
-      QCOMPARE(dialog->SI[focus - 1]->selectedText(), dialog->SI[focus - 1]->text());
+      QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(dialog, "SI", focus));
+      QCOMPARE(Control<QLineEdit>(dialog, "SI", focus)->selectedText(),
+               Control<QLineEdit>(dialog, "SI", focus)->text());
     });
     QVERIFY(!fs::exists("strokes.qmd"));
   }
@@ -389,10 +396,11 @@ class CMaintTest : public QObject {
     swapped.swapItemsAt(0, 1);
     InStrokeDialog(window, [&](qm::TStrokeIndexDlg* dialog) {
       QCOMPARE(dialog->windowTitle(), QStringLiteral("Stroke Index - ELM"));
-      for (int i = 0; i < 18; ++i) QCOMPARE(dialog->SI[i]->text(), kCard[i]);
-      QCOMPARE(dialog->SI[0]->selectedText(), QStringLiteral("7"));
+      for (int i = 0; i < 18; ++i)
+        QCOMPARE(Control<QLineEdit>(dialog, "SI", i + 1)->text(), kCard[i]);
+      QCOMPARE(Control<QLineEdit>(dialog, "SI", 1)->selectedText(), QStringLiteral("7"));
       QVERIFY(!qm::test::SaveScreen(dialog, QStringLiteral("strokes")).isEmpty());
-      TypeInto(dialog->SI[0], QStringLiteral("3"));
+      TypeInto(Control<QLineEdit>(dialog, "SI", 1), QStringLiteral("3"));
       QTest::keyClick(dialog, Qt::Key_Escape);
       QVERIFY(!dialog->isVisible());
     });
@@ -401,8 +409,8 @@ class CMaintTest : public QObject {
     // OK writes at once, under the course's name; all empty takes it away.
     for (const QStringList& typed : {swapped, QStringList(18, QString())}) {
       InStrokeDialog(window, [&](qm::TStrokeIndexDlg* dialog) {
-        for (int i = 0; i < 18; ++i) TypeInto(dialog->SI[i], typed[i]);
-        Click(dialog->OKButton);
+        for (int i = 0; i < 18; ++i) TypeInto(Control<QLineEdit>(dialog, "SI", i + 1), typed[i]);
+        Click(Control<QPushButton>(dialog, "OKButton"));
         QVERIFY(!dialog->isVisible());
       });
       QCOMPARE(ReadFile("strokes.qmd"), old + (typed[0].isEmpty() ? "" : StrokeLine("ELM", typed)));
@@ -411,8 +419,8 @@ class CMaintTest : public QObject {
     QVERIFY(!window->Modified());
 
     // Not while the course editor is open for the window.
-    Click(window->ModifyButton);
-    QVERIFY(!window->StrokeIndex1->isEnabled());
+    Click(Control<QPushButton>(window, "ModifyButton"));
+    QVERIFY(!Control<QAction>(window, "StrokeIndex1")->isEnabled());
   }
 
   void oneWindowAtATimeAndItsPlacement() {
@@ -422,7 +430,8 @@ class CMaintTest : public QObject {
     QCOMPARE(TCMaintForm::Instance(), window);
     window->resize(580, 450);
     QApplication::processEvents();
-    QCOMPARE(window->CourseListBox->height(), window->centralWidget()->height() - 30);
+    QCOMPARE(Control<QListWidget>(window, "CourseListBox")->height(),
+             window->centralWidget()->height() - 30);
     QCOMPARE(qm::ReadSettingInt("CMaintForm", "Height", 0), 450);
   }
 };

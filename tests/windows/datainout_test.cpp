@@ -88,14 +88,14 @@ class DataInOutTest : public QObject {
     SaveScores(table, "PAT.qmg");
     TGolferForm* form = Program().GolferForm;
     form->OpenFor(kPat);
-    form->File1->popup(form->mapToGlobal(QPoint(10, 20)));
-    SaveScreen(form->File1, QStringLiteral("golfer-file-menu"));
-    form->File1->hide();
+    Control<QMenu>(form, "File1")->popup(form->mapToGlobal(QPoint(10, 20)));
+    SaveScreen(Control<QMenu>(form, "File1"), QStringLiteral("golfer-file-menu"));
+    Control<QMenu>(form, "File1")->hide();
 
     const QString csvPath = InRoot("pat.csv");
     prompts_->FileChoices = {QStringLiteral("PAT.qmg"), csvPath};  // a data file is refused
-    form->ExportScores1->trigger();
-    form->ExportScores1->trigger();
+    Control<QAction>(form, "ExportScores1")->trigger();
+    Control<QAction>(form, "ExportScores1")->trigger();
     QCOMPARE(prompts_->Shown.at(0).Text, QDir(DataFolder()).filePath("PAT scores.csv"));
     QCOMPARE(prompts_->Shown.at(1).Kind, BoxKind::Warning);
     QCOMPARE(prompts_->Texts().last(), "Wrote 9 rounds to " + csvPath + ".");
@@ -103,7 +103,7 @@ class DataInOutTest : public QObject {
     const Rows rows = CsvRows(csvPath);
     QCOMPARE(rows.size(), std::size_t{10});
     for (int row = 0; row < 9; ++row) {
-      const QString line = form->ScoresListBox->item(row)->text();
+      const QString line = Control<QListWidget>(form, "ScoresListBox")->item(row)->text();
       const csv::Row& fields = rows[static_cast<std::size_t>(row) + 1];
       QCOMPARE(QString::fromStdString(fields.back()), line.left(1).trimmed());
       QVERIFY(line.contains(" " + QString::fromStdString(fields[fields.size() - 2]) + "   "));
@@ -113,10 +113,10 @@ class DataInOutTest : public QObject {
     form->OpenFor({"New Golfer", "NEW", 1});
     prompts_->ClearShown();
     prompts_->FileChoices = {csvPath};
-    form->ImportScores1->trigger();
+    Control<QAction>(form, "ImportScores1")->trigger();
     QCOMPARE(prompts_->Texts().mid(1),
              QStringList{"9 rounds will be added.\n\nAdd 9 rounds to the scores of New Golfer?"});
-    Click(form->SaveButton);
+    Click(Control<QPushButton>(form, "SaveButton"));
     QCOMPARE(ReadFile("NEW.qmg"), ReadFile("PAT.qmg"));
   }
 
@@ -125,7 +125,7 @@ class DataInOutTest : public QObject {
     WriteFile("PAT.qmg", file);
     TGolferForm* form = Program().GolferForm;
     form->OpenFor(kPat);
-    QCOMPARE(form->IndexField->text(), QStringLiteral("36.4"));
+    QCOMPARE(Control<QLineEdit>(form, "IndexField")->text(), QStringLiteral("36.4"));
     // Columns in another order; no AGS: 36.4 gives 45 strokes at PINE RIDGE
     // (at most 10 a hole), 36 at a course not in the list with the row's
     // slope 113 (at most 9).
@@ -141,17 +141,17 @@ class DataInOutTest : public QObject {
 
     prompts_->FileChoices = {QStringLiteral("in.csv")};
     prompts_->Answers = {Answer::No};
-    form->ImportScores1->trigger();
+    Control<QAction>(form, "ImportScores1")->trigger();
     QCOMPARE(prompts_->Texts().mid(1), QStringList{summary});
     QCOMPARE(form->Scores().Count(), 1);
-    QVERIFY(!form->SaveButton->isEnabled());
+    QVERIFY(!Control<QPushButton>(form, "SaveButton")->isEnabled());
 
     prompts_->FileChoices = {QStringLiteral("in.csv")};
-    form->ImportScores1->trigger();
+    Control<QAction>(form, "ImportScores1")->trigger();
     QCOMPARE(form->Scores().Count(), 3);
     QCOMPARE(form->Scores().At(1).AdjScore, std::string("94"));  // ELM, the newest
     QCOMPARE(form->Scores().At(2).AdjScore, std::string("95"));
-    QVERIFY(form->SaveButton->isEnabled());
+    QVERIFY(Control<QPushButton>(form, "SaveButton")->isEnabled());
     QCOMPARE(ReadFile("PAT.qmg"), file);  // unsaved until Save
   }
 
@@ -161,16 +161,16 @@ class DataInOutTest : public QObject {
     auto list = std::make_unique<TGPickForm>();
     const QString path = InRoot("h.csv");
     prompts_->FileChoices = {path, path, path};
-    list->chkUseMaxIndex->setChecked(false);
-    list->ExportHandicaps1->trigger();
+    Control<QCheckBox>(list.get(), "chkUseMaxIndex")->setChecked(false);
+    Control<QAction>(list.get(), "ExportHandicaps1")->trigger();
     QCOMPARE(CsvRows(path),
              (Rows{{"LongName", "ShortName", "Sex", "Rounds", "CompleteRounds", "Index"},
                    {"Pat Golfer", "PAT", "M", "21", "20", "48.0"},
                    {"Sam Player", "SAM", "F", "1", "1", "40.4"}}));
-    list->chkUseMaxIndex->setChecked(true);
-    list->ExportHandicaps1->trigger();
+    Control<QCheckBox>(list.get(), "chkUseMaxIndex")->setChecked(true);
+    Control<QAction>(list.get(), "ExportHandicaps1")->trigger();
     QCOMPARE(CsvRows(path)[1][5], std::string("36.4"));
-    list->ExportAllScores1->trigger();
+    Control<QAction>(list.get(), "ExportAllScores1")->trigger();
     QCOMPARE(CsvRows(path).size(), std::size_t{23});
     QCOMPARE(prompts_->Texts().last(), "Wrote 22 rounds of 2 golfers to " + path + ".");
   }
@@ -184,8 +184,8 @@ class DataInOutTest : public QObject {
     main->show();
 
     // Refused while another window is open: nothing is asked.
-    Click(main->EnterScoresButton);
-    main->Restore1->trigger();
+    Click(Control<QPushButton>(main, "EnterScoresButton"));
+    Control<QAction>(main, "Restore1")->trigger();
     QCOMPARE(prompts_->Texts(),
              QStringList{"Please close the other windows of the program before you restore "
                          "data:\nGolfer List"});
@@ -194,7 +194,7 @@ class DataInOutTest : public QObject {
 
     const QString zip = InRoot("backup.zip");
     prompts_->FileChoices = {zip};
-    main->BackUp1->trigger();
+    Control<QAction>(main, "BackUp1")->trigger();
     QCOMPARE(prompts_->Shown.at(1).Text, DefaultBackupPath(DataFolder(), Now(), false));
     QCOMPARE(prompts_->Texts().at(2), "The backup holds 5 files. It is " + zip + ".");
     const std::vector<fs::path> files = {"golfers.qmd", "courses.qmd", "strokes.qmd", "PAT.qmg",
@@ -213,13 +213,13 @@ class DataInOutTest : public QObject {
     prompts_->ClearShown();
     prompts_->FileChoices = {zip, zip};
     prompts_->Answers = {Answer::No, Answer::Yes};
-    main->Restore1->trigger();
+    Control<QAction>(main, "Restore1")->trigger();
     QCOMPARE(prompts_->Shown.at(1).Kind, BoxKind::ConfirmYesNo);
     QVERIFY(prompts_->Shown.at(1).Text.contains(DataFolder()));
     QVERIFY(prompts_->Shown.at(1).Text.contains(zip));
     QCOMPARE(ReadFile("PAT.qmg"), Rounds(3));  // No: nothing written
 
-    main->Restore1->trigger();
+    Control<QAction>(main, "Restore1")->trigger();
     for (std::size_t i = 0; i < files.size(); ++i) QCOMPARE(ReadFile(files[i]), before[i]);
     QVERIFY(!fs::exists("NEW.qmg"));
     QVERIFY(!Program().UseMaxIndex);

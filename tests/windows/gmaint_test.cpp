@@ -15,6 +15,7 @@ using qm::Program;
 using qm::TGMaintForm;
 using qm::TGNameForm;
 using qm::test::Click;
+using qm::test::Control;
 using qm::test::DeleteClosedWindows;
 using qm::test::LeaveField;
 using qm::test::Lines;
@@ -34,9 +35,9 @@ class GMaintTest : public QObject {
 
   // Add, type the long name and leave it (the short name is proposed).
   void StartAdding(TGMaintForm* window, const QString& longName) {
-    Click(window->AddButton);
-    TypeInto(Form()->LongName, longName);
-    LeaveField(Form()->LongName);
+    Click(Control<QPushButton>(window, "AddButton"));
+    TypeInto(Control<QLineEdit>(Form(), "LongName"), longName);
+    LeaveField(Control<QLineEdit>(Form(), "LongName"));
   }
 
   static void CloseNow(QWidget* window) {
@@ -59,28 +60,30 @@ class GMaintTest : public QObject {
     QVERIFY(window != nullptr);
     StartAdding(window, QStringLiteral("Mary Jones"));
     QVERIFY(Form()->isVisible());
-    QCOMPARE(Form()->ShortName->text(), QStringLiteral("MARY_JO1"));
+    QCOMPARE(Control<QLineEdit>(Form(), "ShortName")->text(), QStringLiteral("MARY_JO1"));
     QVERIFY(!fs::exists("MARY_JO1.qmg"));
-    QVERIFY(!window->AddButton->isEnabled());  // the list waits for the dialog
+    QVERIFY(
+        !Control<QPushButton>(window, "AddButton")->isEnabled());  // the list waits for the dialog
 
-    Click(Form()->OKButton);
+    Click(Control<QPushButton>(Form(), "OKButton"));
     QVERIFY(!Form()->isVisible());
     QVERIFY(fs::exists("MARY_JO1.qmg"));
     QCOMPARE(fs::file_size("MARY_JO1.qmg"), std::uintmax_t{0});
-    QCOMPARE(Lines(window->GolferListBox), QStringList{QStringLiteral("Mary Jones")});
-    QVERIFY(window->SaveButton->isEnabled());
+    QCOMPARE(Lines(Control<QListWidget>(window, "GolferListBox")),
+             QStringList{QStringLiteral("Mary Jones")});
+    QVERIFY(Control<QPushButton>(window, "SaveButton")->isEnabled());
     QCOMPARE(ReadFile("golfers.qmd"), std::string());  // the roster waits for Save
 
-    Click(window->SaveButton);
+    Click(Control<QPushButton>(window, "SaveButton"));
     QCOMPARE(ReadFile("golfers.qmd"), std::string("Mary Jones~MARY_JO1~0~\r\n"));
-    QVERIFY(!window->SaveButton->isEnabled());
+    QVERIFY(!Control<QPushButton>(window, "SaveButton")->isEnabled());
 
     // Past nine retries the number takes two places; Enter confirms and
     // still proposes the short name first.
     for (int k = 2; k <= 9; ++k) WriteFile("MARY_JO" + std::to_string(k) + ".qmg", "");
-    Click(window->AddButton);
-    TypeInto(Form()->LongName, QStringLiteral("MARY JONES"));
-    QTest::keyClick(Form()->LongName, Qt::Key_Return);
+    Click(Control<QPushButton>(window, "AddButton"));
+    TypeInto(Control<QLineEdit>(Form(), "LongName"), QStringLiteral("MARY JONES"));
+    QTest::keyClick(Control<QLineEdit>(Form(), "LongName"), Qt::Key_Return);
     QVERIFY(!Form()->isVisible());
     QCOMPARE(window->Roster().At(1).ShortName, std::string("MARY_J10"));  // "MARY" before "Mary"
     QVERIFY(fs::exists("MARY_J10.qmg"));
@@ -92,25 +95,26 @@ class GMaintTest : public QObject {
     WriteFile("SMITH.qmg", "20020101~OAK~90~\r\n");
     TGMaintForm* window = OpenWindow();
     StartAdding(window, QStringLiteral("JOHN SMITH"));
-    QCOMPARE(Form()->ShortName->text(), QStringLiteral("JOHN_SMI"));
-    Form()->ShortName->selectAll();
-    Form()->ShortName->insert(QStringLiteral("\u00e9t\u00e9"));  // only a-z are turned
-    QCOMPARE(Form()->ShortName->text(), QStringLiteral("\u00e9T\u00e9"));
-    TypeInto(Form()->ShortName, QStringLiteral("smith"));
-    QCOMPARE(Form()->ShortName->text(), QStringLiteral("SMITH"));
+    QCOMPARE(Control<QLineEdit>(Form(), "ShortName")->text(), QStringLiteral("JOHN_SMI"));
+    Control<QLineEdit>(Form(), "ShortName")->selectAll();
+    Control<QLineEdit>(Form(), "ShortName")
+        ->insert(QStringLiteral("\u00e9t\u00e9"));  // only a-z are turned
+    QCOMPARE(Control<QLineEdit>(Form(), "ShortName")->text(), QStringLiteral("\u00e9T\u00e9"));
+    TypeInto(Control<QLineEdit>(Form(), "ShortName"), QStringLiteral("smith"));
+    QCOMPARE(Control<QLineEdit>(Form(), "ShortName")->text(), QStringLiteral("SMITH"));
 
     prompts_->Answers = {qm::Answer::No};
-    Click(Form()->OKButton);
+    Click(Control<QPushButton>(Form(), "OKButton"));
     QCOMPARE(prompts_->Texts(),
              QStringList{QStringLiteral("A golfer score file with the same name \"SMITH.qmg\" "
                                         "already exists.  Use it for this golfer?")});
     QCOMPARE(prompts_->Shown.front().Kind, qm::test::BoxKind::WarningYesNo);
     QVERIFY(Form()->isVisible());
-    QCOMPARE(QApplication::focusWidget(), Form()->ShortName);
+    QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(Form(), "ShortName"));
     QCOMPARE(window->Roster().Count(), 0);
 
     prompts_->Answers = {qm::Answer::Yes};
-    Click(Form()->OKButton);
+    Click(Control<QPushButton>(Form(), "OKButton"));
     QVERIFY(!Form()->isVisible());
     QCOMPARE(window->Roster().At(1).ShortName, std::string("SMITH"));
     QCOMPARE(ReadFile("SMITH.qmg"), std::string("20020101~OAK~90~\r\n"));
@@ -120,20 +124,18 @@ class GMaintTest : public QObject {
     // A hand-edited roster: 2 is female by the rule every window follows.
     WriteFile("golfers.qmd", "PAT LEE~PAT~2~\r\n");
     TGMaintForm* window = OpenWindow();
-    Click(window->ModifyButton);
+    Click(Control<QPushButton>(window, "ModifyButton"));
     QCOMPARE(Form()->SexIndex(), 1);
-    QCOMPARE(qm::test::Control<QLineEdit>(Form(), QStringLiteral("EditMode"))->text(),
-             QStringLiteral("E"));
-    Click(Form()->OKButton);
+    QCOMPARE(Control<QLineEdit>(Form(), "EditMode")->text(), QStringLiteral("E"));
+    Click(Control<QPushButton>(Form(), "OKButton"));
     QCOMPARE(window->Roster().At(1).Sex, 2);
-    Click(window->ModifyButton);
-    Form()->SexItems[0]->click();
-    Click(Form()->OKButton);
+    Click(Control<QPushButton>(window, "ModifyButton"));
+    Control<QRadioButton>(Form(), "SexRadioMale")->click();
+    Click(Control<QPushButton>(Form(), "OKButton"));
     QCOMPARE(window->Roster().At(1).Sex, 0);
-    Click(window->AddButton);
-    QVERIFY(Form()->LongName->text().isEmpty() && Form()->SexIndex() == 0);
-    QCOMPARE(qm::test::Control<QLineEdit>(Form(), QStringLiteral("EditMode"))->text(),
-             QStringLiteral("A"));
+    Click(Control<QPushButton>(window, "AddButton"));
+    QVERIFY(Control<QLineEdit>(Form(), "LongName")->text().isEmpty() && Form()->SexIndex() == 0);
+    QCOMPARE(Control<QLineEdit>(Form(), "EditMode")->text(), QStringLiteral("A"));
   }
 
   void okRefusesNamesThatCannotBeStored_data() {
@@ -166,22 +168,22 @@ class GMaintTest : public QObject {
     QFETCH(QString, message);
     QFETCH(QString, field);
     TGMaintForm* window = OpenWindow();
-    Click(window->AddButton);
+    Click(Control<QPushButton>(window, "AddButton"));
     // Pasted, as a character without a key would come in.
-    for (auto [field, text] :
-         {std::pair{Form()->LongName, longName}, {Form()->ShortName, shortName}}) {
+    for (auto [field, text] : {std::pair{Control<QLineEdit>(Form(), "LongName"), longName},
+                               {Control<QLineEdit>(Form(), "ShortName"), shortName}}) {
       qm::test::Focus(field);
       field->selectAll();
       field->insert(text);
     }
-    Click(Form()->OKButton);
+    Click(Control<QPushButton>(Form(), "OKButton"));
     QCOMPARE(prompts_->Texts(), QStringList{message});
     QVERIFY(Form()->isVisible());
     QCOMPARE(QApplication::focusWidget()->objectName(), field);
     // Sent back with the text selected, so typing replaces it.
     auto* refused = static_cast<QLineEdit*>(QApplication::focusWidget());
     QCOMPARE(refused->selectedText(), refused->text());
-    QCOMPARE(Form()->OkPressed->text(), QStringLiteral("0"));
+    QCOMPARE(Control<QLineEdit>(Form(), "OkPressed")->text(), QStringLiteral("0"));
     QVERIFY(fs::is_empty(fixture_->Dir().Work()));  // no score file made
   }
 
@@ -190,38 +192,38 @@ class GMaintTest : public QObject {
     WriteFile("MARY.qmg", "mary's rounds\r\n");
     WriteFile("TOM.qmg", "tom's rounds\r\n");
     TGMaintForm* window = OpenWindow();
-    QCOMPARE(Lines(window->GolferListBox),
+    QCOMPARE(Lines(Control<QListWidget>(window, "GolferListBox")),
              (QStringList{QStringLiteral("MARY JONES"), QStringLiteral("TOM TAYLOR")}));
     QVERIFY(!qm::test::SaveScreen(window, QStringLiteral("gmaint")).isEmpty());
 
     // Another golfer's file is in the way: the other changes are taken,
     // the short name is not.
-    window->GolferListBox->setCurrentRow(0);
-    Click(window->ModifyButton);
+    Control<QListWidget>(window, "GolferListBox")->setCurrentRow(0);
+    Click(Control<QPushButton>(window, "ModifyButton"));
     QVERIFY(!qm::test::SaveScreen(Form(), QStringLiteral("gname")).isEmpty());
     // The dialog opens with the long name selected: typing replaces it.
-    QCOMPARE(QApplication::focusWidget(), Form()->LongName);
-    QCOMPARE(Form()->LongName->selectedText(), QStringLiteral("MARY JONES"));
-    QCOMPARE(Form()->ShortName->text(), QStringLiteral("MARY"));
+    QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(Form(), "LongName"));
+    QCOMPARE(Control<QLineEdit>(Form(), "LongName")->selectedText(), QStringLiteral("MARY JONES"));
+    QCOMPARE(Control<QLineEdit>(Form(), "ShortName")->text(), QStringLiteral("MARY"));
     QCOMPARE(Form()->SexIndex(), 1);
-    TypeInto(Form()->LongName, QStringLiteral("MARY ANN JONES"));
-    LeaveField(Form()->LongName);
-    QCOMPARE(Form()->ShortName->text(), QStringLiteral("MARY"));
-    TypeInto(Form()->ShortName, QStringLiteral("TOM"));
-    Click(Form()->OKButton);
+    TypeInto(Control<QLineEdit>(Form(), "LongName"), QStringLiteral("MARY ANN JONES"));
+    LeaveField(Control<QLineEdit>(Form(), "LongName"));
+    QCOMPARE(Control<QLineEdit>(Form(), "ShortName")->text(), QStringLiteral("MARY"));
+    TypeInto(Control<QLineEdit>(Form(), "ShortName"), QStringLiteral("TOM"));
+    Click(Control<QPushButton>(Form(), "OKButton"));
     QCOMPARE(
         prompts_->Texts(),
         QStringList{QStringLiteral("ERROR: Unable to rename golfer file!  Try a different name.")});
-    QCOMPARE(Form()->ShortName->text(), QStringLiteral("MARY"));
+    QCOMPARE(Control<QLineEdit>(Form(), "ShortName")->text(), QStringLiteral("MARY"));
     QCOMPARE(window->Roster().At(1).LongName, std::string("MARY ANN JONES"));
     QCOMPARE(window->Roster().At(1).ShortName, std::string("MARY"));
     QCOMPARE(ReadFile("TOM.qmg"), std::string("tom's rounds\r\n"));
     QCOMPARE(ReadFile("MARY.qmg"), std::string("mary's rounds\r\n"));
 
-    window->GolferListBox->setCurrentRow(0);
-    Click(window->ModifyButton);
-    TypeInto(Form()->ShortName, QStringLiteral("MJONES"));
-    Click(Form()->OKButton);
+    Control<QListWidget>(window, "GolferListBox")->setCurrentRow(0);
+    Click(Control<QPushButton>(window, "ModifyButton"));
+    TypeInto(Control<QLineEdit>(Form(), "ShortName"), QStringLiteral("MJONES"));
+    Click(Control<QPushButton>(Form(), "OKButton"));
     QVERIFY(!fs::exists("MARY.qmg"));
     QCOMPARE(ReadFile("MJONES.qmg"), std::string("mary's rounds\r\n"));
 
@@ -229,13 +231,13 @@ class GMaintTest : public QObject {
     // the next save gives that name an empty score file again.
     prompts_->ClearShown();
     prompts_->Answers = {qm::Answer::No};
-    Click(window->ExitButton);
+    Click(Control<QPushButton>(window, "ExitButton"));
     QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("Save changes made to golfers?")});
     DeleteClosedWindows();
     QVERIFY(fixture_->Window() == nullptr);
     QCOMPARE(ReadFile("golfers.qmd"), std::string("TOM TAYLOR~TOM~0~\r\nMARY JONES~MARY~1~\r\n"));
     window = OpenWindow();
-    window->Save1->trigger();
+    Control<QAction>(window, "Save1")->trigger();
     QVERIFY(fs::exists("MARY.qmg"));
     QCOMPARE(fs::file_size("MARY.qmg"), std::uintmax_t{0});
   }
@@ -245,33 +247,33 @@ class GMaintTest : public QObject {
     for (const char* name : {"ANN.qmg", "BOB.qmg", "CAT.qmg"}) WriteFile(name, "x");
     TGMaintForm* window = OpenWindow();
 
-    window->GolferListBox->setCurrentRow(2);
+    Control<QListWidget>(window, "GolferListBox")->setCurrentRow(2);
     prompts_->Answers = {qm::Answer::Yes};
-    Click(window->DeleteButton);
+    Click(Control<QPushButton>(window, "DeleteButton"));
     QCOMPARE(
         prompts_->Texts(),
         QStringList{QStringLiteral(
             "Are you sure you want to delete this golfer along with score file \"CAT.qmg\"?")});
     QCOMPARE(prompts_->Shown.front().Kind, qm::test::BoxKind::ConfirmYesNo);
     QVERIFY(!fs::exists("CAT.qmg"));
-    QCOMPARE(Lines(window->GolferListBox), (QStringList{"ANN", "BOB"}));
-    QCOMPARE(window->GolferListBox->currentRow(), 1);  // the new last line
-    QVERIFY(window->SaveButton->isEnabled());
+    QCOMPARE(Lines(Control<QListWidget>(window, "GolferListBox")), (QStringList{"ANN", "BOB"}));
+    QCOMPARE(Control<QListWidget>(window, "GolferListBox")->currentRow(), 1);  // the new last line
+    QVERIFY(Control<QPushButton>(window, "SaveButton")->isEnabled());
 
-    window->GolferListBox->setCurrentRow(0);
+    Control<QListWidget>(window, "GolferListBox")->setCurrentRow(0);
     prompts_->Answers = {qm::Answer::No};
-    window->DeleteGolfer1->trigger();
+    Control<QAction>(window, "DeleteGolfer1")->trigger();
     QCOMPARE(window->Roster().Count(), 2);
     QVERIFY(fs::exists("ANN.qmg"));
 
     prompts_->Answers = {qm::Answer::No};
-    window->Exit1->trigger();
+    Control<QAction>(window, "Exit1")->trigger();
     DeleteClosedWindows();
     QVERIFY(fixture_->Window() == nullptr);
     QCOMPARE(ReadFile("golfers.qmd"), std::string("ANN~ANN~1~\r\nBOB~BOB~0~\r\nCAT~CAT~1~\r\n"));
     window = OpenWindow();
     QCOMPARE(window->Roster().Count(), 3);
-    window->Save1->trigger();
+    Control<QAction>(window, "Save1")->trigger();
     QVERIFY(fs::exists("CAT.qmg"));
   }
 
@@ -279,40 +281,44 @@ class GMaintTest : public QObject {
     WriteFile("golfers.qmd", "ANN LEE~LEE~1~\r\nBEN LEE~LEE~0~\r\n");
     WriteFile("LEE.qmg", "rounds");
     TGMaintForm* window = OpenWindow();
-    window->GolferListBox->setCurrentRow(1);
-    Click(window->DeleteButton);
+    Control<QListWidget>(window, "GolferListBox")->setCurrentRow(1);
+    Click(Control<QPushButton>(window, "DeleteButton"));
     QCOMPARE(prompts_->Texts(),
              QStringList{QStringLiteral("Are you sure you want to delete this golfer?  The score "
                                         "file \"LEE.qmg\" stays, since another golfer uses it.")});
-    QCOMPARE(Lines(window->GolferListBox), QStringList{"ANN LEE"});
+    QCOMPARE(Lines(Control<QListWidget>(window, "GolferListBox")), QStringList{"ANN LEE"});
     QCOMPARE(ReadFile("LEE.qmg"), std::string("rounds"));
   }
 
   void selectionAfterAddingAndAfterCancel() {
     WriteFile("golfers.qmd", "BOB~BOB~0~\r\nCAROL~CAROL~1~\r\n");
     TGMaintForm* window = OpenWindow();
-    QCOMPARE(window->GolferListBox->currentRow(), 0);
+    QCOMPARE(Control<QListWidget>(window, "GolferListBox")->currentRow(), 0);
     StartAdding(window, QStringLiteral("AARON"));
     Form()->SetSexIndex(0);
-    Click(Form()->OKButton);
-    QCOMPARE(Lines(window->GolferListBox), (QStringList{"AARON", "BOB", "CAROL"}));
+    Click(Control<QPushButton>(Form(), "OKButton"));
+    QCOMPARE(Lines(Control<QListWidget>(window, "GolferListBox")),
+             (QStringList{"AARON", "BOB", "CAROL"}));
     // The line the new golfer held before the sort: the last one.
-    QCOMPARE(window->GolferListBox->currentRow(), 2);
+    QCOMPARE(Control<QListWidget>(window, "GolferListBox")->currentRow(), 2);
 
     // A double-click on a line: as Modify.
-    const QPoint at =
-        window->GolferListBox->visualItemRect(window->GolferListBox->item(1)).center();
-    QTest::mouseClick(window->GolferListBox->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(window->GolferListBox->viewport(), Qt::LeftButton, {}, at);
+    const QPoint at = Control<QListWidget>(window, "GolferListBox")
+                          ->visualItemRect(Control<QListWidget>(window, "GolferListBox")->item(1))
+                          .center();
+    QTest::mouseClick(Control<QListWidget>(window, "GolferListBox")->viewport(), Qt::LeftButton, {},
+                      at);
+    QTest::mouseDClick(Control<QListWidget>(window, "GolferListBox")->viewport(), Qt::LeftButton,
+                       {}, at);
     QVERIFY(Form()->isVisible());
-    QCOMPARE(Form()->LongName->text(), QStringLiteral("BOB"));
-    QCOMPARE(QApplication::focusWidget(), Form()->LongName);
+    QCOMPARE(Control<QLineEdit>(Form(), "LongName")->text(), QStringLiteral("BOB"));
+    QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(Form(), "LongName"));
     Form()->close();  // through the frame: as Cancel
     QVERIFY(!Form()->isVisible());
-    QCOMPARE(Form()->OkPressed->text(), QStringLiteral("0"));
+    QCOMPARE(Control<QLineEdit>(Form(), "OkPressed")->text(), QStringLiteral("0"));
     QVERIFY(window->isActiveWindow());
-    QVERIFY(window->AddButton->isEnabled());
-    QCOMPARE(window->GolferListBox->currentRow(), 1);
+    QVERIFY(Control<QPushButton>(window, "AddButton")->isEnabled());
+    QCOMPARE(Control<QListWidget>(window, "GolferListBox")->currentRow(), 1);
     QCOMPARE(window->Roster().At(2).LongName, std::string("BOB"));
   }
 
@@ -321,7 +327,7 @@ class GMaintTest : public QObject {
     for (int i = 0; i < 300; ++i) roster += "GOLFER " + std::to_string(1000 + i) + "~G~0~\r\n";
     WriteFile("golfers.qmd", roster);
     TGMaintForm* window = OpenWindow();
-    window->AddGolfer1->trigger();
+    Control<QAction>(window, "AddGolfer1")->trigger();
     QCOMPARE(prompts_->Texts(),
              QStringList{QStringLiteral(
                  "You have reached the maximum allowed number of golfers.  If possible, delete "
@@ -329,21 +335,21 @@ class GMaintTest : public QObject {
     QCOMPARE(prompts_->Shown.front().Kind, qm::test::BoxKind::Warning);
     QVERIFY(!Form()->isVisible());
 
-    window->GolferListBox->setCurrentRow(5);
+    Control<QListWidget>(window, "GolferListBox")->setCurrentRow(5);
     prompts_->Answers = {qm::Answer::Yes};
-    Click(window->DeleteButton);
+    Click(Control<QPushButton>(window, "DeleteButton"));
     prompts_->ClearShown();
-    Click(window->AddButton);
+    Click(Control<QPushButton>(window, "AddButton"));
     QVERIFY(prompts_->Shown.empty());
     QVERIFY(Form()->isVisible());
   }
 
   void anEmptyRosterLetsModifyAndDeleteDoNothing() {
     TGMaintForm* window = OpenWindow();
-    QCOMPARE(window->GolferListBox->count(), 0);
-    Click(window->ModifyButton);
-    window->ModifyGolfer1->trigger();
-    Click(window->DeleteButton);
+    QCOMPARE(Control<QListWidget>(window, "GolferListBox")->count(), 0);
+    Click(Control<QPushButton>(window, "ModifyButton"));
+    Control<QAction>(window, "ModifyGolfer1")->trigger();
+    Click(Control<QPushButton>(window, "DeleteButton"));
     QVERIFY(prompts_->Shown.empty());
     QVERIFY(!Form()->isVisible());
   }
@@ -351,16 +357,16 @@ class GMaintTest : public QObject {
   void leavingTheWindow() {
     TGMaintForm* window = OpenWindow();
     StartAdding(window, QStringLiteral("ANN"));
-    Click(Form()->OKButton);
+    Click(Control<QPushButton>(Form(), "OKButton"));
     prompts_->Answers = {qm::Answer::Cancel};
-    Click(window->ExitButton);
+    Click(Control<QPushButton>(window, "ExitButton"));
     QVERIFY(window->isVisible());
 
     // A save that fails through Exit keeps the window and its changes.
     fs::create_directories("golfers.qmd/in-the-way");
     prompts_->ClearShown();
     prompts_->Answers = {qm::Answer::Yes};
-    Click(window->ExitButton);
+    Click(Control<QPushButton>(window, "ExitButton"));
     QCOMPARE(prompts_->Shown.size(), std::size_t{2});
     QCOMPARE(prompts_->Shown.back().Kind, qm::test::BoxKind::Message);
     QVERIFY(window->isVisible());
@@ -369,7 +375,7 @@ class GMaintTest : public QObject {
     // Through the frame: nothing is asked and nothing saved.
     fs::remove_all("golfers.qmd");
     prompts_->ClearShown();
-    Click(window->AddButton);  // an open dialog goes with its window
+    Click(Control<QPushButton>(window, "AddButton"));  // an open dialog goes with its window
     CloseNow(window);
     QVERIFY(fixture_->Window() == nullptr);
     QVERIFY(prompts_->Shown.empty());
@@ -381,9 +387,11 @@ class GMaintTest : public QObject {
     TGMaintForm* window = OpenWindow();
     QCOMPARE(window->objectName(), QStringLiteral("GMaintForm"));
     QCOMPARE(window->windowTitle(), QStringLiteral("Golfer Maintenance"));
-    QCOMPARE(qm::test::Control<QListWidget>(window, "GolferListBox"), window->GolferListBox);
-    QCOMPARE(qm::test::NamesAndCaptions({window->Save1, window->Exit1, window->AddGolfer1,
-                                         window->ModifyGolfer1, window->DeleteGolfer1}),
+    QVERIFY(Control<QListWidget>(window, "GolferListBox") != nullptr);
+    QCOMPARE(qm::test::NamesAndCaptions(
+                 {Control<QAction>(window, "Save1"), Control<QAction>(window, "Exit1"),
+                  Control<QAction>(window, "AddGolfer1"), Control<QAction>(window, "ModifyGolfer1"),
+                  Control<QAction>(window, "DeleteGolfer1")}),
              (QStringList{"Save1 &Save", "Exit1 &Exit", "AddGolfer1 &Add Golfer",
                           "ModifyGolfer1 &Modify Golfer", "DeleteGolfer1 &Delete Golfer"}));
   }
@@ -400,7 +408,8 @@ class GMaintTest : public QObject {
     TGMaintForm* window = OpenWindow();
     window->resize(600, 500);
     QApplication::processEvents();
-    QCOMPARE(window->GolferListBox->height(), window->centralWidget()->height() - 30);
+    QCOMPARE(Control<QListWidget>(window, "GolferListBox")->height(),
+             window->centralWidget()->height() - 30);
     QCOMPARE(qm::ReadSettingInt("GMaintForm", "Height", 0), 500);
     QCOMPARE(qm::ReadSettingInt("GMaintForm", "Width", 0), 600);
 

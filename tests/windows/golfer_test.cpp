@@ -76,7 +76,7 @@ class GolferTest : public QObject {
     form_->OpenFor(golfer);
     QVERIFY(form_->isVisible());
   }
-  QListWidget* List() { return form_->ScoresListBox; }
+  QListWidget* List() { return Control<QListWidget>(form_, "ScoresListBox"); }
   int SelectedRow() {
     const auto selected = List()->selectedItems();
     return selected.isEmpty() ? -1 : List()->row(selected.front());
@@ -138,14 +138,14 @@ class GolferTest : public QObject {
     QFETCH(QString, index);
     QFETCH(QStringList, lines);
     Open(golfer, file.toStdString());
-    QCOMPARE(form_->IndexField->text(), index);
+    QCOMPARE(Control<QLineEdit>(form_, "IndexField")->text(), index);
     QCOMPARE(form_->windowTitle(), QStringLiteral("Golfer - ") + FromBytes(golfer.LongName));
     QStringList shown = Lines(List()).mid(0, lines.size());
     for (QString& line : shown)
       while (line.endsWith(QLatin1Char(' '))) line.chop(1);
     QCOMPARE(shown, lines);
     QCOMPARE(SelectedRow(), 0);
-    QVERIFY(!form_->SaveButton->isEnabled());
+    QVERIFY(!Control<QPushButton>(form_, "SaveButton")->isEnabled());
   }
 
   void exampleLineToTheCharacter() {
@@ -175,18 +175,18 @@ class GolferTest : public QObject {
     }
     QCOMPARE(form_->UsedScores().size(), std::size_t{10});
     // 0.96 times the mean of 1 to 10.
-    QCOMPARE(form_->IndexField->text(), QStringLiteral("5.3"));
+    QCOMPARE(Control<QLineEdit>(form_, "IndexField")->text(), QStringLiteral("5.3"));
   }
 
   void anAddedRoundWaitsForSave() {
     const std::string file = Rounds(3);
     Open(kPat, file);
     SaveScreen(form_, QStringLiteral("golfer-scores"));
-    Click(form_->AddButton);
+    Click(Control<QPushButton>(form_, "AddButton"));
     QVERIFY(entry_->isVisible());
-    QCOMPARE(entry_->DateField->text(), TodayDisplay());
-    QCOMPARE(entry_->IndexField->text(), QStringLiteral("36.4"));
-    QVERIFY(!List()->isEnabled() && !form_->DeleteButton->isEnabled());
+    QCOMPARE(Control<QLineEdit>(entry_, "DateField")->text(), TodayDisplay());
+    QCOMPARE(Control<QLineEdit>(entry_, "IndexField")->text(), QStringLiteral("36.4"));
+    QVERIFY(!List()->isEnabled() && !Control<QPushButton>(form_, "DeleteButton")->isEnabled());
     PickCourse(entry_, 1);
     ConfirmTotal(entry_, QStringLiteral("100"));
     // Back through the real hiding of the score entry window.
@@ -196,10 +196,10 @@ class GolferTest : public QObject {
     QVERIFY(List()->item(0)->text().contains(TodayDisplay()));
     QVERIFY(List()->item(0)->text().contains(QLatin1String("PINE RIDGE")));
     QCOMPARE(SelectedRow(), 0);
-    QVERIFY(form_->SaveButton->isEnabled());
+    QVERIFY(Control<QPushButton>(form_, "SaveButton")->isEnabled());
     QCOMPARE(ReadFile("PAT.qmg"), file);
-    Click(form_->SaveButton);
-    QVERIFY(!form_->SaveButton->isEnabled());
+    Click(Control<QPushButton>(form_, "SaveButton"));
+    QVERIFY(!Control<QPushButton>(form_, "SaveButton")->isEnabled());
     TScoreTable saved;
     LoadScores(saved, "PAT.qmg", false);
     QCOMPARE(saved.Count(), 4);
@@ -213,16 +213,18 @@ class GolferTest : public QObject {
                    Rounds(9, "80", "80"));
     Select(4);
     const QString moved = List()->item(4)->text().mid(6, 10);
-    Click(form_->ModifyButton);
+    Click(Control<QPushButton>(form_, "ModifyButton"));
     QVERIFY(entry_->isVisible());
     // The round had no index of its own: the current one is shown.
-    QCOMPARE(entry_->IndexField->text(), form_->IndexField->text());
+    QCOMPARE(Control<QLineEdit>(entry_, "IndexField")->text(),
+             Control<QLineEdit>(form_, "IndexField")->text());
     // While it is open, nothing in the list moves.
-    QVERIFY(!form_->DeleteButton->isEnabled() && !form_->AddButton->isEnabled());
+    QVERIFY(!Control<QPushButton>(form_, "DeleteButton")->isEnabled() &&
+            !Control<QPushButton>(form_, "AddButton")->isEnabled());
     prompts_->Answers.push_back(Answer::Yes);
     form_->DeleteButtonClick();
     QVERIFY(prompts_->Shown.empty());
-    TypeInto(entry_->DateField, QStringLiteral("12/31/2010"));
+    TypeInto(Control<QLineEdit>(entry_, "DateField"), QStringLiteral("12/31/2010"));
     ConfirmTotal(entry_, QStringLiteral("77"));
     QCOMPARE(SelectedRow(), 4);
     QVERIFY(!List()->item(4)->text().contains(QLatin1String("12/31/2010")));
@@ -236,10 +238,11 @@ class GolferTest : public QObject {
     const std::string file = Rounds(3);
     Open(kPat, file);
     prompts_->Answers = {Answer::Yes, Answer::Cancel};
-    Click(form_->DeleteButton);
+    Click(Control<QPushButton>(form_, "DeleteButton"));
     QVERIFY(form_->Modified());
-    Click(form_->ExitButton);
-    QVERIFY(form_->isVisible() && form_->Modified() && form_->SaveButton->isEnabled());
+    Click(Control<QPushButton>(form_, "ExitButton"));
+    QVERIFY(form_->isVisible() && form_->Modified() &&
+            Control<QPushButton>(form_, "SaveButton")->isEnabled());
     // Through the frame the same question; No drops the change.
     prompts_->Answers = {Answer::Cancel, Answer::No};
     form_->close();
@@ -251,9 +254,9 @@ class GolferTest : public QObject {
                  QStringList(3, QStringLiteral("Save changes made to scores?")));
     // File > Exit asks nothing.
     form_->OpenFor(kPat);
-    Click(form_->DeleteButton);
+    Click(Control<QPushButton>(form_, "DeleteButton"));
     prompts_->ClearShown();
-    form_->Exit1->trigger();
+    Control<QAction>(form_, "Exit1")->trigger();
     QVERIFY(!form_->isVisible() && prompts_->Shown.empty());
     QCOMPARE(ReadFile("PAT.qmg"), file);
   }
@@ -261,16 +264,16 @@ class GolferTest : public QObject {
   void deletingKeepsTheRowNumber() {
     Open(kPat, Rounds(3));
     Select(1);
-    Click(form_->DeleteButton);
+    Click(Control<QPushButton>(form_, "DeleteButton"));
     QCOMPARE(List()->count(), 2);
     QCOMPARE(SelectedRow(), 1);
-    Click(form_->DeleteButton);
+    Click(Control<QPushButton>(form_, "DeleteButton"));
     QCOMPARE(List()->count(), 1);
     QCOMPARE(SelectedRow(), -1);
     // Nothing selected: Modify and Delete do nothing.
     prompts_->ClearShown();
-    Click(form_->DeleteButton);
-    Click(form_->ModifyButton);
+    Click(Control<QPushButton>(form_, "DeleteButton"));
+    Click(Control<QPushButton>(form_, "ModifyButton"));
     QVERIFY(prompts_->Shown.empty() && !entry_->isVisible());
   }
 
@@ -278,7 +281,7 @@ class GolferTest : public QObject {
     SetPrompts(std::make_unique<BoxPrompts>());
     Open(kPat, Rounds(3));
     Select(1);
-    Click(form_->DeleteButton);
+    Click(Control<QPushButton>(form_, "DeleteButton"));
     QApplication::processEvents();
     QVERIFY(form_->isActiveWindow());
     QCOMPARE(List()->count(), 2);
@@ -294,7 +297,7 @@ class GolferTest : public QObject {
   void openedForAnotherGolferSavesToTheFileItLoaded() {
     WriteFile("SAM.qmg", Rounds(2, "100", "100"));
     Open(kPat, Rounds(3));
-    Click(form_->DeleteButton);
+    Click(Control<QPushButton>(form_, "DeleteButton"));
     prompts_->Answers = {Answer::Cancel};
     form_->OpenFor(kSam);
     QCOMPARE(form_->windowTitle(), QStringLiteral("Golfer - Pat Golfer"));
@@ -305,9 +308,9 @@ class GolferTest : public QObject {
     QCOMPARE(form_->windowTitle(), QStringLiteral("Golfer - Sam Player"));
     QCOMPARE(form_->LoadedFile(), std::string("SAM.qmg"));
     QCOMPARE(List()->count(), 2);
-    QCOMPARE(form_->IndexField->text(), QStringLiteral("40.4"));
-    Click(form_->DeleteButton);
-    Click(form_->SaveButton);
+    QCOMPARE(Control<QLineEdit>(form_, "IndexField")->text(), QStringLiteral("40.4"));
+    Click(Control<QPushButton>(form_, "DeleteButton"));
+    Click(Control<QPushButton>(form_, "SaveButton"));
     QCOMPARE(FileLines("SAM.qmg"), 1);
     QCOMPARE(FileLines("PAT.qmg"), 2);
     QCOMPARE(prompts_->Texts().count(QStringLiteral("Save changes made to scores?")), 2);
@@ -316,7 +319,7 @@ class GolferTest : public QObject {
   void anotherGolferWaitsForTheOpenRound() {
     WriteFile("SAM.qmg", Rounds(2));
     Open(kPat, Rounds(3));
-    Click(form_->ModifyButton);
+    Click(Control<QPushButton>(form_, "ModifyButton"));
     form_->OpenFor(kSam);
     QCOMPARE(form_->LoadedFile(), std::string("PAT.qmg"));
     ConfirmTotal(entry_, QStringLiteral("66"));
@@ -326,9 +329,9 @@ class GolferTest : public QObject {
   void closingTakesTheOpenRoundWithIt() {
     const std::string file = Rounds(3);
     Open(kPat, file);
-    Click(form_->ModifyButton);
+    Click(Control<QPushButton>(form_, "ModifyButton"));
     QVERIFY(entry_->isVisible());
-    Click(form_->ExitButton);
+    Click(Control<QPushButton>(form_, "ExitButton"));
     QVERIFY(!entry_->isVisible() && !form_->isVisible());
     // Opened again, nothing comes back from the round that was open.
     form_->OpenFor(kPat);
@@ -339,36 +342,38 @@ class GolferTest : public QObject {
 
   void aFailedSaveAtExitKeepsTheWindow() {
     Open(kPat, Rounds(3));
-    Click(form_->DeleteButton);
+    Click(Control<QPushButton>(form_, "DeleteButton"));
     // The file cannot be replaced: a folder took its name.
     std::filesystem::remove("PAT.qmg");
     std::filesystem::create_directory("PAT.qmg");
     prompts_->ClearShown();
     prompts_->Answers = {Answer::Yes};
-    Click(form_->ExitButton);
+    Click(Control<QPushButton>(form_, "ExitButton"));
     QCOMPARE(prompts_->Shown.size(), std::size_t{2});
     QCOMPARE(prompts_->Shown[1].Kind, BoxKind::Message);
-    QVERIFY(form_->isVisible() && form_->Modified() && form_->SaveButton->isEnabled());
+    QVERIFY(form_->isVisible() && form_->Modified() &&
+            Control<QPushButton>(form_, "SaveButton")->isEnabled());
     QCOMPARE(List()->count(), 2);
   }
 
   void theLimitAndTheCalculations() {
     Open(kPat, Rounds(200));
-    Click(form_->AddButton);
+    Click(Control<QPushButton>(form_, "AddButton"));
     QVERIFY(!entry_->isVisible());
     QCOMPARE(prompts_->Shown.size(), std::size_t{1});
     QVERIFY(prompts_->Shown[0].Text.startsWith(QLatin1String("This golfer has reached")));
-    form_->Index1->trigger();
-    form_->Handicap1->trigger();
+    Control<QAction>(form_, "Index1")->trigger();
+    Control<QAction>(form_, "Handicap1")->trigger();
     auto* sheet = TopLevel<TIndexForm>();
     auto* handicap = TopLevel<THandicapForm>();
     QVERIFY(sheet != nullptr && handicap != nullptr);
-    QVERIFY(sheet->isVisible() && !sheet->Field[0]->text().isEmpty());
-    QCOMPARE(handicap->GolferShortName->text(), QStringLiteral("PAT"));
-    QCOMPARE(handicap->GolferName->text(), QStringLiteral("Pat Golfer"));
-    QCOMPARE(handicap->IndexField->text(), form_->IndexField->text());
+    QVERIFY(sheet->isVisible() && !Control<QLineEdit>(sheet, "Field", 1)->text().isEmpty());
+    QCOMPARE(Control<QLineEdit>(handicap, "GolferShortName")->text(), QStringLiteral("PAT"));
+    QCOMPARE(Control<QLineEdit>(handicap, "GolferName")->text(), QStringLiteral("Pat Golfer"));
+    QCOMPARE(Control<QLineEdit>(handicap, "IndexField")->text(),
+             Control<QLineEdit>(form_, "IndexField")->text());
     // Their own windows: they stay when this one closes.
-    Click(form_->ExitButton);
+    Click(Control<QPushButton>(form_, "ExitButton"));
     QVERIFY(sheet->isVisible() && handicap->isVisible());
     delete sheet;
     delete handicap;
@@ -380,8 +385,8 @@ class GolferTest : public QObject {
     QApplication::processEvents();
     const int height = form_->centralWidget()->height();
     QCOMPARE(List()->height(), height - 152);
-    QCOMPARE(form_->ExitButton->y(), height - 44);
-    QCOMPARE(form_->Label4->y(), height - 71);
+    QCOMPARE(Control<QPushButton>(form_, "ExitButton")->y(), height - 44);
+    QCOMPARE(Control<QLabel>(form_, "Label4")->y(), height - 71);
     QVERIFY(ReadFile(dir_->SettingsFile()).find("[GolferForm]") != std::string::npos);
   }
 };

@@ -97,20 +97,20 @@ class GPickTest : public QObject {
 
   // Add a Score for the golfer of row, as the user starts it.
   void AddFor(int row) {
-    list_->GolferListBox->setCurrentRow(row);
-    Click(list_->AddAScoreButton);
+    Control<QListWidget>(list_, "GolferListBox")->setCurrentRow(row);
+    Click(Control<QPushButton>(list_, "AddAScoreButton"));
   }
 
   // A round typed into the open score entry window: the course picked, the
   // total typed, then OK.
   void TypeRoundAndConfirm(const QString& total = QStringLiteral("88")) {
     QVERIFY(Score()->isVisible());
-    Focus(Score()->CourseField);
-    Score()->CourseField->setCurrentIndex(-1);
-    QTest::keyClick(Score()->CourseField, Qt::Key_Down);
-    TypeInto(Score()->ScoreTotal, total);
-    QTest::keyClick(Score()->ScoreTotal, Qt::Key_Tab);
-    Click(Score()->OKButton);
+    Focus(Control<QComboBox>(Score(), "CourseField"));
+    Control<QComboBox>(Score(), "CourseField")->setCurrentIndex(-1);
+    QTest::keyClick(Control<QComboBox>(Score(), "CourseField"), Qt::Key_Down);
+    TypeInto(Control<QLineEdit>(Score(), "ScoreTotal"), total);
+    QTest::keyClick(Control<QLineEdit>(Score(), "ScoreTotal"), Qt::Key_Tab);
+    Click(Control<QPushButton>(Score(), "OKButton"));
   }
 
  private slots:
@@ -144,9 +144,11 @@ class GPickTest : public QObject {
     TGPickForm* list = OpenList();
     QCOMPARE(list->windowTitle(), QStringLiteral("Golfer List"));
     QCOMPARE(list->size(), QSize(572, 385));
-    QCOMPARE(Lines(list->GolferListBox), (QStringList{"Ann Lee", "Bob Ray"}));
-    QCOMPARE(list->GolferListBox->currentRow(), 0);
-    QCOMPARE(list->Label1->text(), QStringLiteral("(36.4 for men, 40.4 for women)"));
+    QCOMPARE(Lines(Control<QListWidget>(list, "GolferListBox")),
+             (QStringList{"Ann Lee", "Bob Ray"}));
+    QCOMPARE(Control<QListWidget>(list, "GolferListBox")->currentRow(), 0);
+    QCOMPARE(Control<QLabel>(list, "Label1")->text(),
+             QStringLiteral("(36.4 for men, 40.4 for women)"));
     // Opened again at the same placement, it writes nothing.
     const auto written = std::filesystem::last_write_time(dir_->SettingsFile());
     delete list;
@@ -154,10 +156,12 @@ class GPickTest : public QObject {
     QCOMPARE(std::filesystem::last_write_time(dir_->SettingsFile()), written);
     // The list fills the client height but 26 pixels, also after a resize,
     // and the placement is kept.
-    QCOMPARE(list->GolferListBox->height(), list->centralWidget()->height() - 26);
+    QCOMPARE(Control<QListWidget>(list, "GolferListBox")->height(),
+             list->centralWidget()->height() - 26);
     list->resize(600, 450);
     QApplication::processEvents();
-    QCOMPARE(list->GolferListBox->height(), list->centralWidget()->height() - 26);
+    QCOMPARE(Control<QListWidget>(list, "GolferListBox")->height(),
+             list->centralWidget()->height() - 26);
     QCOMPARE(ReadSettingInt("GPickForm", "Height", 0), 450);
     Program().Closing = true;
     list->resize(590, 440);
@@ -171,9 +175,9 @@ class GPickTest : public QObject {
     AddFor(1);
     QCOMPARE(Score()->windowTitle(), QStringLiteral("Enter Score - Bob Ray"));
     // Twenty rounds of differential 20.0: the index is 19.2.
-    QCOMPARE(Score()->IndexField->text(), QStringLiteral("19.2"));
+    QCOMPARE(Control<QLineEdit>(Score(), "IndexField")->text(), QStringLiteral("19.2"));
     // Selecting another row starts nothing.
-    list->GolferListBox->setCurrentRow(0);
+    Control<QListWidget>(list, "GolferListBox")->setCurrentRow(0);
     TypeRoundAndConfirm();
     QVERIFY(!Score()->isVisible());
     QCOMPARE(QApplication::activeWindow(), list);
@@ -188,11 +192,11 @@ class GPickTest : public QObject {
     QCOMPARE(table.At(1).EntryIndex, std::string("0"));
     QCOMPARE(table.At(1).EntryHandicap, std::string("0"));
     // The golfer of the last action is selected on activation.
-    QCOMPARE(list->GolferListBox->currentRow(), 1);
+    QCOMPARE(Control<QListWidget>(list, "GolferListBox")->currentRow(), 1);
 
     // Other windows coming and going activate the list again: the round is
     // not stored twice.
-    Click(list->IndexButton);
+    Click(Control<QPushButton>(list, "IndexButton"));
     TIndexForm* sheet = OpenWindowOf<TIndexForm>();
     QVERIFY(sheet != nullptr);
     Activate(sheet);
@@ -203,7 +207,7 @@ class GPickTest : public QObject {
 
     // Cancel stores nothing.
     AddFor(1);
-    Click(Score()->CancelButton);
+    Click(Control<QPushButton>(Score(), "CancelButton"));
     QCOMPARE(LinesOf("RAY"), 21);
   }
 
@@ -234,7 +238,7 @@ class GPickTest : public QObject {
         prompts_->Texts().at(1),
         QStringLiteral("Remember, the last 20 complete scores are used to calculate the index."));
     QCOMPARE(ReadFile("LEE.qmg"), before);
-    QCOMPARE(list->GolferListBox->currentRow(), 0);
+    QCOMPARE(Control<QListWidget>(list, "GolferListBox")->currentRow(), 0);
   }
 
   void theRoundStaysWithTheGolferItWasBegunFor() {
@@ -250,7 +254,7 @@ class GPickTest : public QObject {
     QCOMPARE(Score()->windowTitle(), QStringLiteral("Enter Score - Ann Lee"));
     // Another action meanwhile, and a line saved to Ann's file by another
     // window: both stay, and the round goes to Ann.
-    Click(list->HandicapButton);
+    Click(Control<QPushButton>(list, "HandicapButton"));
     QVERIFY(OpenWindowOf<THandicapForm>() != nullptr);
     TScoreTable table;
     LoadScores(table, "LEE.qmg", false);
@@ -263,7 +267,7 @@ class GPickTest : public QObject {
     QCOMPARE(RoundsOn("LEE", "19990101"), 1);
     QCOMPARE(LinesOf("RAY"), 3);
     // The list shows the golfer of the last action.
-    QCOMPARE(list->GolferListBox->currentRow(), 1);
+    QCOMPARE(Control<QListWidget>(list, "GolferListBox")->currentRow(), 1);
   }
 
   void roundsOfOtherWindowsAndClosingTheList() {
@@ -281,15 +285,15 @@ class GPickTest : public QObject {
 
     // The windows the list opened outlive it; the score entry window open
     // for it goes as Cancel.
-    Click(list->IndexButton);
-    Click(list->HandicapButton);
+    Click(Control<QPushButton>(list, "IndexButton"));
+    Click(Control<QPushButton>(list, "HandicapButton"));
     AddFor(0);
     QVERIFY(Score()->isVisible());
     list->close();
     DeleteClosedWindows();
     QVERIFY(list_.isNull());
     QVERIFY(!Score()->isVisible());
-    QCOMPARE(Score()->OkPressed->text(), QStringLiteral("0"));
+    QCOMPARE(Control<QLineEdit>(Score(), "OkPressed")->text(), QStringLiteral("0"));
     QVERIFY(OpenWindowOf<TIndexForm>() != nullptr);
     QVERIFY(OpenWindowOf<THandicapForm>() != nullptr);
     QCOMPARE(LinesOf("LEE"), 3);
@@ -299,20 +303,24 @@ class GPickTest : public QObject {
     TGPickForm* list = OpenList();
     TGolferForm* scores = Program().GolferForm;
     // A double-click on a golfer is Edit/View Scores.
-    const QPoint bob = list->GolferListBox->visualItemRect(list->GolferListBox->item(1)).center();
-    QTest::mouseClick(list->GolferListBox->viewport(), Qt::LeftButton, {}, bob);
-    QTest::mouseDClick(list->GolferListBox->viewport(), Qt::LeftButton, {}, bob);
+    const QPoint bob = Control<QListWidget>(list, "GolferListBox")
+                           ->visualItemRect(Control<QListWidget>(list, "GolferListBox")->item(1))
+                           .center();
+    QTest::mouseClick(Control<QListWidget>(list, "GolferListBox")->viewport(), Qt::LeftButton, {},
+                      bob);
+    QTest::mouseDClick(Control<QListWidget>(list, "GolferListBox")->viewport(), Qt::LeftButton, {},
+                       bob);
     QVERIFY(scores->isVisible());
-    QCOMPARE(scores->GolferName->text(), QStringLiteral("RAY.qmg"));
-    QCOMPARE(scores->GolferName2->text(), QStringLiteral("Bob Ray"));
-    QCOMPARE(scores->GolferSex->text(), QStringLiteral("0"));
+    QCOMPARE(Control<QLineEdit>(scores, "GolferName")->text(), QStringLiteral("RAY.qmg"));
+    QCOMPARE(Control<QLineEdit>(scores, "GolferName2")->text(), QStringLiteral("Bob Ray"));
+    QCOMPARE(Control<QLineEdit>(scores, "GolferSex")->text(), QStringLiteral("0"));
     QCOMPARE(list->LastAction(), TGPickForm::Action::EditView);
-    list->GolferListBox->setCurrentRow(0);
-    list->EditViewScores1->trigger();
-    QCOMPARE(scores->GolferName->text(), QStringLiteral("LEE.qmg"));
-    QCOMPARE(scores->GolferSex->text(), QStringLiteral("1"));
+    Control<QListWidget>(list, "GolferListBox")->setCurrentRow(0);
+    Control<QAction>(list, "EditViewScores1")->trigger();
+    QCOMPARE(Control<QLineEdit>(scores, "GolferName")->text(), QStringLiteral("LEE.qmg"));
+    QCOMPARE(Control<QLineEdit>(scores, "GolferSex")->text(), QStringLiteral("1"));
 
-    Click(list->AddGroupButton);
+    Click(Control<QPushButton>(list, "AddGroupButton"));
     QCOMPARE(list->LastAction(), TGPickForm::Action::AddGroup);
     QPointer<TGroupOfScoresForm> group = OpenWindowOf<TGroupOfScoresForm>();
     QVERIFY(group);
@@ -324,26 +332,27 @@ class GPickTest : public QObject {
   void theCheckBoxFollowsEachActionAndReachesTheFileAtClose() {
     WriteRounds("RAY", 20, 130);  // differential 60.0: 57.6, held to 36.4
     TGPickForm* list = OpenList();
-    QVERIFY(list->chkUseMaxIndex->isChecked());
-    list->GolferListBox->setCurrentRow(1);
-    Click(list->HandicapButton);
-    QCOMPARE(OpenWindowOf<THandicapForm>()->IndexField->text(), QStringLiteral("36.4"));
+    QVERIFY(Control<QCheckBox>(list, "chkUseMaxIndex")->isChecked());
+    Control<QListWidget>(list, "GolferListBox")->setCurrentRow(1);
+    Click(Control<QPushButton>(list, "HandicapButton"));
+    QCOMPARE(Control<QLineEdit>(OpenWindowOf<THandicapForm>(), "IndexField")->text(),
+             QStringLiteral("36.4"));
     OpenWindowOf<THandicapForm>()->close();
     DeleteClosedWindows();
 
-    list->chkUseMaxIndex->setChecked(false);
+    Control<QCheckBox>(list, "chkUseMaxIndex")->setChecked(false);
     QVERIFY(Program().UseMaxIndex);  // not before an action
     AddFor(1);
     QVERIFY(!Program().UseMaxIndex);
-    QCOMPARE(Score()->IndexField->text(), QStringLiteral("57.6"));
-    Click(Score()->CancelButton);
-    list->chkUseMaxIndex->setChecked(true);
-    Click(list->IndexButton);
+    QCOMPARE(Control<QLineEdit>(Score(), "IndexField")->text(), QStringLiteral("57.6"));
+    Click(Control<QPushButton>(Score(), "CancelButton"));
+    Control<QCheckBox>(list, "chkUseMaxIndex")->setChecked(true);
+    Click(Control<QPushButton>(list, "IndexButton"));
     QVERIFY(Program().UseMaxIndex);
     // Unchecked again: the close brings it to the program and the file.
-    list->chkUseMaxIndex->setChecked(false);
+    Control<QCheckBox>(list, "chkUseMaxIndex")->setChecked(false);
     QVERIFY(ReadSettingBool("Settings", "UseMaxIndex", true));
-    Click(list->ExitButton);
+    Click(Control<QPushButton>(list, "ExitButton"));
     QVERIFY(!Program().UseMaxIndex);
     QVERIFY(!ReadSettingBool("Settings", "UseMaxIndex", true));
   }
@@ -351,8 +360,10 @@ class GPickTest : public QObject {
   void anEmptyRosterActsOnNobody() {
     WriteFile("golfers.qmd", "");
     TGPickForm* list = OpenList();
-    list->chkUseMaxIndex->setChecked(false);
-    for (QPushButton* button : {list->AddAScoreButton, list->IndexButton, list->HandicapButton})
+    Control<QCheckBox>(list, "chkUseMaxIndex")->setChecked(false);
+    for (QPushButton* button :
+         {Control<QPushButton>(list, "AddAScoreButton"), Control<QPushButton>(list, "IndexButton"),
+          Control<QPushButton>(list, "HandicapButton")})
       Click(button);
     QVERIFY(!Score()->isVisible());
     QVERIFY(OpenWindowOf<TIndexForm>() == nullptr);
@@ -371,7 +382,7 @@ class GPickTest : public QObject {
     WriteRounds("a~b", 4);
     const std::string rounds = ReadFile("a~b.qmg");
     TGPickForm* list = OpenList();
-    QCOMPARE(Lines(list->GolferListBox), (QStringList{"LEE", "RAY"}));
+    QCOMPARE(Lines(Control<QListWidget>(list, "GolferListBox")), (QStringList{"LEE", "RAY"}));
     QCOMPARE(prompts_->Shown.size(), std::size_t{1});
     QCOMPARE(prompts_->Shown.front().Kind, BoxKind::Warning);
     QVERIFY(prompts_->Shown.front().Text.startsWith(QStringLiteral("The score file \"a~b.qmg\"")));
@@ -384,14 +395,15 @@ class GPickTest : public QObject {
     StartUp();
     TMainForm* main = Program().MainForm;
     main->show();
-    Click(main->EnterScoresButton);
-    main->EnterScores1->trigger();
+    Click(Control<QPushButton>(main, "EnterScoresButton"));
+    Control<QAction>(main, "EnterScores1")->trigger();
     std::vector<TGPickForm*> lists;
     for (QWidget* window : main->OpenedWindows())
       if (auto* list = qobject_cast<TGPickForm*>(window)) lists.push_back(list);
     QCOMPARE(lists.size(), std::size_t{2});
     QVERIFY(lists[0]->isVisible() && lists[1]->isVisible());
-    QCOMPARE(Lines(lists[1]->GolferListBox), (QStringList{"Ann Lee", "Bob Ray"}));
+    QCOMPARE(Lines(Control<QListWidget>(lists[1], "GolferListBox")),
+             (QStringList{"Ann Lee", "Bob Ray"}));
     ShutDown();
   }
 };

@@ -20,6 +20,7 @@
 
 using qm::THandicapForm;
 using qm::test::BoxKind;
+using qm::test::Control;
 using qm::test::CourseLine;
 
 namespace {
@@ -39,10 +40,10 @@ qm::TRosterEntry Golfer(const std::string& shortName = "PLAYER1") {
 // Picks a course as the user does with the keys of the closed list: typing
 // the first letter of its name (every course of the test has its own).
 void Pick(THandicapForm* form, const QString& name) {
-  qm::test::Focus(form->CourseField);
+  qm::test::Focus(Control<QComboBox>(form, "CourseField"));
   QTest::qWait(QApplication::keyboardInputInterval() + 1);  // a search of its own
-  QTest::keyClicks(form->CourseField, name.left(1));
-  QCOMPARE(form->CourseField->currentText(), name);
+  QTest::keyClicks(Control<QComboBox>(form, "CourseField"), name.left(1));
+  QCOMPARE(Control<QComboBox>(form, "CourseField")->currentText(), name);
 }
 
 std::string SheetBytes() {
@@ -93,39 +94,43 @@ class HandicapTest : public QObject {
   void opensWithNoCourseAndAsksForOne() {
     THandicapForm* form = Open();
     QCOMPARE(form->windowTitle(), QStringLiteral("Course Handicap - Pat Golfer"));
-    QCOMPARE(form->CourseField->currentIndex(), -1);
-    QCOMPARE(form->Hdcp1->text(), QStringLiteral("Please select a course."));
+    QCOMPARE(Control<QComboBox>(form, "CourseField")->currentIndex(), -1);
+    QCOMPARE(Control<QLineEdit>(form, "Hdcp1")->text(), QStringLiteral("Please select a course."));
     QStringList names;
-    for (int i = 0; i < form->CourseField->count(); ++i) names << form->CourseField->itemText(i);
+    for (int i = 0; i < Control<QComboBox>(form, "CourseField")->count(); ++i)
+      names << Control<QComboBox>(form, "CourseField")->itemText(i);
     QCOMPARE(names, (QStringList{"Bent Creek", "Oak Hills", "Pine Ridge", "Wild Dunes"}));
-    QCOMPARE(form->IndexField->text(), QStringLiteral("15.2"));
+    QCOMPARE(Control<QLineEdit>(form, "IndexField")->text(), QStringLiteral("15.2"));
     QCOMPARE(form->size().width(), THandicapForm::ClientWidth);
     QCOMPARE(form->minimumSize(), form->maximumSize());
     QCOMPARE(form->frameGeometry().center(), form->screen()->availableGeometry().center());
     QStringList items;
-    for (const QAction* item : {form->Exit1, form->Help2, form->AboutQuillmor1})
+    for (const QAction* item : {Control<QAction>(form, "Exit1"), Control<QAction>(form, "Help2"),
+                                Control<QAction>(form, "AboutQuillmor1")})
       items << item->objectName() + ' ' + item->text();
     QCOMPARE(items, (QStringList{"Exit1 E&xit", "Help2 &Help", "AboutQuillmor1 &About Quillmor"}));
 
-    form->Help2->trigger();
+    Control<QAction>(form, "Help2")->trigger();
     QCOMPARE(prompts_->Shown.at(0).Kind, BoxKind::Warning);
     QCOMPARE(prompts_->Texts(), QStringList{"Help not implemented yet."});
 
     // Print before any pick: only the refusal.
     prompts_->ClearShown();
-    QTest::mouseClick(form->PrintButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(form, "PrintButton"), Qt::LeftButton);
     QCOMPARE(prompts_->Texts(), QStringList{"You must select a course first."});
   }
 
   void pickShowsHandicapAndPredictedScore() {
     THandicapForm* form = Open();
     Pick(form, QStringLiteral("Pine Ridge"));
-    QCOMPARE(form->CourseField->currentText(), QStringLiteral("Pine Ridge"));
-    QCOMPARE(form->RatingField->text(), QStringLiteral("71.4"));
-    QCOMPARE(form->SlopeField->text(), QStringLiteral("130"));
-    QCOMPARE(form->ParField->text(), QStringLiteral("72"));
-    QCOMPARE(form->Hdcp1->text(), QStringLiteral("Handicap for Pat Golfer at this course is: 17"));
-    QCOMPARE(form->Hdcp2->text(), QStringLiteral("Predicted score for Pat Golfer is: 89"));
+    QCOMPARE(Control<QComboBox>(form, "CourseField")->currentText(), QStringLiteral("Pine Ridge"));
+    QCOMPARE(Control<QLineEdit>(form, "RatingField")->text(), QStringLiteral("71.4"));
+    QCOMPARE(Control<QLineEdit>(form, "SlopeField")->text(), QStringLiteral("130"));
+    QCOMPARE(Control<QLineEdit>(form, "ParField")->text(), QStringLiteral("72"));
+    QCOMPARE(Control<QLineEdit>(form, "Hdcp1")->text(),
+             QStringLiteral("Handicap for Pat Golfer at this course is: 17"));
+    QCOMPARE(Control<QLineEdit>(form, "Hdcp2")->text(),
+             QStringLiteral("Predicted score for Pat Golfer is: 89"));
     QVERIFY(form->CourseChosen());
     QVERIFY(prompts_->Shown.empty());
     qm::test::SaveScreen(form, QStringLiteral("hndicp"));
@@ -138,18 +143,21 @@ class HandicapTest : public QObject {
     // predicted score is the old one, and Print refuses.
     Pick(form, QStringLiteral("Oak Hills"));
     QCOMPARE(prompts_->Texts(), QStringList{"'' is not a valid integer value"});
-    QCOMPARE(form->Hdcp1->text(), QStringLiteral("Handicap for Pat Golfer at this course is: 16"));
-    QCOMPARE(form->Hdcp2->text(), QStringLiteral("Predicted score for Pat Golfer is: 89"));
+    QCOMPARE(Control<QLineEdit>(form, "Hdcp1")->text(),
+             QStringLiteral("Handicap for Pat Golfer at this course is: 16"));
+    QCOMPARE(Control<QLineEdit>(form, "Hdcp2")->text(),
+             QStringLiteral("Predicted score for Pat Golfer is: 89"));
     QVERIFY(!form->CourseChosen());
     // Bent Creek's slope is no number: the fields before it change, the
     // sentences do not.
     Pick(form, QStringLiteral("Bent Creek"));
     QCOMPARE(prompts_->Texts().last(), QStringLiteral("'abc' is not a valid floating point value"));
-    QCOMPARE(form->RatingField->text(), QStringLiteral("70.2"));
-    QCOMPARE(form->Hdcp1->text(), QStringLiteral("Handicap for Pat Golfer at this course is: 16"));
+    QCOMPARE(Control<QLineEdit>(form, "RatingField")->text(), QStringLiteral("70.2"));
+    QCOMPARE(Control<QLineEdit>(form, "Hdcp1")->text(),
+             QStringLiteral("Handicap for Pat Golfer at this course is: 16"));
     prompts_->ClearShown();
     prompts_->Choices = {2};
-    QTest::mouseClick(form->PrintButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(form, "PrintButton"), Qt::LeftButton);
     QCOMPARE(prompts_->Texts(), QStringList{"You must select a course first."});
     QVERIFY(!std::filesystem::exists("PLAYER1.qmh"));
   }
@@ -159,7 +167,7 @@ class HandicapTest : public QObject {
     Pick(form, QStringLiteral("Pine Ridge"));
     qm::test::WriteFile("PLAYER1.qmh", "an earlier sheet\r\n");
     prompts_->Choices = {2};
-    QTest::mouseClick(form->PrintButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(form, "PrintButton"), Qt::LeftButton);
     QCOMPARE(prompts_->Shown.at(0).Kind, BoxKind::TwoChoice);
     QCOMPARE(prompts_->Shown.at(0).Caption, QStringLiteral("Printer or File"));
     QCOMPARE(prompts_->Texts(), (QStringList{"Output handicap list to the printer or to a file?",
@@ -170,7 +178,7 @@ class HandicapTest : public QObject {
     std::filesystem::remove("PLAYER1.qmh");
     prompts_->ClearShown();
     prompts_->Choices = {-1};
-    QTest::mouseClick(form->PrintButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(form, "PrintButton"), Qt::LeftButton);
     QCOMPARE(prompts_->Shown.size(), std::size_t{1});
     QVERIFY(!std::filesystem::exists("PLAYER1.qmh"));
   }
@@ -182,7 +190,7 @@ class HandicapTest : public QObject {
     prompts_->Choices = {1};
     prompts_->PrinterChoices = {true};
     prompts_->SetUpPrinter = qm::test::PrintToPdf(pdf);
-    QTest::mouseClick(form->PrintButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(form, "PrintButton"), Qt::LeftButton);
     QCOMPARE(prompts_->Texts().last(), QStringLiteral("Printing completed."));
 
     QProcess text;
@@ -214,13 +222,13 @@ class HandicapTest : public QObject {
     form_ = THandicapForm::Open(Golfer(), "15.2");
     delete opener;
     QVERIFY(!form_.isNull() && form_->isVisible());
-    form_->Exit1->trigger();
+    Control<QAction>(form_, "Exit1")->trigger();
     QVERIFY(!form_->isVisible());
     QTest::qWait(0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(form_.isNull());
     QPointer<THandicapForm> second = THandicapForm::Open(Golfer(), "15.2");
-    QTest::mouseClick(second->OKButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(second, "OKButton"), Qt::LeftButton);
     QTest::qWait(0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(second.isNull());

@@ -14,6 +14,7 @@
 #include "windows/qmindex.h"
 
 using qm::TIndexForm;
+using qm::test::Control;
 
 namespace {
 
@@ -45,7 +46,9 @@ qm::IndexRequest Request(TIndexForm* sheet, const std::string& name) {
 
 QStringList Lines(TIndexForm* form) {
   QStringList lines;
-  for (QLineEdit* field : form->Field) lines << field->text();
+  for (int i = 1; i <= TIndexForm::LineCount; ++i) {
+    lines << Control<QLineEdit>(form, "Field", i)->text();
+  }
   return lines;
 }
 
@@ -84,15 +87,17 @@ class IndexTest : public QObject {
     // Nothing of a line is cut off at the field's right edge, not even of
     // the longest line an account may have (80 characters).
     const QString longest(80, QLatin1Char('W'));
-    for (QLineEdit* field : form->Field) {
+    for (int i = 1; i <= TIndexForm::LineCount; ++i) {
+      const QLineEdit* field = Control<QLineEdit>(form, "Field", i);
       const QFontMetrics metrics(field->font());
       QVERIFY2(metrics.horizontalAdvance(field->text()) <= field->width() - 4,
                qPrintable(field->text()));
       QVERIFY(metrics.horizontalAdvance(longest) <= field->width() - 4);
       QVERIFY(field->isReadOnly());
       QCOMPARE(field->focusPolicy(), Qt::NoFocus);
-      QVERIFY(form->Panel1->geometry().contains(
-          field->mapTo(form, QPoint(field->width() - 1, field->height() - 1))));
+      QVERIFY(Control<QFrame>(form, "Panel1")
+                  ->geometry()
+                  .contains(field->mapTo(form, QPoint(field->width() - 1, field->height() - 1))));
     }
     QCOMPARE(form->size(), QSize(549, 388));
     QCOMPARE(form->minimumSize(), form->maximumSize());
@@ -101,7 +106,7 @@ class IndexTest : public QObject {
     QCOMPARE(form->frameGeometry().center(), form->screen()->availableGeometry().center());
     qm::test::SaveScreen(form, QStringLiteral("index"));
 
-    QTest::mouseClick(form->OkButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(form, "OkButton"), Qt::LeftButton);
     QTest::qWait(0);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(form.isNull());
@@ -132,7 +137,7 @@ class IndexTest : public QObject {
     QVERIFY(two[5].startsWith("The current index for Bob Long is"));
 
     // Closing one leaves the other as it was.
-    QTest::mouseClick(second->CancelButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(second, "CancelButton"), Qt::LeftButton);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(second.isNull());
     QVERIFY(!first.isNull() && first->isVisible());
@@ -146,7 +151,7 @@ class IndexTest : public QObject {
     for (int n : {-1, 0, 15, 1000}) form.SetIndexLine(n, "stray");
     QVERIFY(!Lines(&form).contains(QStringLiteral("stray")));
     form.SetIndexLine(14, "Caf\xe9 \x80");
-    QCOMPARE(form.Field[13]->text(), QString::fromUtf8("Caf\u00e9 \u20ac"));
+    QCOMPARE(Control<QLineEdit>(&form, "Field", 14)->text(), QString::fromUtf8("Caf\u00e9 \u20ac"));
   }
 };
 

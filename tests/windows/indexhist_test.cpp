@@ -171,8 +171,8 @@ class IndexHistTest : public QObject {
     list_ = new TGPickForm;
     list_->show();
     Activate(list_);
-    list_->GolferListBox->setCurrentRow(row);
-    list_->IndexHistory1->trigger();
+    Control<QListWidget>(list_, "GolferListBox")->setCurrentRow(row);
+    Control<QAction>(list_, "IndexHistory1")->trigger();
     const QList<TIndexHistoryForm*> open = OpenHistories();
     return open.size() == 1 ? open.front() : nullptr;
   }
@@ -201,36 +201,36 @@ class IndexHistTest : public QObject {
     QVERIFY(form);
     QCOMPARE(form->windowTitle(), QStringLiteral("Index History - Bob Ray"));
     QVERIFY(!form->isModal());
-    QCOMPARE(list_->IndexHistory1->text(), QStringLiteral("Index His&tory..."));
-    QCOMPARE(form->HistoryTable->rowCount(), 8);
-    QCOMPARE(Row(form->HistoryTable, 0),
+    QCOMPARE(Control<QAction>(list_, "IndexHistory1")->text(), QStringLiteral("Index His&tory..."));
+    QCOMPARE(Control<QTableWidget>(form, "HistoryTable")->rowCount(), 8);
+    QCOMPARE(Row(Control<QTableWidget>(form, "HistoryTable"), 0),
              (QStringList{"06/10/2024", "PINE RIDGE", "80", "80", "8.0", "*", "7.7", "-1.9"}));
-    QCOMPARE(Row(form->HistoryTable, 2),
+    QCOMPARE(Row(Control<QTableWidget>(form, "HistoryTable"), 2),
              (QStringList{"05/25/2024", "oak hill", "82", "82", "12.0", " ", "9.6", "-26.8"}));
 
-    QCOMPARE(form->ForecastTable->rowCount(), 3);
-    QCOMPARE(Row(form->ForecastTable, 1),
+    QCOMPARE(Control<QTableWidget>(form, "ForecastTable")->rowCount(), 3);
+    QCOMPARE(Row(Control<QTableWidget>(form, "ForecastTable"), 1),
              (QStringList{"OAK HILL", "8", "80", "4", "80", "78", "77"}));
-    QCOMPARE(form->DropOutLabel->text(),
+    QCOMPARE(Control<QLabel>(form, "DropOutLabel")->text(),
              QStringLiteral("6 complete rounds on file: none drops out of the index yet."));
-    QCOMPARE(form->StatsTable->columnCount(), 2);
-    QCOMPARE(Row(form->StatsTable, 0), (QStringList{"6", "6"}));
-    QCOMPARE(Row(form->StatsTable, 2), (QStringList{"80", "80"}));
+    QCOMPARE(Control<QTableWidget>(form, "StatsTable")->columnCount(), 2);
+    QCOMPARE(Row(Control<QTableWidget>(form, "StatsTable"), 0), (QStringList{"6", "6"}));
+    QCOMPARE(Row(Control<QTableWidget>(form, "StatsTable"), 2), (QStringList{"80", "80"}));
 
     // Six complete rounds on the line and as points, one used, the
     // men's Maximum Index while the rule is on.
-    const QMap<QString, int> counts = PointCounts(form->IndexChart);
+    const QMap<QString, int> counts = PointCounts(Control<QChartView>(form, "IndexChart"));
     QCOMPARE(counts.value(IndexSeriesName()), 6);
     QCOMPARE(counts.value(DifferentialSeriesName()), 6);
     QCOMPARE(counts.value(UsedSeriesName()), 1);
     QCOMPARE(counts.value(QStringLiteral("Maximum Index 36.4")), 2);
-    QCOMPARE(form->IndexChart->chart()->axes().size(), 2);
+    QCOMPARE(Control<QChartView>(form, "IndexChart")->chart()->axes().size(), 2);
 
     // Its placement is kept; File > Exit deletes it.
     form->resize(1000, 700);
     QApplication::processEvents();
     QCOMPARE(ReadSettingInt("IndexHistoryForm", "Height", 0), 700);
-    form->Exit1->trigger();
+    Control<QAction>(form, "Exit1")->trigger();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(form.isNull());
   }
@@ -241,18 +241,20 @@ class IndexHistTest : public QObject {
     scores->OpenFor(golfer);
     // The newest round deleted and not saved: the history follows the
     // table, best 1 of 5 (10.0), index 9.6; the rule off, no maximum line.
-    scores->ScoresListBox->setCurrentRow(0);
-    Click(scores->DeleteButton);
+    Control<QListWidget>(scores, "ScoresListBox")->setCurrentRow(0);
+    Click(Control<QPushButton>(scores, "DeleteButton"));
     QVERIFY(scores->Modified());
     Program().UseMaxIndex = false;
-    scores->IndexHistory1->trigger();
+    Control<QAction>(scores, "IndexHistory1")->trigger();
     const QList<TIndexHistoryForm*> open = OpenHistories();
     QCOMPARE(open.size(), 1);
     TIndexHistoryForm* form = open.front();
-    QCOMPARE(form->HistoryTable->rowCount(), 7);
-    QCOMPARE(Row(form->HistoryTable, 0).mid(5), (QStringList{"I", "9.6", ""}));
-    QCOMPARE(Row(form->ForecastTable, 1).mid(1), (QStringList{"10", "82", "4", "80", "300", "79"}));
-    const QMap<QString, int> counts = PointCounts(form->IndexChart);
+    QCOMPARE(Control<QTableWidget>(form, "HistoryTable")->rowCount(), 7);
+    QCOMPARE(Row(Control<QTableWidget>(form, "HistoryTable"), 0).mid(5),
+             (QStringList{"I", "9.6", ""}));
+    QCOMPARE(Row(Control<QTableWidget>(form, "ForecastTable"), 1).mid(1),
+             (QStringList{"10", "82", "4", "80", "300", "79"}));
+    const QMap<QString, int> counts = PointCounts(Control<QChartView>(form, "IndexChart"));
     QCOMPARE(counts.size(), 3);
     QCOMPARE(counts.value(IndexSeriesName()), 5);
     // Closing the opener leaves the history open.
@@ -266,14 +268,14 @@ class IndexHistTest : public QObject {
     QCOMPARE(prompts_->Texts(), QStringList{"File not found"});
     WriteFile("RAY.qmg", WorkedRounds() + ScoreLine("20240101", "85", "85", "7O.1"));
     prompts_->ClearShown();
-    list_->IndexHistory1->trigger();
+    Control<QAction>(list_, "IndexHistory1")->trigger();
     QVERIFY(OpenHistories().isEmpty());
     QCOMPARE(prompts_->Texts(), QStringList{"'7O.1' is not a valid floating point value"});
     // A date that is no calendar date leaves the window without an estimate.
     WriteFile("RAY.qmg", WorkedRounds() + ScoreLine("20230230", "85", "85"));
-    list_->IndexHistory1->trigger();
+    Control<QAction>(list_, "IndexHistory1")->trigger();
     QCOMPARE(OpenHistories().size(), 1);
-    QCOMPARE(OpenHistories().front()->WhsSummary->text(),
+    QCOMPARE(Control<QLabel>(OpenHistories().front(), "WhsSummary")->text(),
              QStringLiteral("World Handicap System estimate: none, because '02/30/2023' is not a "
                             "valid date."));
   }
@@ -291,23 +293,25 @@ class IndexHistTest : public QObject {
     WriteManyRounds(200);
     TIndexHistoryForm* form = OpenFromList(1);
     QVERIFY(form);
-    QCOMPARE(form->HistoryTable->rowCount(), 200);
-    QCOMPARE(form->ForecastTable->rowCount(), 40);
-    QCOMPARE(Row(form->StatsTable, 0), (QStringList{"20", "200"}));
-    QCOMPARE(PointCounts(form->IndexChart).value(UsedSeriesName()), 10);
-    QVERIFY(form->DropOutLabel->text().startsWith(QStringLiteral("Next to drop out: ")));
+    QCOMPARE(Control<QTableWidget>(form, "HistoryTable")->rowCount(), 200);
+    QCOMPARE(Control<QTableWidget>(form, "ForecastTable")->rowCount(), 40);
+    QCOMPARE(Row(Control<QTableWidget>(form, "StatsTable"), 0), (QStringList{"20", "200"}));
+    QCOMPARE(PointCounts(Control<QChartView>(form, "IndexChart")).value(UsedSeriesName()), 10);
+    QVERIFY(Control<QLabel>(form, "DropOutLabel")
+                ->text()
+                .startsWith(QStringLiteral("Next to drop out: ")));
     SaveScreen(form, QStringLiteral("indexhist-200"));
 
     // Cancelled at the printer selection: nothing printed, nothing said.
     prompts_->ClearShown();
     prompts_->PrinterChoices = {false};
-    form->Print1->trigger();
+    Control<QAction>(form, "Print1")->trigger();
     QCOMPARE(prompts_->Texts(), QStringList{QString()});
     // An output file that cannot be written: the error, no success.
     prompts_->ClearShown();
     prompts_->PrinterChoices = {true};
     prompts_->SetUpPrinter = PrintToPdf(QDir::current().filePath("missing/x.pdf"));
-    form->Print1->trigger();
+    Control<QAction>(form, "Print1")->trigger();
     // Selection, preview, then the error of the print itself.
     QCOMPARE(prompts_->Texts().size(), 3);
     QVERIFY(prompts_->Texts().last().startsWith(QStringLiteral("Unable to write to ")));
@@ -316,7 +320,7 @@ class IndexHistTest : public QObject {
     prompts_->ClearShown();
     prompts_->PrinterChoices = {true};
     prompts_->SetUpPrinter = PrintToPdf(pdf);
-    form->Print1->trigger();
+    Control<QAction>(form, "Print1")->trigger();
     QCOMPARE(prompts_->Texts(), (QStringList{QString(), QString(), "Printing completed."}));
     if (qEnvironmentVariableIsSet("QM_SCREENS_DIR"))
       QFile::copy(pdf, qEnvironmentVariable("QM_SCREENS_DIR") + QStringLiteral("/indexhist.pdf"));
@@ -346,7 +350,7 @@ class IndexHistTest : public QObject {
     WriteWhsGolfer();
     TIndexHistoryForm* form = OpenFromList(1);
     QVERIFY(form);
-    QCOMPARE(form->WhsSummary->text(),
+    QCOMPARE(Control<QLabel>(form, "WhsSummary")->text(),
              QStringLiteral("World Handicap System estimate: 12.0    Low Handicap Index: 11.8"));
     // The hand-worked rounds, newest first; the unfinished one is left out.
     const QStringList expected =
@@ -372,20 +376,23 @@ class IndexHistTest : public QObject {
             "03/04/2023 MAPLE 90 stored 18.0 1.0 . . .")
             .split(u'|');
     QStringList shown;
-    for (int r = 0; r < form->WhsTable->rowCount(); ++r) shown << Cells(form->WhsTable, r);
+    for (int r = 0; r < Control<QTableWidget>(form, "WhsTable")->rowCount(); ++r)
+      shown << Cells(Control<QTableWidget>(form, "WhsTable"), r);
     QCOMPARE(shown, expected);
     // At 12.0: OAK 12.0 + (70 - 72) = 10, PINE 12.0 x 125 / 113 + 0.4 = 13.67 -> 14.
-    QCOMPARE(Cells(form->WhsCourseTable, 0), QStringLiteral("OAK 10 82"));
-    QCOMPARE(Cells(form->WhsCourseTable, 1), QStringLiteral("PINE 14 86"));
-    QVERIFY(form->WhsNote->text().endsWith(
-        QStringLiteral("the stroke indexes of pine (course list, Edit > Stroke Index...) would "
-                       "make them exact.")));
+    QCOMPARE(Cells(Control<QTableWidget>(form, "WhsCourseTable"), 0), QStringLiteral("OAK 10 82"));
+    QCOMPARE(Cells(Control<QTableWidget>(form, "WhsCourseTable"), 1), QStringLiteral("PINE 14 86"));
+    QVERIFY(Control<QLabel>(form, "WhsNote")
+                ->text()
+                .endsWith(QStringLiteral(
+                    "the stroke indexes of pine (course list, Edit > Stroke Index...) would "
+                    "make them exact.")));
     SaveScreen(form, QStringLiteral("indexhist-whs"));
 
     const QString pdf = QDir::current().filePath(QStringLiteral("whs.pdf"));
     prompts_->PrinterChoices = {true};
     prompts_->SetUpPrinter = PrintToPdf(pdf);
-    form->Print1->trigger();
+    Control<QAction>(form, "Print1")->trigger();
     if (const QString screens = qEnvironmentVariable("QM_SCREENS_DIR"); !screens.isEmpty()) {
       QFile::remove(screens + QStringLiteral("/indexhist-whs.pdf"));
       QFile::copy(pdf, screens + QStringLiteral("/indexhist-whs.pdf"));
@@ -402,7 +409,7 @@ class IndexHistTest : public QObject {
     const qsizetype noteAt =
         words.indexOf(QRegularExpression(QStringLiteral("The estimate leaves.*")));
     QVERIFY(noteAt > at);
-    QCOMPARE(words.mid(noteAt).join(u' '), form->WhsNote->text());
+    QCOMPARE(words.mid(noteAt).join(u' '), Control<QLabel>(form, "WhsNote")->text());
   }
 };
 

@@ -96,7 +96,7 @@ class KeptTest : public QObject {
     LoadSortedScores(scores, "PAT.qmg", false);
 
     Program().GolferForm->OpenFor(golfer);
-    QCOMPARE(Program().GolferForm->IndexField->text(), index);
+    QCOMPARE(Control<QLineEdit>(Program().GolferForm, "IndexField")->text(), index);
     Collected history;
     GolferHistoryLines(golfer, scores, true, history);
     QVERIFY(history.All.contains(QStringLiteral("The current index for Pat Golfer is ") + index));
@@ -114,8 +114,9 @@ class KeptTest : public QObject {
     Program().GolferForm->close();
     Program().GolferForm->OpenFor(golfer);
     QStringList shown;
-    for (int row = 0; row < Program().GolferForm->ScoresListBox->count(); ++row)
-      shown << Program().GolferForm->ScoresListBox->item(row)->text();
+    for (int row = 0; row < Control<QListWidget>(Program().GolferForm, "ScoresListBox")->count();
+         ++row)
+      shown << Control<QListWidget>(Program().GolferForm, "ScoresListBox")->item(row)->text();
     QCOMPARE(MarksOf(shown), kMarks);
     Collected rows;
     GolferHistoryLines(golfer, scores, true, rows);
@@ -129,14 +130,14 @@ class KeptTest : public QObject {
     scores->OpenFor(OnlyGolfer());
     // The user deletes the oldest round here, then adds one from the golfer
     // list before saving.
-    scores->ScoresListBox->setCurrentRow(2);
-    Click(scores->DeleteButton);
+    Control<QListWidget>(scores, "ScoresListBox")->setCurrentRow(2);
+    Click(Control<QPushButton>(scores, "DeleteButton"));
     auto* list = new TGPickForm;
     list->setAttribute(Qt::WA_DeleteOnClose);
     list->show();
     Activate(list);
-    list->GolferListBox->setCurrentRow(0);
-    Click(list->AddAScoreButton);
+    Control<QListWidget>(list, "GolferListBox")->setCurrentRow(0);
+    Click(Control<QPushButton>(list, "AddAScoreButton"));
     PickCourse(Program().ScoreForm, 1);
     ConfirmTotal(Program().ScoreForm, QStringLiteral("77"));
     QCOMPARE(QApplication::activeWindow(), list);
@@ -149,14 +150,14 @@ class KeptTest : public QObject {
 
     Activate(scores);
     prompts_->ClearShown();
-    Click(scores->SaveButton);
+    Click(Control<QPushButton>(scores, "SaveButton"));
     TScoreTable saved;
     LoadScores(saved, "PAT.qmg", false);
     QCOMPARE(saved.Count(), 3);
     QCOMPARE(saved.At(1).ScoreTotal, std::string("77"));
     QCOMPARE(saved.At(2).Date, std::string("20010103"));
     QCOMPARE(saved.At(3).Date, std::string("20010102"));
-    QCOMPARE(scores->ScoresListBox->count(), 3);
+    QCOMPARE(Control<QListWidget>(scores, "ScoresListBox")->count(), 3);
     QCOMPARE(prompts_->Shown.size(), std::size_t{1});
     QVERIFY(prompts_->Shown.front().Text.startsWith(QStringLiteral("1 round that another window")));
     // Told once: the next save finds nothing new.
@@ -174,19 +175,19 @@ class KeptTest : public QObject {
     QVERIFY(prompts_->Shown.empty());
     const std::string other = "Pat Golfer~PAT~0~\r\nSam Player~SAM~1~\r\nAnn Lee~LEE~1~\r\n";
     WriteFile("golfers.qmd", other);
-    Click(roster->DeleteButton);  // Pat, whose score file does not exist
+    Click(Control<QPushButton>(roster, "DeleteButton"));  // Pat, whose score file does not exist
     // Yes to saving at Exit, No to replacing the file.
     prompts_->Answers = {Answer::Yes, Answer::No};
     prompts_->ClearShown();
     // Exit, Yes to saving, No to replacing: nothing written, nothing lost.
-    Click(roster->ExitButton);
+    Click(Control<QPushButton>(roster, "ExitButton"));
     QCOMPARE(ReadFile("golfers.qmd"), other);
     QVERIFY(roster->isVisible() && roster->Modified());
     QCOMPARE(prompts_->Shown.back().Text,
              QStringLiteral("The file \"golfers.qmd\" has been changed by another window or "
                             "program since this window read it.  Replace it with the list "
                             "shown here?"));
-    Click(roster->SaveButton);
+    Click(Control<QPushButton>(roster, "SaveButton"));
     QCOMPARE(ReadFile("golfers.qmd"), std::string("Sam Player~SAM~1~\r\n"));
     delete roster;
   }

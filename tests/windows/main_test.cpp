@@ -30,6 +30,7 @@
 
 using qm::Program;
 using qm::TMainForm;
+using qm::test::Control;
 
 namespace {
 
@@ -103,12 +104,14 @@ class MainTest : public QObject {
     QVERIFY(Program().UseMaxIndex);
     QVERIFY(!Program().Closing);
     static_assert(qm::MaxGolfers == 300 && qm::MaxScores == 200 && qm::MaxCourses == 200);
-    QCOMPARE(main->VersionField->text(), QStringLiteral("Version 2.8 r05"));
-    QVERIFY(main->VersionField->isReadOnly());
-    QCOMPARE(main->VersionField->font().families().value(0), QStringLiteral("Small Fonts"));
-    QCOMPARE(main->VersionField->font().pixelSize(), 9);
-    QCOMPARE(main->Label1->font().families().value(0), QStringLiteral("Times New Roman"));
-    QCOMPARE(main->VersionField->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(Control<QLineEdit>(main, "VersionField")->text(), QStringLiteral("Version 2.8 r05"));
+    QVERIFY(Control<QLineEdit>(main, "VersionField")->isReadOnly());
+    QCOMPARE(Control<QLineEdit>(main, "VersionField")->font().families().value(0),
+             QStringLiteral("Small Fonts"));
+    QCOMPARE(Control<QLineEdit>(main, "VersionField")->font().pixelSize(), 9);
+    QCOMPARE(Control<QLabel>(main, "Label1")->font().families().value(0),
+             QStringLiteral("Times New Roman"));
+    QCOMPARE(Control<QLineEdit>(main, "VersionField")->focusPolicy(), Qt::NoFocus);
 
     // Showing the window is its first resize: the placement is written then.
     QCOMPARE(qm::ReadSettingInt("MainForm", "Height", 0), 353);
@@ -119,15 +122,23 @@ class MainTest : public QObject {
     QVERIFY(height < left && left < top && top < width && width != std::string::npos);
 
     // Nothing is clipped and nothing overlaps at this size.
-    QVERIFY(!main->Image1->pixmap().isNull());
-    QVERIFY(!main->Label1->geometry().intersects(main->EditGolferButton->geometry()));
-    QVERIFY(!main->Label1->geometry().intersects(main->Image1->geometry()));
-    QVERIFY(main->centralWidget()->rect().contains(main->VersionField->geometry()));
-    QVERIFY(main->centralWidget()->rect().contains(main->ExitButton->geometry()));
-    const QFontMetrics title(main->Label1->font());
-    QVERIFY(title.horizontalAdvance(main->Label1->text()) <= main->Label1->width());
-    const QFontMetrics version(main->VersionField->font());
-    QVERIFY(version.horizontalAdvance(main->VersionField->text()) < main->VersionField->width());
+    QVERIFY(!Control<QLabel>(main, "Image1")->pixmap().isNull());
+    QVERIFY(!Control<QLabel>(main, "Label1")
+                 ->geometry()
+                 .intersects(Control<QPushButton>(main, "EditGolferButton")->geometry()));
+    QVERIFY(!Control<QLabel>(main, "Label1")
+                 ->geometry()
+                 .intersects(Control<QLabel>(main, "Image1")->geometry()));
+    QVERIFY(main->centralWidget()->rect().contains(
+        Control<QLineEdit>(main, "VersionField")->geometry()));
+    QVERIFY(main->centralWidget()->rect().contains(
+        Control<QPushButton>(main, "ExitButton")->geometry()));
+    const QFontMetrics title(Control<QLabel>(main, "Label1")->font());
+    QVERIFY(title.horizontalAdvance(Control<QLabel>(main, "Label1")->text()) <=
+            Control<QLabel>(main, "Label1")->width());
+    const QFontMetrics version(Control<QLineEdit>(main, "VersionField")->font());
+    QVERIFY(version.horizontalAdvance(Control<QLineEdit>(main, "VersionField")->text()) <
+            Control<QLineEdit>(main, "VersionField")->width());
 
     QVERIFY(prompts_->Shown.empty());
     qm::test::SaveScreen(main, QStringLiteral("main"));
@@ -204,17 +215,19 @@ class MainTest : public QObject {
   void theButtonsAnswerTheKeyboard() {
     TMainForm* main = StartAndShow();
     qm::test::Activate(main);
-    QCOMPARE(QApplication::focusWidget(), main->EditGolferButton);
-    for (QPushButton* next : {main->EditCoursesButton, main->EnterScoresButton, main->ExitButton}) {
+    QCOMPARE(QApplication::focusWidget(), Control<QPushButton>(main, "EditGolferButton"));
+    for (QPushButton* next : {Control<QPushButton>(main, "EditCoursesButton"),
+                              Control<QPushButton>(main, "EnterScoresButton"),
+                              Control<QPushButton>(main, "ExitButton")}) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), next);
     }
-    QTest::keyClick(main->ExitButton, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), main->EditGolferButton);
+    QTest::keyClick(Control<QPushButton>(main, "ExitButton"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Control<QPushButton>(main, "EditGolferButton"));
 
     // Enter on the focused button does what a click does.
-    main->EditCoursesButton->setFocus();
-    QTest::keyClick(main->EditCoursesButton, Qt::Key_Return);
+    Control<QPushButton>(main, "EditCoursesButton")->setFocus();
+    QTest::keyClick(Control<QPushButton>(main, "EditCoursesButton"), Qt::Key_Return);
     QCOMPARE(main->OpenedWindows().size(), std::size_t{1});
     QVERIFY(dynamic_cast<qm::TCMaintForm*>(main->OpenedWindows().front()) != nullptr);
   }
@@ -222,7 +235,7 @@ class MainTest : public QObject {
   void helpShowsItsWarningOnly() {
     TMainForm* main = StartAndShow();
     const auto windowsBefore = QApplication::topLevelWidgets().size();
-    main->Help2->trigger();
+    Control<QAction>(main, "Help2")->trigger();
     QCOMPARE(prompts_->Shown.size(), std::size_t{1});
     QCOMPARE(prompts_->Shown[0].Kind, qm::test::BoxKind::Warning);
     QCOMPARE(prompts_->Shown[0].Text, QStringLiteral("Help not implemented yet."));
@@ -244,22 +257,24 @@ class MainTest : public QObject {
       QVERIFY(box != nullptr);
       seen = true;
       QCOMPARE(box->windowTitle(), QStringLiteral("About"));
-      QCOMPARE(box->ProductName->text(), QStringLiteral("Quillmor for Windows"));
-      QCOMPARE(box->Version->text(), QStringLiteral("Version"));
-      QCOMPARE(box->VersionField->text(), QStringLiteral("2.8 r05 - 2/23/2002"));
-      QVERIFY(!box->MemoField1->toPlainText().isEmpty());
-      QVERIFY(!box->ProgramIcon->pixmap().isNull());
+      QCOMPARE(Control<QLabel>(box, "ProductName")->text(), QStringLiteral("Quillmor for Windows"));
+      QCOMPARE(Control<QLabel>(box, "Version")->text(), QStringLiteral("Version"));
+      QCOMPARE(Control<QLineEdit>(box, "VersionField")->text(),
+               QStringLiteral("2.8 r05 - 2/23/2002"));
+      QVERIFY(!Control<QTextEdit>(box, "MemoField1")->toPlainText().isEmpty());
+      QVERIFY(!Control<QLabel>(box, "ProgramIcon")->pixmap().isNull());
       QVERIFY(!(box->windowFlags() & Qt::WindowMaximizeButtonHint));
       QCOMPARE(box->minimumSize(), box->maximumSize());
       // The whole text is visible in its area, without a scroll bar.
-      QVERIFY(box->MemoField1->document()->size().height() <= box->MemoField1->height());
+      QVERIFY(Control<QTextEdit>(box, "MemoField1")->document()->size().height() <=
+              Control<QTextEdit>(box, "MemoField1")->height());
       if (!fromPicture) qm::test::SaveScreen(box, QStringLiteral("about"));
-      QTest::mouseClick(box->OKButton, Qt::LeftButton);
+      QTest::mouseClick(Control<QPushButton>(box, "OKButton"), Qt::LeftButton);
     });
     if (fromPicture)
-      QTest::mouseClick(main->Image1, Qt::LeftButton);
+      QTest::mouseClick(Control<QLabel>(main, "Image1"), Qt::LeftButton);
     else
-      main->AboutQuillmor1->trigger();
+      Control<QAction>(main, "AboutQuillmor1")->trigger();
     QVERIFY(seen);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     // The box is made anew for each opening and gone once closed.
@@ -285,7 +300,7 @@ class MainTest : public QObject {
     TMainForm* main = StartAndShow();
 
     // The roster maintenance window holds an unsaved deletion.
-    main->EditGolferButton->click();
+    Control<QPushButton>(main, "EditGolferButton")->click();
     QCOMPARE(main->OpenedWindows().size(), std::size_t{1});
     auto* maintenance = dynamic_cast<qm::TGMaintForm*>(main->OpenedWindows().front());
     QVERIFY(maintenance != nullptr);
@@ -300,9 +315,9 @@ class MainTest : public QObject {
     act.setSingleShot(true);
     connect(&act, &QTimer::timeout, main, [&] {
       if (way == "button")
-        QTest::mouseClick(main->ExitButton, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(main, "ExitButton"), Qt::LeftButton);
       else if (way == "menu")
-        main->Exit1->trigger();
+        Control<QAction>(main, "Exit1")->trigger();
       else
         main->close();
     });
@@ -347,7 +362,7 @@ class MainTest : public QObject {
     QCOMPARE(prompts_->Texts(), QStringList{"Unable to write to quillmor.ini"});
 
     prompts_->ClearShown();
-    main->Help2->trigger();
+    Control<QAction>(main, "Help2")->trigger();
     QCOMPARE(prompts_->Texts(), QStringList{"Help not implemented yet."});
     QVERIFY(main->isVisible());
   }

@@ -39,15 +39,17 @@ void DrivePrint(int& pages, bool print, std::function<void(TPrintPreviewDlg*)> i
     QVERIFY(qobject_cast<QPrintDialog*>(dialog) != nullptr);
     OnNextModal([=, &pages](QWidget* modal) {
       auto* preview = qobject_cast<TPrintPreviewDlg*>(modal);
-      QVERIFY(preview != nullptr && preview->PrintButton->isDefault());
+      QVERIFY(preview != nullptr && Control<QPushButton>(preview, "PrintButton")->isDefault());
       QCOMPARE(preview->windowTitle(), QStringLiteral("Print Preview"));
-      pages = preview->Preview->pageCount();
+      pages = Control<QPrintPreviewWidget>(preview, "Preview")->pageCount();
       QPrinter again(QPrinter::HighResolution);
       PrepareLetterPrinter(again);
       again.setOutputFileName(kShown);
-      emit preview->Preview->paintRequested(&again);
+      emit Control<QPrintPreviewWidget>(preview, "Preview")->paintRequested(&again);
       if (inPreview) inPreview(preview);
-      QTest::mouseClick(print ? preview->PrintButton : preview->CancelButton, Qt::LeftButton);
+      QTest::mouseClick(print ? Control<QPushButton>(preview, "PrintButton")
+                              : Control<QPushButton>(preview, "CancelButton"),
+                        Qt::LeftButton);
     });
     QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
                       Qt::LeftButton);
@@ -78,25 +80,25 @@ class PreviewTest : public QObject {
     Program().GolferForm = new TGolferForm;
     TGPickForm list;
     list.show();
-    list.GolferListBox->setCurrentRow(0);
+    Control<QListWidget>(&list, "GolferListBox")->setCurrentRow(0);
 
     int pages = 0;
     prompts_->Choices = {1, 1};
     DrivePrint(pages, false);
-    QTest::mouseClick(list.PrintScoresButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(&list, "PrintScoresButton"), Qt::LeftButton);
     QCOMPARE(QDir::current().entryList({"*.pdf"}), QStringList{kShown});  // nothing printed
     QCOMPARE(prompts_->Shown.back().Kind, BoxKind::PrintPreview);         // nor said
 
     DrivePrint(pages, true, [](TPrintPreviewDlg* preview) {
       QVERIFY(!SaveScreen(preview, QStringLiteral("print-preview")).isEmpty());
-      QTest::mouseClick(preview->NextPageButton, Qt::LeftButton);
-      QCOMPARE(preview->PageField->value(), 2);
-      QCOMPARE(preview->PageCountLabel->text(), QStringLiteral("of 2"));
-      const qreal zoom = preview->Preview->zoomFactor();
-      QTest::mouseClick(preview->ZoomInButton, Qt::LeftButton);
-      QVERIFY(preview->Preview->zoomFactor() > zoom);
+      QTest::mouseClick(Control<QToolButton>(preview, "NextPageButton"), Qt::LeftButton);
+      QCOMPARE(Control<QSpinBox>(preview, "PageField")->value(), 2);
+      QCOMPARE(Control<QLabel>(preview, "PageCountLabel")->text(), QStringLiteral("of 2"));
+      const qreal zoom = Control<QPrintPreviewWidget>(preview, "Preview")->zoomFactor();
+      QTest::mouseClick(Control<QToolButton>(preview, "ZoomInButton"), Qt::LeftButton);
+      QVERIFY(Control<QPrintPreviewWidget>(preview, "Preview")->zoomFactor() > zoom);
     });
-    QTest::mouseClick(list.PrintScoresButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(&list, "PrintScoresButton"), Qt::LeftButton);
     QCOMPARE(pages, 2);
     QCOMPARE(PdfPageCount(QStringLiteral("LEE.qmr.pdf")), 2);
     const QStringList words = PdfWords(QStringLiteral("LEE.qmr.pdf"));
@@ -116,7 +118,7 @@ class PreviewTest : public QObject {
     WriteFile("golfers.qmd", "Bob Brown~BOB~0~\r\n");
     WriteScores("BOB", PlainScores({81, 90, 90, 90, 90}));  // 8.6
     TPrintHandicapsDlg dialog([] { return true; });
-    dialog.CourseField->setCurrentIndex(0);
+    Control<QComboBox>(&dialog, "CourseField")->setCurrentIndex(0);
     dialog.CourseFieldClick();
     dialog.IncAllBtnClick();
     prompts_->CardCounts = {7};
@@ -124,7 +126,7 @@ class PreviewTest : public QObject {
     DrivePrint(pages, true, [](TPrintPreviewDlg*) {
       WriteScores("BOB", PlainScores({120, 120, 120, 120, 120}));
     });
-    QTest::mouseClick(dialog.PrintCardsButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(&dialog, "PrintCardsButton"), Qt::LeftButton);
 
     // All that is drawn lies in the fourth slot: 4.5 inches from the left,
     // 2.5 from the top, 3.5 wide and 2 high (in points).

@@ -79,13 +79,13 @@ class ProgramTest : public QObject {
     TMainForm* main = Program().MainForm;
     main->show();
     Activate(main);
-    Click(main->EnterScoresButton);
+    Click(Control<QPushButton>(main, "EnterScoresButton"));
     auto* list = Shown<TGPickForm>();
     QVERIFY(list != nullptr);
-    QCOMPARE(Lines(list->GolferListBox), QStringList{"Ann Lee"});
+    QCOMPARE(Lines(Control<QListWidget>(list, "GolferListBox")), QStringList{"Ann Lee"});
 
     // A round at PINE RIDGE: (88 - 72) * 113 / 140 = 12.9.
-    list->AddaScore1->trigger();
+    Control<QAction>(list, "AddaScore1")->trigger();
     TScoreForm* score = Program().ScoreForm;
     QVERIFY(score->isVisible());
     PickCourse(score, 1);
@@ -97,31 +97,34 @@ class ProgramTest : public QObject {
     QVERIFY(file.starts_with(today + "~PINE RIDGE~88~72.0~140~"));
 
     // Edit/View: the golfer scores window lists the new round first.
-    Click(list->EditScoresButton);
+    Click(Control<QPushButton>(list, "EditScoresButton"));
     TGolferForm* scores = Program().GolferForm;
     QVERIFY(scores->isVisible());
-    QCOMPARE(scores->ScoresListBox->count(), 6);
-    QVERIFY(scores->ScoresListBox->item(0)->text().contains("PINE RIDGE"));
+    QCOMPARE(Control<QListWidget>(scores, "ScoresListBox")->count(), 6);
+    QVERIFY(Control<QListWidget>(scores, "ScoresListBox")->item(0)->text().contains("PINE RIDGE"));
     scores->close();
 
     // The index of five rounds (the best one, 12.9, times 0.96 = 12.4) in
     // the display and in the course handicap window.
     Activate(list);
-    Click(list->IndexButton);
+    Click(Control<QPushButton>(list, "IndexButton"));
     auto* sheet = Shown<TIndexForm>();
     QVERIFY(sheet != nullptr);
     QString account;
-    for (QLineEdit* line : sheet->Field) account += line->text() + '\n';
+    for (int i = 1; i <= TIndexForm::LineCount; ++i) {
+      account += Control<QLineEdit>(sheet, "Field", i)->text() + '\n';
+    }
     QVERIFY2(account.contains("12.4"), qPrintable(account));
     sheet->close();
     Activate(list);
-    Click(list->HandicapButton);
+    Click(Control<QPushButton>(list, "HandicapButton"));
     auto* handicap = Shown<THandicapForm>();
     QVERIFY(handicap != nullptr);
-    QCOMPARE(handicap->IndexField->text(), QStringLiteral("12.4"));
-    PickByKey(handicap->CourseField, QStringLiteral("PINE RIDGE"));
+    QCOMPARE(Control<QLineEdit>(handicap, "IndexField")->text(), QStringLiteral("12.4"));
+    PickByKey(Control<QComboBox>(handicap, "CourseField"), QStringLiteral("PINE RIDGE"));
     // 12.4 * 140 / 113 = 15.4.
-    QCOMPARE(handicap->Hdcp1->text(), QStringLiteral("Handicap for Ann Lee at this course is: 15"));
+    QCOMPARE(Control<QLineEdit>(handicap, "Hdcp1")->text(),
+             QStringLiteral("Handicap for Ann Lee at this course is: 15"));
     // Left open: the end of the program destroys it (the leak check of the
     // sanitizer build would report it otherwise).
 
@@ -129,20 +132,20 @@ class ProgramTest : public QObject {
     Activate(list);
     prompts_->ClearShown();
     prompts_->Choices = {2};
-    Click(list->PrintScoresButton);
+    Click(Control<QPushButton>(list, "PrintScoresButton"));
     QVERIFY(prompts_->Texts().last().contains("LEE.qmr"));
     const std::string history = ReadFile("LEE.qmr");
     QVERIFY(history.find("PINE RIDGE") != std::string::npos);
     QVERIFY(history.find("Ann Lee") != std::string::npos);
 
     // The handicap list to a file, the cards to a PDF.
-    Click(list->PrintHandicapButton);
+    Click(Control<QPushButton>(list, "PrintHandicapButton"));
     auto* dialog = Shown<TPrintHandicapsDlg>();
     QVERIFY(dialog != nullptr);
-    PickByKey(dialog->CourseField, QStringLiteral("PINE RIDGE"));
-    Click(dialog->IncAllBtn);
+    PickByKey(Control<QComboBox>(dialog, "CourseField"), QStringLiteral("PINE RIDGE"));
+    Click(Control<QPushButton>(dialog, "IncAllBtn"));
     prompts_->Choices = {2};
-    Click(dialog->PrintListButton);
+    Click(Control<QPushButton>(dialog, "PrintListButton"));
     const std::string handicaps = ReadFile("hdcplist.qmr");
     QVERIFY2(handicaps.find("Ann Lee                 12.4         15") != std::string::npos,
              handicaps.c_str());
@@ -150,7 +153,7 @@ class ProgramTest : public QObject {
     prompts_->CardCounts = {10};
     prompts_->PrinterChoices = {true};
     prompts_->SetUpPrinter = PrintToPdf(pdf);
-    Click(dialog->PrintCardsButton);
+    Click(Control<QPushButton>(dialog, "PrintCardsButton"));
     const QString cards = PdfText(pdf);
     QVERIFY2(cards.contains("Name: Ann Lee") && cards.contains("INDEX: 12.4 HCP: 15"),
              qPrintable(cards));
@@ -158,8 +161,8 @@ class ProgramTest : public QObject {
 
     // Leaving the list keeps the rule's state for the next start.
     Activate(list);
-    list->chkUseMaxIndex->setChecked(false);
-    Click(list->ExitButton);
+    Control<QCheckBox>(list, "chkUseMaxIndex")->setChecked(false);
+    Click(Control<QPushButton>(list, "ExitButton"));
     QVERIFY(!ReadSettingBool("Settings", "UseMaxIndex", true));
     const std::vector<QWidget*> open = main->OpenedWindows();
     QVERIFY(std::find(open.begin(), open.end(), handicap) != open.end());

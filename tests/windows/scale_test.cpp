@@ -28,6 +28,7 @@
 #include "windows/qmsgroup.h"
 
 using qm::Program;
+using qm::test::Control;
 
 // Opens a window as the user would and returns it.
 using Opener = std::function<QWidget*()>;
@@ -126,7 +127,7 @@ class ScaleTest : public QObject {
 
     auto main = [] { return static_cast<QWidget*>(Program().MainForm); };
     auto courses = [] {
-      Program().MainForm->EditCoursesButton->click();
+      Control<QPushButton>(Program().MainForm, "EditCoursesButton")->click();
       return static_cast<QWidget*>(qm::TCMaintForm::Instance());
     };
     auto editor = [courses] {
@@ -136,7 +137,7 @@ class ScaleTest : public QObject {
     };
     auto roster = [] {
       qm::test::WriteFile("golfers.qmd", "Mary Jones~MARY~1~\r\nTom Smith~TOM~0~\r\n");
-      Program().MainForm->EditGolferButton->click();
+      Control<QPushButton>(Program().MainForm, "EditGolferButton")->click();
       return static_cast<QWidget*>(qm::TGMaintForm::Instance());
     };
     auto name = [] {
@@ -174,7 +175,7 @@ class ScaleTest : public QObject {
     };
     auto golfers = [] {
       qm::test::WriteFile("golfers.qmd", "Mary Jones~MARY~1~\r\nTom Smith~TOM~0~\r\n");
-      Program().MainForm->EnterScoresButton->click();
+      Control<QPushButton>(Program().MainForm, "EnterScoresButton")->click();
       return Program().MainForm->OpenedWindows().back();
     };
     QTest::newRow("main window") << Opener(main) << QSize(472, 353) << "scale2-main" << true;

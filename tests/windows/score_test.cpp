@@ -108,9 +108,10 @@ class ScoreTest : public QObject {
   }
   // Picks the list line with the keyboard, as the user does.
   void Pick(int line) {
-    Focus(form_->CourseField);
-    form_->CourseField->setCurrentIndex(-1);
-    for (int i = 0; i <= line; ++i) QTest::keyClick(form_->CourseField, Qt::Key_Down);
+    QComboBox* courses = Control<QComboBox>(form_, "CourseField");
+    Focus(courses);
+    courses->setCurrentIndex(-1);
+    for (int i = 0; i <= line; ++i) QTest::keyClick(courses, Qt::Key_Down);
   }
   void TypeAndTab(QLineEdit* field, const QString& text) {
     TypeInto(field, text);
@@ -143,9 +144,10 @@ class ScoreTest : public QObject {
     std::filesystem::rename("courses.qmd", "sample.qmd");
     form_ = Program().ScoreForm = new TScoreForm;
     QVERIFY(std::filesystem::exists("courses.qmd") && !std::filesystem::exists("sample.qmd"));
-    QCOMPARE(form_->CourseField->count(), 2);
-    QCOMPARE(form_->CourseField->itemText(0), QStringLiteral("MAPLE RIDGE"));
-    QCOMPARE(form_->DateField->text(), qm::Today().toString(QStringLiteral("MM/dd/yyyy")));
+    QCOMPARE(Control<QComboBox>(form_, "CourseField")->count(), 2);
+    QCOMPARE(Control<QComboBox>(form_, "CourseField")->itemText(0), QStringLiteral("MAPLE RIDGE"));
+    QCOMPARE(Control<QLineEdit>(form_, "DateField")->text(),
+             qm::Today().toString(QStringLiteral("MM/dd/yyyy")));
     QVERIFY(prompts_->Shown.empty());
     delete form_;
     std::filesystem::remove("courses.qmd");
@@ -156,113 +158,126 @@ class ScoreTest : public QObject {
     Activate(opener_.get());
     Activate(form_);
     QCOMPARE(prompts_->Shown.size(), std::size_t{1});
-    QCOMPARE(form_->CourseField->count(), 0);
+    QCOMPARE(Control<QComboBox>(form_, "CourseField")->count(), 0);
   }
 
   void totalOnlyThenAHoleReplacesTheTotal() {
     OpenNewRound();
-    TypeAndTab(form_->Score[0], QStringLiteral("0"));
-    QCOMPARE(Focused(), form_->ScoreTotal);
-    QCOMPARE(form_->ScoreOut->text(), QStringLiteral("0"));
-    TypeInto(form_->ScoreTotal, QStringLiteral("88"));
+    TypeAndTab(Control<QLineEdit>(form_, "Score", 1), QStringLiteral("0"));
+    QCOMPARE(Focused(), Control<QLineEdit>(form_, "ScoreTotal"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreOut")->text(), QStringLiteral("0"));
+    TypeInto(Control<QLineEdit>(form_, "ScoreTotal"), QStringLiteral("88"));
     // Tab goes on from the total as Enter does, to OK.
-    QTest::keyClick(form_->ScoreTotal, Qt::Key_Tab);
-    QCOMPARE(Focused(), form_->OKButton);
-    QCOMPARE(form_->AdjScore->text(), QStringLiteral("88"));
-    QCOMPARE(form_->ScoreDiff->text(), QStringLiteral(" 0.0"));
+    QTest::keyClick(Control<QLineEdit>(form_, "ScoreTotal"), Qt::Key_Tab);
+    QCOMPARE(Focused(), Control<QPushButton>(form_, "OKButton"));
+    QCOMPARE(Control<QLineEdit>(form_, "AdjScore")->text(), QStringLiteral("88"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreDiff")->text(), QStringLiteral(" 0.0"));
     // The pick brings the course's differential at once:
     // (88 - 70.5) * 113 / 125 = 15.82.
     Pick(1);
-    QCOMPARE(form_->ScoreDiff->text(), QStringLiteral("15.8"));
-    TypeAndTab(form_->Score[1], QStringLiteral("5"));
-    QCOMPARE(form_->ScoreTotal->text(), QStringLiteral("5"));
-    QCOMPARE(form_->AdjScore->text(), QStringLiteral("5"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreDiff")->text(), QStringLiteral("15.8"));
+    TypeAndTab(Control<QLineEdit>(form_, "Score", 2), QStringLiteral("5"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreTotal")->text(), QStringLiteral("5"));
+    QCOMPARE(Control<QLineEdit>(form_, "AdjScore")->text(), QStringLiteral("5"));
     QVERIFY(prompts_->Shown.empty());
   }
 
   void aJumpToTheTotalSelectsIt() {
     OpenStoredRound(StoredRound("MAPLE RIDGE"));  // no hole scores, total 90
-    Focus(form_->Score[0]);
-    QTest::keyClick(form_->Score[0], Qt::Key_Tab);
-    QCOMPARE(Focused(), form_->ScoreTotal);
-    QCOMPARE(form_->ScoreTotal->selectedText(), QStringLiteral("90"));
-    QTest::keyClicks(form_->ScoreTotal, QStringLiteral("88"));
-    QCOMPARE(form_->ScoreTotal->text(), QStringLiteral("88"));
+    Focus(Control<QLineEdit>(form_, "Score", 1));
+    QTest::keyClick(Control<QLineEdit>(form_, "Score", 1), Qt::Key_Tab);
+    QCOMPARE(Focused(), Control<QLineEdit>(form_, "ScoreTotal"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreTotal")->selectedText(), QStringLiteral("90"));
+    QTest::keyClicks(Control<QLineEdit>(form_, "ScoreTotal"), QStringLiteral("88"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreTotal")->text(), QStringLiteral("88"));
   }
 
   void enterAndTabWithAndWithoutPutts() {
     OpenNewRound();
-    Focus(form_->Score[4]);
-    QTest::keyClick(form_->Score[4], Qt::Key_Return);
-    QCOMPARE(Focused(), form_->Putts[4]);
-    QTest::keyClick(form_->Putts[4], Qt::Key_Enter);
-    QCOMPARE(Focused(), form_->Score[5]);
-    Focus(form_->Putts[8]);
-    QTest::keyClick(form_->Putts[8], Qt::Key_Tab);
-    QCOMPARE(Focused(), form_->Score[9]);
+    Focus(Control<QLineEdit>(form_, "Score", 5));
+    QTest::keyClick(Control<QLineEdit>(form_, "Score", 5), Qt::Key_Return);
+    QCOMPARE(Focused(), Control<QLineEdit>(form_, "Putts", 5));
+    QTest::keyClick(Control<QLineEdit>(form_, "Putts", 5), Qt::Key_Enter);
+    QCOMPARE(Focused(), Control<QLineEdit>(form_, "Score", 6));
+    Focus(Control<QLineEdit>(form_, "Putts", 9));
+    QTest::keyClick(Control<QLineEdit>(form_, "Putts", 9), Qt::Key_Tab);
+    QCOMPARE(Focused(), Control<QLineEdit>(form_, "Score", 10));
 
-    QTest::mouseClick(form_->SkipPuttsChkBox, Qt::LeftButton, {}, QPoint(8, 8));
-    QVERIFY(form_->SkipPuttsChkBox->isChecked());
-    Focus(form_->Score[4]);
-    QTest::keyClick(form_->Score[4], Qt::Key_Return);
-    QCOMPARE(Focused(), form_->Score[5]);
-    QTest::keyClick(form_->Score[5], Qt::Key_Tab);
-    QCOMPARE(Focused(), form_->Score[6]);
-    Focus(form_->Score[17]);
-    QTest::keyClick(form_->Score[17], Qt::Key_Return);
-    QCOMPARE(Focused(), form_->OKButton);
+    QTest::mouseClick(Control<QCheckBox>(form_, "SkipPuttsChkBox"), Qt::LeftButton, {},
+                      QPoint(8, 8));
+    QVERIFY(Control<QCheckBox>(form_, "SkipPuttsChkBox")->isChecked());
+    Focus(Control<QLineEdit>(form_, "Score", 5));
+    QTest::keyClick(Control<QLineEdit>(form_, "Score", 5), Qt::Key_Return);
+    QCOMPARE(Focused(), Control<QLineEdit>(form_, "Score", 6));
+    QTest::keyClick(Control<QLineEdit>(form_, "Score", 6), Qt::Key_Tab);
+    QCOMPARE(Focused(), Control<QLineEdit>(form_, "Score", 7));
+    Focus(Control<QLineEdit>(form_, "Score", 18));
+    QTest::keyClick(Control<QLineEdit>(form_, "Score", 18), Qt::Key_Return);
+    QCOMPARE(Focused(), Control<QPushButton>(form_, "OKButton"));
     // Enter moves on and never closes the window or breaks a comment line.
-    for (QWidget* field : std::initializer_list<QWidget*>{form_->CourseField, form_->DateField,
-                                                          form_->SkipPuttsChkBox}) {
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             Control<QComboBox>(form_, "CourseField"), Control<QLineEdit>(form_, "DateField"),
+             Control<QCheckBox>(form_, "SkipPuttsChkBox")}) {
       Focus(field);
       QTest::keyClick(field, Qt::Key_Return);
     }
-    QCOMPARE(Focused(), form_->Score[0]);
-    TypeInto(form_->Score[0], QStringLiteral("4"));
-    QTest::keyClick(form_->Score[0], Qt::Key_Return);
-    QCOMPARE(Focused(), form_->Score[1]);
-    TypeAndTab(form_->Putts[2], QStringLiteral("2"));  // putts can still be typed
-    Focus(form_->CommentField);
-    QTest::keyClicks(form_->CommentField, QStringLiteral("windy"));
-    QTest::keyClick(form_->CommentField, Qt::Key_Return);
-    QTest::keyClick(form_->CommentField, Qt::Key_Escape);
+    QCOMPARE(Focused(), Control<QLineEdit>(form_, "Score", 1));
+    TypeInto(Control<QLineEdit>(form_, "Score", 1), QStringLiteral("4"));
+    QTest::keyClick(Control<QLineEdit>(form_, "Score", 1), Qt::Key_Return);
+    QCOMPARE(Focused(), Control<QLineEdit>(form_, "Score", 2));
+    TypeAndTab(Control<QLineEdit>(form_, "Putts", 3),
+               QStringLiteral("2"));  // putts can still be typed
+    Focus(Control<QPlainTextEdit>(form_, "CommentField"));
+    QTest::keyClicks(Control<QPlainTextEdit>(form_, "CommentField"), QStringLiteral("windy"));
+    QTest::keyClick(Control<QPlainTextEdit>(form_, "CommentField"), Qt::Key_Return);
+    QTest::keyClick(Control<QPlainTextEdit>(form_, "CommentField"), Qt::Key_Escape);
     QVERIFY(form_->isVisible());
-    QCOMPARE(form_->CommentField->toPlainText(), QStringLiteral("windy"));
-    QCOMPARE(form_->PuttsTotal->text(), QStringLiteral("2"));
+    QCOMPARE(Control<QPlainTextEdit>(form_, "CommentField")->toPlainText(),
+             QStringLiteral("windy"));
+    QCOMPARE(Control<QLineEdit>(form_, "PuttsTotal")->text(), QStringLiteral("2"));
   }
 
   void tabRunsThroughTheWindowInItsOrder() {
-    form_->SkipPuttsChkBox->setChecked(false);
+    Control<QCheckBox>(form_, "SkipPuttsChkBox")->setChecked(false);
     OpenNewRound();
-    form_->Score[0]->setText(QStringLiteral("4"));  // a "0" would send the focus to the total
+    Control<QLineEdit>(form_, "Score", 1)
+        ->setText(QStringLiteral("4"));  // a "0" would send the focus to the total
     const auto tabFrom = [this](QWidget* field) {
       Focus(field);
       QTest::keyClick(field, Qt::Key_Tab);
       return Focused();
     };
-    QCOMPARE(tabFrom(form_->CourseField), form_->DateField);
-    QCOMPARE(tabFrom(form_->SkipPuttsChkBox), form_->Score[0]);
-    QCOMPARE(tabFrom(form_->Putts[17]), form_->OKButton);
-    QCOMPARE(tabFrom(form_->OKButton), form_->CancelButton);
-    QCOMPARE(tabFrom(form_->AddCourseButton), form_->CommentField);
-    QCOMPARE(tabFrom(form_->CommentField), form_->CourseField);
+    QCOMPARE(tabFrom(Control<QComboBox>(form_, "CourseField")),
+             Control<QLineEdit>(form_, "DateField"));
+    QCOMPARE(tabFrom(Control<QCheckBox>(form_, "SkipPuttsChkBox")),
+             Control<QLineEdit>(form_, "Score", 1));
+    QCOMPARE(tabFrom(Control<QLineEdit>(form_, "Putts", 18)),
+             Control<QPushButton>(form_, "OKButton"));
+    QCOMPARE(tabFrom(Control<QPushButton>(form_, "OKButton")),
+             Control<QPushButton>(form_, "CancelButton"));
+    QCOMPARE(tabFrom(Control<QPushButton>(form_, "AddCourseButton")),
+             Control<QPlainTextEdit>(form_, "CommentField"));
+    QCOMPARE(tabFrom(Control<QPlainTextEdit>(form_, "CommentField")),
+             Control<QComboBox>(form_, "CourseField"));
     // A field outside the order, reached with the mouse, hands Tab on to
     // the card's next field.
-    QCOMPARE(tabFrom(form_->ScoreOut), form_->Score[9]);
-    QCOMPARE(tabFrom(form_->PuttsIn), form_->OKButton);
-    QCOMPARE(tabFrom(form_->Par[4]), form_->Score[4]);
+    QCOMPARE(tabFrom(Control<QLineEdit>(form_, "ScoreOut")),
+             Control<QLineEdit>(form_, "Score", 10));
+    QCOMPARE(tabFrom(Control<QLineEdit>(form_, "PuttsIn")),
+             Control<QPushButton>(form_, "OKButton"));
+    QCOMPARE(tabFrom(Control<QLineEdit>(form_, "Par", 5)), Control<QLineEdit>(form_, "Score", 5));
   }
 
   void aReturnFromAnotherProgramIsNoActivation() {
     OpenNewRound();
     Pick(0);
-    TypeInto(form_->Score[7], QStringLiteral("x"));  // not left yet
+    TypeInto(Control<QLineEdit>(form_, "Score", 8), QStringLiteral("x"));  // not left yet
     // The user switches to another program and back: the field keeps the
     // focus and nothing is recomputed.
     QApplication::setActiveWindow(nullptr);
     QApplication::processEvents();
     Activate(form_);
-    QCOMPARE(Focused(), form_->Score[7]);
+    QCOMPARE(Focused(), Control<QLineEdit>(form_, "Score", 8));
     QVERIFY(prompts_->Shown.empty());
     // Back to another window of the program first: that is an activation.
     QApplication::setActiveWindow(nullptr);
@@ -270,65 +285,66 @@ class ScoreTest : public QObject {
     Activate(opener_.get());
     Activate(form_);
     QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("'x' is not a valid integer value")});
-    QCOMPARE(Focused(), form_->Score[7]);
-    TypeInto(form_->Score[7], QStringLiteral("5"));
+    QCOMPARE(Focused(), Control<QLineEdit>(form_, "Score", 8));
+    TypeInto(Control<QLineEdit>(form_, "Score", 8), QStringLiteral("5"));
     Activate(opener_.get());
     Activate(form_);
-    QCOMPARE(Focused(), form_->CourseField);
-    QCOMPARE(form_->ScoreOut->text(), QStringLiteral("5"));
+    QCOMPARE(Focused(), Control<QComboBox>(form_, "CourseField"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreOut")->text(), QStringLiteral("5"));
   }
 
   void steppingKeysChangeTheValueAndAreNeverTyped() {
     OpenNewRound();
     Pick(0);
-    TypeInto(form_->Score[2], QStringLiteral("4"));
-    QTest::keyClicks(form_->Score[2], QStringLiteral("+="));
-    QCOMPARE(form_->Score[2]->text(), QStringLiteral("6"));
-    QCOMPARE(form_->ScoreOut->text(), QStringLiteral("0"));  // sums follow the leaving
-    TypeInto(form_->Putts[6], QString());
-    QTest::keyClick(form_->Putts[6], '-');
-    QCOMPARE(form_->Putts[6]->text(), QStringLiteral("-1"));
-    QTest::keyClick(form_->Putts[6], '_');
-    QCOMPARE(form_->Putts[6]->text(), QStringLiteral("-2"));
-    TypeInto(form_->Score[3], QStringLiteral("x"));
-    QTest::keyClick(form_->Score[3], '+');
-    QCOMPARE(form_->Score[3]->text(), QStringLiteral("x"));
+    TypeInto(Control<QLineEdit>(form_, "Score", 3), QStringLiteral("4"));
+    QTest::keyClicks(Control<QLineEdit>(form_, "Score", 3), QStringLiteral("+="));
+    QCOMPARE(Control<QLineEdit>(form_, "Score", 3)->text(), QStringLiteral("6"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreOut")->text(),
+             QStringLiteral("0"));  // sums follow the leaving
+    TypeInto(Control<QLineEdit>(form_, "Putts", 7), QString());
+    QTest::keyClick(Control<QLineEdit>(form_, "Putts", 7), '-');
+    QCOMPARE(Control<QLineEdit>(form_, "Putts", 7)->text(), QStringLiteral("-1"));
+    QTest::keyClick(Control<QLineEdit>(form_, "Putts", 7), '_');
+    QCOMPARE(Control<QLineEdit>(form_, "Putts", 7)->text(), QStringLiteral("-2"));
+    TypeInto(Control<QLineEdit>(form_, "Score", 4), QStringLiteral("x"));
+    QTest::keyClick(Control<QLineEdit>(form_, "Score", 4), '+');
+    QCOMPARE(Control<QLineEdit>(form_, "Score", 4)->text(), QStringLiteral("x"));
     QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("'x' is not a valid integer value")});
-    TypeInto(form_->Score[3], QStringLiteral("3"));
+    TypeInto(Control<QLineEdit>(form_, "Score", 4), QStringLiteral("3"));
 
-    TypeInto(form_->DateField, QStringLiteral("02/28/2004"));
-    QTest::keyClick(form_->DateField, '+');
-    QCOMPARE(form_->DateField->text(), QStringLiteral("02/29/2004"));
-    QTest::keyClick(form_->DateField, '-');
-    QTest::keyClick(form_->DateField, '-');
-    QCOMPARE(form_->DateField->text(), QStringLiteral("02/27/2004"));
-    TypeInto(form_->DateField, QStringLiteral("1/2/3"));
-    QTest::keyClick(form_->DateField, '+');
-    QCOMPARE(form_->DateField->text(), QString());
-    TypeAndTab(form_->DateField, QStringLiteral("7.4.1999"));
-    QCOMPARE(form_->DateField->text(), QStringLiteral("07/04/1999"));
+    TypeInto(Control<QLineEdit>(form_, "DateField"), QStringLiteral("02/28/2004"));
+    QTest::keyClick(Control<QLineEdit>(form_, "DateField"), '+');
+    QCOMPARE(Control<QLineEdit>(form_, "DateField")->text(), QStringLiteral("02/29/2004"));
+    QTest::keyClick(Control<QLineEdit>(form_, "DateField"), '-');
+    QTest::keyClick(Control<QLineEdit>(form_, "DateField"), '-');
+    QCOMPARE(Control<QLineEdit>(form_, "DateField")->text(), QStringLiteral("02/27/2004"));
+    TypeInto(Control<QLineEdit>(form_, "DateField"), QStringLiteral("1/2/3"));
+    QTest::keyClick(Control<QLineEdit>(form_, "DateField"), '+');
+    QCOMPARE(Control<QLineEdit>(form_, "DateField")->text(), QString());
+    TypeAndTab(Control<QLineEdit>(form_, "DateField"), QStringLiteral("7.4.1999"));
+    QCOMPARE(Control<QLineEdit>(form_, "DateField")->text(), QStringLiteral("07/04/1999"));
   }
 
   void okNeedsACourseSaveExitDoesNot() {
     OpenNewRound();
-    QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(form_, "OKButton"), Qt::LeftButton);
     QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("You must pick a course.")});
     QVERIFY(form_->isVisible());
-    QCOMPARE(Focused(), form_->CourseField);
-    QCOMPARE(form_->OkPressed->text(), QStringLiteral("0"));
+    QCOMPARE(Focused(), Control<QComboBox>(form_, "CourseField"));
+    QCOMPARE(Control<QLineEdit>(form_, "OkPressed")->text(), QStringLiteral("0"));
     // Save/Exit from the menu, the total still being typed: its adjusted
     // score still reaches the returned round.
-    TypeInto(form_->ScoreTotal, QStringLiteral("80"));
-    form_->SaveExit1->trigger();
+    TypeInto(Control<QLineEdit>(form_, "ScoreTotal"), QStringLiteral("80"));
+    Control<QAction>(form_, "SaveExit1")->trigger();
     QVERIFY(!form_->isVisible());
-    QCOMPARE(form_->AdjScore->text(), QStringLiteral("80"));
+    QCOMPARE(Control<QLineEdit>(form_, "AdjScore")->text(), QStringLiteral("80"));
     QCOMPARE(opener_->Taken, 1);
     QCOMPARE(QApplication::activeWindow(), opener_.get());
     // Cancel, Exit and the frame give the round back unconfirmed.
     OpenNewRound();
     form_->close();
     QVERIFY(!form_->isVisible());
-    QCOMPARE(form_->OkPressed->text(), QStringLiteral("0"));
+    QCOMPARE(Control<QLineEdit>(form_, "OkPressed")->text(), QStringLiteral("0"));
   }
 
   void theRoundBelongsToTheWindowThatPrimedItAndIsTakenOnce() {
@@ -341,15 +357,15 @@ class ScoreTest : public QObject {
     QVERIFY(!form_->PrimeNewRound(&other, {QStringLiteral("Other"), "OTHER", QString()},
                                   TScoreForm::EntryValues::Zero));
     QCOMPARE(form_->windowTitle(), QStringLiteral("Enter Score - Pat Golfer"));
-    QCOMPARE(form_->CourseField->Text(), QStringLiteral("MAPLE RIDGE"));
+    QCOMPARE(Control<qm::TCourseList>(form_, "CourseField")->Text(), QStringLiteral("MAPLE RIDGE"));
     Activate(&other);  // the user looks at another window meanwhile
     Activate(form_);
     opener_->hide();  // and the opener is out of the way when OK comes
-    QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(form_, "OKButton"), Qt::LeftButton);
     Activate(&other);
     QCOMPARE(other.Taken, 0);
     QVERIFY(!form_->TakeRound(&other));
-    QCOMPARE(form_->OkPressed->text(), QStringLiteral("1"));
+    QCOMPARE(Control<QLineEdit>(form_, "OkPressed")->text(), QStringLiteral("1"));
     opener_->show();
     Activate(opener_.get());
     QCOMPARE(opener_->Taken, 1);
@@ -361,7 +377,7 @@ class ScoreTest : public QObject {
     // A round confirmed and never taken is not handed to the next use.
     OpenNewRound();
     Pick(0);
-    form_->SaveExit1->trigger();
+    Control<QAction>(form_, "SaveExit1")->trigger();
     QVERIFY(!form_->isVisible());
     QVERIFY(form_->PrimeNewRound(&other, {QStringLiteral("Other"), "OTHER", QString()},
                                  TScoreForm::EntryValues::Zero));
@@ -377,13 +393,14 @@ class ScoreTest : public QObject {
 
   void theTakenRoundHoldsTheFieldsAsTheScoreFileDoes() {
     OpenNewRound(QStringLiteral("Pat Golfer"), QStringLiteral("15.0"));
-    QCOMPARE(form_->DateField->text(), qm::Today().toString(QStringLiteral("MM/dd/yyyy")));
+    QCOMPARE(Control<QLineEdit>(form_, "DateField")->text(),
+             qm::Today().toString(QStringLiteral("MM/dd/yyyy")));
     Pick(0);  // MAPLE RIDGE 71.3 / 128: course handicap 17
-    TypeAndTab(form_->DateField, QStringLiteral("02/23/2002"));
-    TypeInto(form_->ScoreTotal, QStringLiteral("1234"));
-    TypeAndTab(form_->Score[17], QStringLiteral("123"));
-    form_->CommentField->setPlainText(QString(100, QLatin1Char('c')));
-    QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+    TypeAndTab(Control<QLineEdit>(form_, "DateField"), QStringLiteral("02/23/2002"));
+    TypeInto(Control<QLineEdit>(form_, "ScoreTotal"), QStringLiteral("1234"));
+    TypeAndTab(Control<QLineEdit>(form_, "Score", 18), QStringLiteral("123"));
+    Control<QPlainTextEdit>(form_, "CommentField")->setPlainText(QString(100, QLatin1Char('c')));
+    QTest::mouseClick(Control<QPushButton>(form_, "OKButton"), Qt::LeftButton);
     QCOMPARE(opener_->Rounds.size(), std::size_t{1});
     TScoreRec round = opener_->Rounds[0];
     QCOMPARE(round.Date, std::string("20020223"));
@@ -403,9 +420,9 @@ class ScoreTest : public QObject {
     stored.EntryIndex = "9.9";
     stored.EntryHandicap = "11";
     OpenStoredRound(stored);
-    QCOMPARE(form_->IndexField->text(), QStringLiteral("9.9"));
-    QCOMPARE(form_->DateField->text(), QStringLiteral("05/01/2004"));
-    QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+    QCOMPARE(Control<QLineEdit>(form_, "IndexField")->text(), QStringLiteral("9.9"));
+    QCOMPARE(Control<QLineEdit>(form_, "DateField")->text(), QStringLiteral("05/01/2004"));
+    QTest::mouseClick(Control<QPushButton>(form_, "OKButton"), Qt::LeftButton);
     round = opener_->Rounds.at(1);
     QCOMPARE(round.EntryIndex, std::string("9.9"));
     QCOMPARE(round.EntryHandicap, std::string("11"));
@@ -414,8 +431,8 @@ class ScoreTest : public QObject {
     // Without an index of its own it shows the current one.
     stored.EntryIndex = "0";
     OpenStoredRound(stored, QStringLiteral("12.0"));
-    QCOMPARE(form_->IndexField->text(), QStringLiteral("12.0"));
-    form_->Exit1->trigger();
+    QCOMPARE(Control<QLineEdit>(form_, "IndexField")->text(), QStringLiteral("12.0"));
+    Control<QAction>(form_, "Exit1")->trigger();
     QCOMPARE(opener_->Rounds.size(), std::size_t{2});
 
     // The golfer list and the group store no index nor handicap.
@@ -423,7 +440,7 @@ class ScoreTest : public QObject {
                                  {QStringLiteral("Pat"), "PAT", QStringLiteral("15.0")},
                                  TScoreForm::EntryValues::Zero));
     Pick(0);
-    QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(form_, "OKButton"), Qt::LeftButton);
     QCOMPARE(opener_->Rounds.at(2).EntryIndex, std::string("0"));
     QCOMPARE(opener_->Rounds.at(2).EntryHandicap, std::string("0"));
   }
@@ -436,17 +453,17 @@ class ScoreTest : public QObject {
     OpenStoredRound(stored);
     QCOMPARE(form_->frameGeometry().center(), form_->screen()->availableGeometry().center());
     QCOMPARE(form_->windowTitle(), QStringLiteral("Enter Score - Pat Golfer"));
-    QCOMPARE(form_->CourseField->Text(), QStringLiteral("OAK HILL"));
-    QCOMPARE(form_->RatingField->text(), QStringLiteral("70.5"));
-    QCOMPARE(form_->ParOut->text(), QStringLiteral("36"));
+    QCOMPARE(Control<qm::TCourseList>(form_, "CourseField")->Text(), QStringLiteral("OAK HILL"));
+    QCOMPARE(Control<QLineEdit>(form_, "RatingField")->text(), QStringLiteral("70.5"));
+    QCOMPARE(Control<QLineEdit>(form_, "ParOut")->text(), QStringLiteral("36"));
     QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("ERROR: Course not found in list??")});
     // The stored total and adjusted score stand; the sums are formed again.
-    QCOMPARE(form_->ScoreOut->text(), QStringLiteral("5"));
-    QCOMPARE(form_->ScoreIn->text(), QStringLiteral("6"));
-    QCOMPARE(form_->ScoreTotal->text(), QStringLiteral("90"));
-    QCOMPARE(form_->AdjScore->text(), QStringLiteral("87"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreOut")->text(), QStringLiteral("5"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreIn")->text(), QStringLiteral("6"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreTotal")->text(), QStringLiteral("90"));
+    QCOMPARE(Control<QLineEdit>(form_, "AdjScore")->text(), QStringLiteral("87"));
     // (87 - 70.5) * 113 / 125 = 14.916
-    QCOMPARE(form_->ScoreDiff->text(), QStringLiteral("14.9"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreDiff")->text(), QStringLiteral("14.9"));
     Activate(opener_.get());
     Activate(form_);
     QCOMPARE(prompts_->Shown.size(), std::size_t{1});
@@ -457,9 +474,9 @@ class ScoreTest : public QObject {
     stored.Rating = "69.9";
     OpenStoredRound(stored);
     QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("ERROR: Course not found in list??")});
-    QCOMPARE(form_->CourseField->currentIndex(), -1);
-    QCOMPARE(form_->RatingField->text(), QStringLiteral("69.9"));
-    QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+    QCOMPARE(Control<QComboBox>(form_, "CourseField")->currentIndex(), -1);
+    QCOMPARE(Control<QLineEdit>(form_, "RatingField")->text(), QStringLiteral("69.9"));
+    QTest::mouseClick(Control<QPushButton>(form_, "OKButton"), Qt::LeftButton);
     QCOMPARE(opener_->Taken, 1);
     QCOMPARE(opener_->Rounds[0].Course, std::string("PINE VALLEY"));
     QCOMPARE(opener_->Rounds[0].Rating, std::string("69.9"));
@@ -480,13 +497,14 @@ class ScoreTest : public QObject {
     stored.HoleScore[0] = "5";
     stored.Comment = "no course";
     OpenStoredRound(stored);
-    QCOMPARE(form_->Score[0]->text(), QStringLiteral("5"));
-    QCOMPARE(form_->CommentField->toPlainText(), QStringLiteral("no course"));
-    QCOMPARE(form_->CoursePicked->text(), QStringLiteral("0"));
-    form_->Exit1->trigger();
+    QCOMPARE(Control<QLineEdit>(form_, "Score", 1)->text(), QStringLiteral("5"));
+    QCOMPARE(Control<QPlainTextEdit>(form_, "CommentField")->toPlainText(),
+             QStringLiteral("no course"));
+    QCOMPARE(Control<QLineEdit>(form_, "CoursePicked")->text(), QStringLiteral("0"));
+    Control<QAction>(form_, "Exit1")->trigger();
     OpenNewRound();  // a new round: cleared
-    QCOMPARE(form_->Score[0]->text(), QStringLiteral("0"));
-    QCOMPARE(form_->CommentField->toPlainText(), QString());
+    QCOMPARE(Control<QLineEdit>(form_, "Score", 1)->text(), QStringLiteral("0"));
+    QCOMPARE(Control<QPlainTextEdit>(form_, "CommentField")->toPlainText(), QString());
   }
 
   void groupKeepsCourseAndDateAndClearsTheCard() {
@@ -494,45 +512,46 @@ class ScoreTest : public QObject {
       return TScoreForm::RoundGolfer{QString::fromLatin1(name), name, index};
     };
     QVERIFY(form_->PrimeGroupRound(opener_.get(), golfer("First", QString()), true));
-    QCOMPARE(form_->AddingGroup->text(), QStringLiteral("1"));
+    QCOMPARE(Control<QLineEdit>(form_, "AddingGroup")->text(), QStringLiteral("1"));
     Pick(1);  // OAK HILL, slope 125
-    QCOMPARE(form_->CourseHandicapField->text(), QStringLiteral("0"));
-    TypeAndTab(form_->DateField, QStringLiteral("05/01/2004"));
-    TypeAndTab(form_->Score[0], QStringLiteral("5"));
-    form_->CommentField->setPlainText(QStringLiteral("first"));
-    QTest::mouseClick(form_->OKButton, Qt::LeftButton);
+    QCOMPARE(Control<QLineEdit>(form_, "CourseHandicapField")->text(), QStringLiteral("0"));
+    TypeAndTab(Control<QLineEdit>(form_, "DateField"), QStringLiteral("05/01/2004"));
+    TypeAndTab(Control<QLineEdit>(form_, "Score", 1), QStringLiteral("5"));
+    Control<QPlainTextEdit>(form_, "CommentField")->setPlainText(QStringLiteral("first"));
+    QTest::mouseClick(Control<QPushButton>(form_, "OKButton"), Qt::LeftButton);
     QCOMPARE(opener_->Rounds.at(0).EntryHandicap, std::string("0"));
 
     QVERIFY(form_->PrimeGroupRound(opener_.get(), golfer("Second", QStringLiteral("20.0")), false));
     QCOMPARE(form_->windowTitle(), QStringLiteral("Enter Score - Second"));
     QCOMPARE(form_->Owner().ShortName, std::string("Second"));
-    QCOMPARE(form_->Score[0]->text(), QStringLiteral("0"));
-    QCOMPARE(form_->ScoreTotal->text(), QString());
-    QCOMPARE(form_->CommentField->toPlainText(), QString());
-    QCOMPARE(form_->CourseField->Text(), QStringLiteral("OAK HILL"));
-    QCOMPARE(form_->SlopeField->text(), QStringLiteral("125"));
-    QCOMPARE(form_->DateField->text(), QStringLiteral("05/01/2004"));
+    QCOMPARE(Control<QLineEdit>(form_, "Score", 1)->text(), QStringLiteral("0"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreTotal")->text(), QString());
+    QCOMPARE(Control<QPlainTextEdit>(form_, "CommentField")->toPlainText(), QString());
+    QCOMPARE(Control<qm::TCourseList>(form_, "CourseField")->Text(), QStringLiteral("OAK HILL"));
+    QCOMPARE(Control<QLineEdit>(form_, "SlopeField")->text(), QStringLiteral("125"));
+    QCOMPARE(Control<QLineEdit>(form_, "DateField")->text(), QStringLiteral("05/01/2004"));
     // 20.0 * 125 / 113 = 22.12
-    QCOMPARE(form_->CourseHandicapField->text(), QStringLiteral("22"));
+    QCOMPARE(Control<QLineEdit>(form_, "CourseHandicapField")->text(), QStringLiteral("22"));
     QVERIFY(prompts_->Shown.empty());
-    form_->Exit1->trigger();
+    Control<QAction>(form_, "Exit1")->trigger();
 
     // Another round meanwhile: the group gets its own course and date back,
     // not that round's course, date and card.
     OpenStoredRound(StoredRound("MAPLE RIDGE"));
-    form_->Exit1->trigger();
+    Control<QAction>(form_, "Exit1")->trigger();
     QVERIFY(form_->PrimeGroupRound(opener_.get(), golfer("Third", QStringLiteral("10.0")), false));
-    QCOMPARE(form_->CourseField->Text(), QStringLiteral("OAK HILL"));
-    QCOMPARE(form_->DateField->text(), QStringLiteral("05/01/2004"));
-    QCOMPARE(form_->CoursePicked->text(), QStringLiteral("1"));
-    QCOMPARE(form_->ScoreTotal->text(), QString());
-    QCOMPARE(form_->CourseHandicapField->text(), QStringLiteral("11"));  // 10.0 * 125 / 113
+    QCOMPARE(Control<qm::TCourseList>(form_, "CourseField")->Text(), QStringLiteral("OAK HILL"));
+    QCOMPARE(Control<QLineEdit>(form_, "DateField")->text(), QStringLiteral("05/01/2004"));
+    QCOMPARE(Control<QLineEdit>(form_, "CoursePicked")->text(), QStringLiteral("1"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreTotal")->text(), QString());
+    QCOMPARE(Control<QLineEdit>(form_, "CourseHandicapField")->text(),
+             QStringLiteral("11"));  // 10.0 * 125 / 113
   }
 
   void addCourseUpToTheLimit() {
     WriteFile("courses.qmd", ManyCourses(200));
     OpenNewRound();
-    QTest::mouseClick(form_->AddCourseButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(form_, "AddCourseButton"), Qt::LeftButton);
     QCOMPARE(prompts_->Texts(),
              QStringList{QStringLiteral(
                  "You have reached the maximum allowed number of courses.  If possible, delete "
@@ -544,42 +563,43 @@ class ScoreTest : public QObject {
     Activate(form_);
     Pick(4);
     TCourseForm* editor = Program().CourseForm;
-    QTest::mouseClick(form_->AddCourseButton, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(form_, "AddCourseButton"), Qt::LeftButton);
     QVERIFY(editor->isVisible());
-    QCOMPARE(editor->CourseName->text(), QString());
-    TypeInto(editor->CourseName, QStringLiteral("aaa new"));
-    TypeInto(editor->RatingField, QStringLiteral("68.2"));
-    TypeInto(editor->SlopeField, QStringLiteral("117"));
-    TypeInto(editor->ParTotal, QStringLiteral("70"));
-    QTest::mouseClick(editor->OKButton, Qt::LeftButton);
+    QCOMPARE(Control<QLineEdit>(editor, "CourseName")->text(), QString());
+    TypeInto(Control<QLineEdit>(editor, "CourseName"), QStringLiteral("aaa new"));
+    TypeInto(Control<QLineEdit>(editor, "RatingField"), QStringLiteral("68.2"));
+    TypeInto(Control<QLineEdit>(editor, "SlopeField"), QStringLiteral("117"));
+    TypeInto(Control<QLineEdit>(editor, "ParTotal"), QStringLiteral("70"));
+    QTest::mouseClick(Control<QPushButton>(editor, "OKButton"), Qt::LeftButton);
     QVERIFY(!editor->isVisible());
     QCOMPARE(QApplication::activeWindow(), form_);
     QCOMPARE(Lines(ReadFile("courses.qmd")), 200);
-    QCOMPARE(form_->CourseField->count(), 200);
-    QCOMPARE(form_->CourseField->currentIndex(), 0);
-    QCOMPARE(form_->CourseField->Text(), QStringLiteral("AAA NEW"));
-    QCOMPARE(form_->RatingField->text(), QStringLiteral("68.2"));
-    QCOMPARE(form_->CoursePicked->text(), QStringLiteral("1"));
-    QCOMPARE(editor->OkPressed->text(), QStringLiteral("0"));
+    QCOMPARE(Control<QComboBox>(form_, "CourseField")->count(), 200);
+    QCOMPARE(Control<QComboBox>(form_, "CourseField")->currentIndex(), 0);
+    QCOMPARE(Control<qm::TCourseList>(form_, "CourseField")->Text(), QStringLiteral("AAA NEW"));
+    QCOMPARE(Control<QLineEdit>(form_, "RatingField")->text(), QStringLiteral("68.2"));
+    QCOMPARE(Control<QLineEdit>(form_, "CoursePicked")->text(), QStringLiteral("1"));
+    QCOMPARE(Control<QLineEdit>(editor, "OkPressed")->text(), QStringLiteral("0"));
     // Coming back to the window later keeps the new course.
     Activate(opener_.get());
     Activate(form_);
-    QCOMPARE(form_->CourseField->Text(), QStringLiteral("AAA NEW"));
+    QCOMPARE(Control<qm::TCourseList>(form_, "CourseField")->Text(), QStringLiteral("AAA NEW"));
     QVERIFY(prompts_->Shown.size() == 1);
     // Full again: the menu refuses too.
-    form_->EditCourses1->trigger();
+    Control<QAction>(form_, "EditCourses1")->trigger();
     QCOMPARE(prompts_->Shown.size(), std::size_t{2});
   }
 
   void aCancelledEditorReselectsTheCourse() {
     OpenNewRound();
     Pick(0);
-    TypeInto(form_->RatingField, QStringLiteral("1"));  // read-only: nothing typed
-    form_->Help2->trigger();
-    QTest::mouseClick(form_->AddCourseButton, Qt::LeftButton);
-    QTest::mouseClick(Program().CourseForm->CancelButton, Qt::LeftButton);
-    QCOMPARE(form_->CourseField->Text(), QStringLiteral("MAPLE RIDGE"));
-    QCOMPARE(form_->RatingField->text(), QStringLiteral("71.3"));
+    TypeInto(Control<QLineEdit>(form_, "RatingField"),
+             QStringLiteral("1"));  // read-only: nothing typed
+    Control<QAction>(form_, "Help2")->trigger();
+    QTest::mouseClick(Control<QPushButton>(form_, "AddCourseButton"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(Program().CourseForm, "CancelButton"), Qt::LeftButton);
+    QCOMPARE(Control<qm::TCourseList>(form_, "CourseField")->Text(), QStringLiteral("MAPLE RIDGE"));
+    QCOMPARE(Control<QLineEdit>(form_, "RatingField")->text(), QStringLiteral("71.3"));
     QCOMPARE(prompts_->Texts(), QStringList{QStringLiteral("Help not implemented yet.")});
     QString about;
     QTimer::singleShot(0, [&about] {
@@ -588,23 +608,27 @@ class ScoreTest : public QObject {
         box->close();
       }
     });
-    form_->AboutQuillmor1->trigger();
+    Control<QAction>(form_, "AboutQuillmor1")->trigger();
     QCOMPARE(about, QStringLiteral("qm::TAboutBox"));
   }
 
   void commentsHoldOneStorableLine() {
     OpenNewRound();
-    Focus(form_->CommentField);
-    QTest::keyClicks(form_->CommentField, QStringLiteral("a~b"));
-    form_->CommentField->insertPlainText(QStringLiteral("\ncaf\u00e9\r\n\u263a!"));
-    QCOMPARE(form_->CommentField->toPlainText(), QStringLiteral("a-b caf\u00e9 !"));
-    form_->CommentField->insertPlainText(QString(120, QLatin1Char('x')));
-    QCOMPARE(form_->CommentField->toPlainText().size(), 100);
-    QVERIFY(form_->CommentField->toPlainText().startsWith(QStringLiteral("a-b caf")));
+    Focus(Control<QPlainTextEdit>(form_, "CommentField"));
+    QTest::keyClicks(Control<QPlainTextEdit>(form_, "CommentField"), QStringLiteral("a~b"));
+    Control<QPlainTextEdit>(form_, "CommentField")
+        ->insertPlainText(QStringLiteral("\ncaf\u00e9\r\n\u263a!"));
+    QCOMPARE(Control<QPlainTextEdit>(form_, "CommentField")->toPlainText(),
+             QStringLiteral("a-b caf\u00e9 !"));
+    Control<QPlainTextEdit>(form_, "CommentField")->insertPlainText(QString(120, QLatin1Char('x')));
+    QCOMPARE(Control<QPlainTextEdit>(form_, "CommentField")->toPlainText().size(), 100);
+    QVERIFY(Control<QPlainTextEdit>(form_, "CommentField")
+                ->toPlainText()
+                .startsWith(QStringLiteral("a-b caf")));
     // A paste with a character that has no single byte is refused whole.
-    form_->Score[0]->selectAll();
-    form_->Score[0]->insert(QStringLiteral("\u263a4"));
-    QCOMPARE(form_->Score[0]->text(), QStringLiteral("0"));
+    Control<QLineEdit>(form_, "Score", 1)->selectAll();
+    Control<QLineEdit>(form_, "Score", 1)->insert(QStringLiteral("\u263a4"));
+    QCOMPARE(Control<QLineEdit>(form_, "Score", 1)->text(), QStringLiteral("0"));
   }
 
   void aRoundEndToEnd() {
@@ -613,30 +637,31 @@ class ScoreTest : public QObject {
     const int scores[18] = {5, 6, 4, 5, 8, 6, 3, 5, 5, 4, 5, 4, 6, 5, 9, 3, 6, 5};
     const int putts[18] = {2, 2, 1, 2, 3, 2, 1, 2, 2, 2, 2, 2, 2, 2, 3, 1, 2, 2};
     for (int i = 0; i < 18; ++i) {
-      TypeAndTab(form_->Score[i], QString::number(scores[i]));
-      TypeAndTab(form_->Putts[i], QString::number(putts[i]));
+      TypeAndTab(Control<QLineEdit>(form_, "Score", i + 1), QString::number(scores[i]));
+      TypeAndTab(Control<QLineEdit>(form_, "Putts", i + 1), QString::number(putts[i]));
     }
     // By hand: course handicap round(15.0 * 128 / 113) = round(16.99) = 17,
     // so no hole counts more than 7. Scores 47 out + 47 in = 94; hole 5 (8)
     // counts 7 and hole 15 (9) counts 7: adjusted 94 - 1 - 2 = 91.
     // Differential (91 - 71.3) * 113 / 128 = 2226.1 / 128 = 17.39 -> 17.4.
     // Putts 17 out + 18 in = 35.
-    QCOMPARE(form_->CourseHandicapField->text(), QStringLiteral("17"));
-    QCOMPARE(form_->ParOut->text(), QStringLiteral("36"));
-    QCOMPARE(form_->ParIn->text(), QStringLiteral("36"));
-    QCOMPARE(form_->ParTotal->text(), QStringLiteral("72"));
-    QCOMPARE(form_->ScoreOut->text(), QStringLiteral("47"));
-    QCOMPARE(form_->ScoreIn->text(), QStringLiteral("47"));
-    QCOMPARE(form_->ScoreTotal->text(), QStringLiteral("94"));
-    QCOMPARE(form_->AdjScore->text(), QStringLiteral("91"));
-    QCOMPARE(form_->ScoreDiff->text(), QStringLiteral("17.4"));
-    QCOMPARE(form_->PuttsOut->text(), QStringLiteral("17"));
-    QCOMPARE(form_->PuttsIn->text(), QStringLiteral("18"));
-    QCOMPARE(form_->PuttsTotal->text(), QStringLiteral("35"));
-    QCOMPARE(Focused(), form_->OKButton);
-    form_->CommentField->setPlainText(QStringLiteral("Windy on the back nine"));
+    QCOMPARE(Control<QLineEdit>(form_, "CourseHandicapField")->text(), QStringLiteral("17"));
+    QCOMPARE(Control<QLineEdit>(form_, "ParOut")->text(), QStringLiteral("36"));
+    QCOMPARE(Control<QLineEdit>(form_, "ParIn")->text(), QStringLiteral("36"));
+    QCOMPARE(Control<QLineEdit>(form_, "ParTotal")->text(), QStringLiteral("72"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreOut")->text(), QStringLiteral("47"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreIn")->text(), QStringLiteral("47"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreTotal")->text(), QStringLiteral("94"));
+    QCOMPARE(Control<QLineEdit>(form_, "AdjScore")->text(), QStringLiteral("91"));
+    QCOMPARE(Control<QLineEdit>(form_, "ScoreDiff")->text(), QStringLiteral("17.4"));
+    QCOMPARE(Control<QLineEdit>(form_, "PuttsOut")->text(), QStringLiteral("17"));
+    QCOMPARE(Control<QLineEdit>(form_, "PuttsIn")->text(), QStringLiteral("18"));
+    QCOMPARE(Control<QLineEdit>(form_, "PuttsTotal")->text(), QStringLiteral("35"));
+    QCOMPARE(Focused(), Control<QPushButton>(form_, "OKButton"));
+    Control<QPlainTextEdit>(form_, "CommentField")
+        ->setPlainText(QStringLiteral("Windy on the back nine"));
     QVERIFY(!SaveScreen(form_, QStringLiteral("score_full_round")).isEmpty());
-    QTest::keyClick(form_->OKButton, Qt::Key_Return);
+    QTest::keyClick(Control<QPushButton>(form_, "OKButton"), Qt::Key_Return);
     QVERIFY(prompts_->Shown.empty());
     QCOMPARE(opener_->Taken, 1);
     QVERIFY(!form_->isVisible());

@@ -43,8 +43,8 @@ class GroupTest : public QObject {
     Activate(group_);
   }
   void AddFor(int row) {
-    group_->GolferListBox->setCurrentRow(row);
-    Click(group_->AddAScoreButton);
+    Control<QListWidget>(group_, "GolferListBox")->setCurrentRow(row);
+    Click(Control<QPushButton>(group_, "AddAScoreButton"));
   }
 
  private slots:
@@ -74,14 +74,15 @@ class GroupTest : public QObject {
   }
 
   void theNextGolferKeepsTheDateAndCourse() {
-    QCOMPARE(Lines(group_->GolferListBox), (QStringList{"Ann One", "Bob Two", "Cy Three"}));
+    QCOMPARE(Lines(Control<QListWidget>(group_, "GolferListBox")),
+             (QStringList{"Ann One", "Bob Two", "Cy Three"}));
     SaveScreen(group_, QStringLiteral("group-of-scores"));
     AddFor(0);
     QVERIFY(entry_->isVisible());
-    QCOMPARE(entry_->DateField->text(), TodayDisplay());
-    QCOMPARE(entry_->CourseField->currentIndex(), -1);
-    QCOMPARE(entry_->IndexField->text(), QStringLiteral("40.4"));
-    TypeInto(entry_->DateField, QStringLiteral("06/01/2004"));
+    QCOMPARE(Control<QLineEdit>(entry_, "DateField")->text(), TodayDisplay());
+    QCOMPARE(Control<QComboBox>(entry_, "CourseField")->currentIndex(), -1);
+    QCOMPARE(Control<QLineEdit>(entry_, "IndexField")->text(), QStringLiteral("40.4"));
+    TypeInto(Control<QLineEdit>(entry_, "DateField"), QStringLiteral("06/01/2004"));
     PickCourse(entry_, 1);
     ConfirmTotal(entry_, QStringLiteral("101"));
     // On disk at once, in date order, without the index at entry.
@@ -92,52 +93,58 @@ class GroupTest : public QObject {
     QCOMPARE(ann.At(2).Course, std::string("PINE RIDGE"));
     QCOMPARE(ann.At(2).EntryIndex, std::string("0"));
     QCOMPARE(ann.At(2).EntryHandicap, std::string("0"));
-    QCOMPARE(group_->GolferListBox->currentRow(), 0);
+    QCOMPARE(Control<QListWidget>(group_, "GolferListBox")->currentRow(), 0);
 
     // Bob: the gross-score index (20.0 * 0.96), not the adjusted one.
     AddFor(1);
-    QCOMPARE(entry_->IndexField->text(), QStringLiteral("19.2"));
-    QCOMPARE(entry_->DateField->text(), QStringLiteral("06/01/2004"));
-    QCOMPARE(entry_->CourseField->currentText(), QStringLiteral("PINE RIDGE"));
-    QCOMPARE(entry_->CourseHandicapField->text(), QStringLiteral("24"));  // 19.2 * 140 / 113
-    Click(entry_->CancelButton);
+    QCOMPARE(Control<QLineEdit>(entry_, "IndexField")->text(), QStringLiteral("19.2"));
+    QCOMPARE(Control<QLineEdit>(entry_, "DateField")->text(), QStringLiteral("06/01/2004"));
+    QCOMPARE(Control<QComboBox>(entry_, "CourseField")->currentText(),
+             QStringLiteral("PINE RIDGE"));
+    QCOMPARE(Control<QLineEdit>(entry_, "CourseHandicapField")->text(),
+             QStringLiteral("24"));  // 19.2 * 140 / 113
+    Click(Control<QPushButton>(entry_, "CancelButton"));
     QCOMPARE(Load("BOB.qmg").Count(), 5);
     // A cancelled round counts: Cy starts where Bob's was left.
     AddFor(2);
     QCOMPARE(group_->GroupCount(), 3);
-    QCOMPARE(entry_->DateField->text(), QStringLiteral("06/01/2004"));
-    QCOMPARE(entry_->CourseField->currentText(), QStringLiteral("PINE RIDGE"));
-    QCOMPARE(entry_->CourseHandicapField->text(), QStringLiteral("45"));  // 36.4 * 140 / 113
+    QCOMPARE(Control<QLineEdit>(entry_, "DateField")->text(), QStringLiteral("06/01/2004"));
+    QCOMPARE(Control<QComboBox>(entry_, "CourseField")->currentText(),
+             QStringLiteral("PINE RIDGE"));
+    QCOMPARE(Control<QLineEdit>(entry_, "CourseHandicapField")->text(),
+             QStringLiteral("45"));  // 36.4 * 140 / 113
     ConfirmTotal(entry_, QStringLiteral("88"));
     QCOMPARE(Load("CY.qmg").Count(), 1);
-    QCOMPARE(group_->GolferListBox->currentRow(), 2);
-    Click(group_->ExitButton);
+    QCOMPARE(Control<QListWidget>(group_, "GolferListBox")->currentRow(), 2);
+    Click(Control<QPushButton>(group_, "ExitButton"));
     QVERIFY(prompts_->Shown.empty());
     DeleteClosedWindows();
     QVERIFY(group_.isNull());
 
     // The golfer scores window shows Bob's adjusted index.
     Program().GolferForm->OpenFor({"Bob Two", "BOB", 0});
-    QCOMPARE(Program().GolferForm->IndexField->text(), QStringLiteral("14.4"));
+    QCOMPARE(Control<QLineEdit>(Program().GolferForm, "IndexField")->text(),
+             QStringLiteral("14.4"));
   }
 
   void anotherWindowInBetweenLeavesTheGroupItsPlace() {
     AddFor(0);
-    TypeInto(entry_->DateField, QStringLiteral("06/01/2004"));
+    TypeInto(Control<QLineEdit>(entry_, "DateField"), QStringLiteral("06/01/2004"));
     PickCourse(entry_, 1);
     ConfirmTotal(entry_, QStringLiteral("101"));
     // The golfer scores window opens the score entry window for a round of
     // its own and leaves it with Cancel.
     TGolferForm* scores = Program().GolferForm;
     scores->OpenFor({"Cy Three", "CY", 0});
-    Click(scores->AddButton);
-    QCOMPARE(entry_->DateField->text(), TodayDisplay());
+    Click(Control<QPushButton>(scores, "AddButton"));
+    QCOMPARE(Control<QLineEdit>(entry_, "DateField")->text(), TodayDisplay());
     PickCourse(entry_, 0);
-    Click(entry_->CancelButton);
+    Click(Control<QPushButton>(entry_, "CancelButton"));
     AddFor(1);
-    QCOMPARE(entry_->DateField->text(), QStringLiteral("06/01/2004"));
-    QCOMPARE(entry_->CourseField->currentText(), QStringLiteral("PINE RIDGE"));
-    QCOMPARE(entry_->CourseHandicapField->text(), QStringLiteral("24"));
+    QCOMPARE(Control<QLineEdit>(entry_, "DateField")->text(), QStringLiteral("06/01/2004"));
+    QCOMPARE(Control<QComboBox>(entry_, "CourseField")->currentText(),
+             QStringLiteral("PINE RIDGE"));
+    QCOMPARE(Control<QLineEdit>(entry_, "CourseHandicapField")->text(), QStringLiteral("24"));
     ConfirmTotal(entry_, QStringLiteral("90"));
     QCOMPARE(Load("BOB.qmg").At(1).Date, std::string("20040601"));
   }
@@ -148,8 +155,8 @@ class GroupTest : public QObject {
     // saves.
     TGolferForm* scores = Program().GolferForm;
     scores->OpenFor({"Ann One", "ANN", 1});
-    Click(scores->DeleteButton);
-    Click(scores->SaveButton);
+    Click(Control<QPushButton>(scores, "DeleteButton"));
+    Click(Control<QPushButton>(scores, "SaveButton"));
     QCOMPARE(Load("ANN.qmg").Count(), 2);
     PickCourse(entry_, 0);
     ConfirmTotal(entry_, QStringLiteral("99"));
@@ -191,13 +198,13 @@ class GroupTest : public QObject {
     other.show();
     Activate(&other);
     Activate(group_);
-    QCOMPARE(group_->GolferListBox->currentRow(), 0);
+    QCOMPARE(Control<QListWidget>(group_, "GolferListBox")->currentRow(), 0);
   }
 
   void closingTakesTheOpenRoundWithIt() {
     AddFor(0);
     QVERIFY(entry_->isVisible());
-    group_->Exit1->trigger();
+    Control<QAction>(group_, "Exit1")->trigger();
     QVERIFY(!entry_->isVisible());
     QCOMPARE(Load("ANN.qmg").Count(), 3);
   }
