@@ -12,7 +12,11 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
   if (where.isValid()) button->setGeometry(where);
-  if (enter != EnterKey::AsQtDoes) button->setAutoDefault(enter == EnterKey::Presses);
+  if (enter == EnterKey::Default) {
+    button->setDefault(true);
+  } else if (enter != EnterKey::AsQtDoes) {
+    button->setAutoDefault(enter == EnterKey::Presses);
+  }
   return button;
 }
 

@@ -17,6 +17,7 @@ enum class EnterKey {
   AsQtDoes,  // Qt's own rule: pressed in a dialog, not elsewhere
   Presses,   // pressed, as Space does
   Ignored,   // not pressed; the dialog's default button takes it
+  Default,   // the dialog's default button: Enter presses it unless another button takes Enter
 };
 
 // A push button named name, showing caption, at where (pixels in parent).

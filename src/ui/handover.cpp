@@ -1,6 +1,5 @@
 #include "ui/handover.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QWindow>
 
@@ -17,24 +16,15 @@ void HandOver::ShowFor(QWidget* opener) {
     if (QWindow* handle = dialog_->windowHandle())
       handle->setTransientParent(opener->window()->windowHandle());
   }
-  dialog_->show();
-  dialog_->raise();
-  dialog_->activateWindow();
-  QApplication::setActiveWindow(dialog_);
+  BringToFront(dialog_, /*now=*/true);
 }
 
 void HandOver::Finish() {
   dialog_->hide();
   QWidget* opener = opener_.data();
-  if (opener != nullptr && opener->window()->isVisible()) {
-    QWidget* top = opener->window();
-    top->raise();
-    top->activateWindow();
-    // activateWindow only asks the window system; make the program's notion
-    // of the active window follow at once, so the opener's activation
-    // handler runs now on every platform.
-    QApplication::setActiveWindow(top);
-  }
+  // now: the opener's activation handler, which takes the result over, runs
+  // before this returns on every platform.
+  if (opener != nullptr && opener->window()->isVisible()) BringToFront(opener->window(), true);
 }
 
 HandOverResult::HandOverResult(QWidget* dialog, HandOver& hand)

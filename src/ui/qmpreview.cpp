@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "ui/access.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 
 namespace qm {
@@ -67,12 +68,10 @@ TPrintPreviewDlg::TPrintPreviewDlg(QPrinter& printer, std::function<void(QPrinte
   Preview->setViewMode(QPrintPreviewWidget::SinglePageView);
   Preview->fitInView();
 
-  PrintButton = new QPushButton(QStringLiteral("Print"), this);
-  PrintButton->setObjectName(QStringLiteral("PrintButton"));
-  PrintButton->setDefault(true);
-  CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-  CancelButton->setObjectName(QStringLiteral("CancelButton"));
-  CancelButton->setAutoDefault(false);
+  PrintButton = MakeButton(this, QStringLiteral("PrintButton"), QStringLiteral("Print"), QRect(),
+                           EnterKey::Default);
+  CancelButton = MakeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), QRect(),
+                            EnterKey::Ignored);
 
   auto* tools = new QHBoxLayout;
   for (QWidget* tool : std::initializer_list<QWidget*>{

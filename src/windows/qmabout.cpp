@@ -9,6 +9,7 @@
 #include <QTextOption>
 
 #include "ui/access.h"
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
@@ -86,10 +87,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   memoPalette.setColor(QPalette::Base, Panel1->palette().color(QPalette::Window));
   MemoField1->setPalette(memoPalette);
 
-  OKButton = new QPushButton(QStringLiteral("OK"), this);
-  OKButton->setObjectName(QStringLiteral("OKButton"));
-  OKButton->setGeometry(127, 202, 76, 28);
-  OKButton->setDefault(true);
+  OKButton = MakeButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"),
+                        QRect(127, 202, 76, 28), EnterKey::Default);
 
   connect(OKButton, &QPushButton::clicked, this, Guarded([this] { OKButtonClick(); }));
   OKButton->setFocus();

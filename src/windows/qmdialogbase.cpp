@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QShowEvent>
 
+#include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/placement.h"
 
@@ -30,13 +31,10 @@ THandOverDialog::THandOverDialog(QWidget* parent, const QString& name, const QSt
 }
 
 void THandOverDialog::AddButtons(QPoint okAt) {
-  OKButton = new QPushButton(QStringLiteral("OK"), this);
-  OKButton->setObjectName(QStringLiteral("OKButton"));
-  OKButton->setGeometry(okAt.x(), okAt.y(), 71, 30);
-  OKButton->setDefault(true);
-  CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-  CancelButton->setObjectName(QStringLiteral("CancelButton"));
-  CancelButton->setGeometry(okAt.x() + 126, okAt.y(), 71, 30);
+  OKButton = MakeButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"),
+                        QRect(okAt, QSize(71, 30)), EnterKey::Default);
+  CancelButton = MakeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"),
+                            QRect(okAt + QPoint(126, 0), QSize(71, 30)));
 
   connect(OKButton, &QPushButton::clicked, this, Guarded([this](bool) { OKButtonClick(); }));
   connect(CancelButton, &QPushButton::clicked, this,

@@ -40,13 +40,10 @@ QLineEdit* Edit(QWidget* parent, const QString& name, int width, const QString& 
 }
 
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setFixedSize(90, 28);
   // Enter is the window's own (it moves the focus); a button reacts to it
   // only while it has the focus.
-  button->setAutoDefault(false);
-  button->setDefault(false);
+  QPushButton* button = MakeButton(parent, name, caption, QRect(), EnterKey::Ignored);
+  button->setFixedSize(90, 28);
   return button;
 }
 
