@@ -248,14 +248,6 @@ void WriteSampleClub(const QString& sampleCourses) {
 
 // ---- the windows ----
 
-template <class W>
-W* Shown() {
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (auto* found = qobject_cast<W*>(window); found != nullptr && found->isVisible())
-      return found;
-  return nullptr;
-}
-
 class Pictures {
  public:
   explicit Pictures(QString folder) : folder_(std::move(folder)) {}

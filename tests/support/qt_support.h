@@ -31,6 +31,15 @@ T* Control(const QObject* window, const QString& stem, int number) {
   return Control<T>(window, stem + QString::number(number));
 }
 
+// The first shown top-level window of type W, or null.
+template <class W>
+W* Shown() {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (auto* found = qobject_cast<W*>(window); found != nullptr && found->isVisible())
+      return found;
+  return nullptr;
+}
+
 // Puts the focus on field as a click or Tab would (the window becomes active).
 void Focus(QWidget* field);
 

@@ -68,14 +68,6 @@ int RoundsOn(const std::string& shortName, const std::string& dateKey) {
 
 QString TodayKey() { return qm::Today().toString(QStringLiteral("yyyyMMdd")); }
 
-template <class W>
-W* OpenWindowOf() {
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (auto* found = qobject_cast<W*>(window); found != nullptr && found->isVisible())
-      return found;
-  return nullptr;
-}
-
 }  // namespace
 
 class GPickTest : public QObject {
@@ -197,7 +189,7 @@ class GPickTest : public QObject {
     // Other windows coming and going activate the list again: the round is
     // not stored twice.
     Click(Control<QPushButton>(list, "IndexButton"));
-    TIndexForm* sheet = OpenWindowOf<TIndexForm>();
+    TIndexForm* sheet = Shown<TIndexForm>();
     QVERIFY(sheet != nullptr);
     Activate(sheet);
     sheet->close();
@@ -255,7 +247,7 @@ class GPickTest : public QObject {
     // Another action meanwhile, and a line saved to Ann's file by another
     // window: both stay, and the round goes to Ann.
     Click(Control<QPushButton>(list, "HandicapButton"));
-    QVERIFY(OpenWindowOf<THandicapForm>() != nullptr);
+    QVERIFY(Shown<THandicapForm>() != nullptr);
     TScoreTable table;
     LoadScores(table, "LEE.qmg", false);
     table.Entries.push_back(table.At(1));
@@ -294,8 +286,8 @@ class GPickTest : public QObject {
     QVERIFY(list_.isNull());
     QVERIFY(!Score()->isVisible());
     QCOMPARE(Control<QLineEdit>(Score(), "OkPressed")->text(), QStringLiteral("0"));
-    QVERIFY(OpenWindowOf<TIndexForm>() != nullptr);
-    QVERIFY(OpenWindowOf<THandicapForm>() != nullptr);
+    QVERIFY(Shown<TIndexForm>() != nullptr);
+    QVERIFY(Shown<THandicapForm>() != nullptr);
     QCOMPARE(LinesOf("LEE"), 3);
   }
 
@@ -322,7 +314,7 @@ class GPickTest : public QObject {
 
     Click(Control<QPushButton>(list, "AddGroupButton"));
     QCOMPARE(list->LastAction(), TGPickForm::Action::AddGroup);
-    QPointer<TGroupOfScoresForm> group = OpenWindowOf<TGroupOfScoresForm>();
+    QPointer<TGroupOfScoresForm> group = Shown<TGroupOfScoresForm>();
     QVERIFY(group);
     list->close();
     DeleteClosedWindows();
@@ -335,9 +327,9 @@ class GPickTest : public QObject {
     QVERIFY(Control<QCheckBox>(list, "chkUseMaxIndex")->isChecked());
     Control<QListWidget>(list, "GolferListBox")->setCurrentRow(1);
     Click(Control<QPushButton>(list, "HandicapButton"));
-    QCOMPARE(Control<QLineEdit>(OpenWindowOf<THandicapForm>(), "IndexField")->text(),
+    QCOMPARE(Control<QLineEdit>(Shown<THandicapForm>(), "IndexField")->text(),
              QStringLiteral("36.4"));
-    OpenWindowOf<THandicapForm>()->close();
+    Shown<THandicapForm>()->close();
     DeleteClosedWindows();
 
     Control<QCheckBox>(list, "chkUseMaxIndex")->setChecked(false);
@@ -366,8 +358,8 @@ class GPickTest : public QObject {
           Control<QPushButton>(list, "HandicapButton")})
       Click(button);
     QVERIFY(!Score()->isVisible());
-    QVERIFY(OpenWindowOf<TIndexForm>() == nullptr);
-    QVERIFY(OpenWindowOf<THandicapForm>() == nullptr);
+    QVERIFY(Shown<TIndexForm>() == nullptr);
+    QVERIFY(Shown<THandicapForm>() == nullptr);
     QVERIFY(prompts_->Shown.empty());
     QVERIFY(Program().UseMaxIndex);
     QCOMPARE(list->SelectedGolfer(), 0);

@@ -28,14 +28,6 @@ using namespace qm::test;
 
 namespace {
 
-template <class W>
-W* Shown() {
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (auto* found = qobject_cast<W*>(window); found != nullptr && found->isVisible())
-      return found;
-  return nullptr;
-}
-
 // Picks the item of a closed drop-down list by typing its first letter.
 void PickByKey(QComboBox* box, const QString& name) {
   Focus(box);
