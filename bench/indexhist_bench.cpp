@@ -19,7 +19,7 @@
 #include "dataset.h"
 #include "engine/golfer.h"
 #include "engine/insight.h"
-#include "engine/whs.h"
+#include "engine/whsview.h"
 #include "ratios.h"
 #include "silent_prompts.h"
 #include "store/courses.h"

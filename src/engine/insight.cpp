@@ -7,6 +7,7 @@
 #include "engine/golfer.h"
 #include "engine/numeric.h"
 #include "engine/scorecard.h"
+#include "store/courses.h"
 #include "store/errors.h"
 #include "store/text.h"
 
@@ -138,7 +139,7 @@ RoundStatistics Count(const std::vector<const TScoreRec*>& rounds, const TCourse
     if (round == rounds.front() || whole < best) best = whole;
     differentialSum += ListedDifferential(*round);
 
-    const int course = CourseOfRound(courses, *round);
+    const int course = FindCourse(courses, round->Course);
     const std::array<int, HoleCount> strokes = Holes(round->HoleScore);
     if (course == 0 || !AllAboveZero(strokes)) continue;
     ++stats.HoleRounds;
@@ -244,13 +245,6 @@ IndexHistory BuildIndexHistory(const TScoreTable& scores, const IndexRequest& re
   return history;
 }
 
-int CourseOfRound(const TCourseTable& courses, const TScoreRec& round) {
-  const std::string name = CutAtNul(round.Course);
-  for (int n = 1; n <= courses.Count(); ++n)
-    if (EqualCaseBlind(CutAtNul(courses.At(n).CourseName), name)) return n;
-  return 0;
-}
-
 long double IndexWithNextRound(const TScoreTable& scores, const IndexRequest& request,
                                const TCourseRec& course, const std::string& todayKey, int s) {
   TScoreTable table;
@@ -301,7 +295,7 @@ std::vector<CourseForecast> ForecastByCourse(const TScoreTable& scores, const TC
   std::vector<int> courseOf;
   courseOf.reserve(scores.Entries.size());
   for (const TScoreRec& round : scores.Entries)
-    courseOf.push_back(CountsForIndex(round) ? CourseOfRound(courses, round) : 0);
+    courseOf.push_back(CountsForIndex(round) ? FindCourse(courses, round.Course) : 0);
 
   std::vector<CourseForecast> rows;
   rows.reserve(courses.Entries.size());

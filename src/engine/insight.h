@@ -67,11 +67,6 @@ struct IndexHistory {
 
 IndexHistory BuildIndexHistory(const TScoreTable& scores, const IndexRequest& request);
 
-// The course a stored round belongs to, as the score entry window finds it:
-// the 1-based position of the first course whose name is the round's, the
-// letters a to z compared without regard to case; 0 when none is.
-int CourseOfRound(const TCourseTable& courses, const TScoreRec& round);
-
 // The lowest and highest scores the forecast tries for the next round.
 inline constexpr int LowestNextScore = 1;
 inline constexpr int HighestNextScore = 300;
@@ -141,7 +136,7 @@ struct GolferStatistics {
   RoundStatistics All;     // every complete round
 };
 
-// Hole figures use the pars of the round's course (CourseOfRound); a hole
+// Hole figures use the pars of the round's course (FindCourse); a hole
 // whose par is not a number above 0 counts for neither the over-par averages
 // nor the shares. Hole scores and putts that are not numbers count as 0.
 GolferStatistics Statistics(const TScoreTable& scores, const TCourseTable& courses);

@@ -172,7 +172,10 @@ std::string NormalizeDate(const std::string& typed) {
 
 namespace {
 
-bool IsLeapYear(int year) { return year % 4 == 0; }
+// The day stepping's own leap years: every fourth, 1900 and 2100 included.
+// It is how the stepping has always walked the days, kept as it is; every
+// other date of the program is checked by the Gregorian calendar.
+bool IsSteppingLeapYear(int year) { return year % 4 == 0; }
 
 }  // namespace
 
@@ -212,7 +215,7 @@ std::string StepDate(const std::string& typed, char direction) {
           break;
         case 3:
           month = 2;
-          day = IsLeapYear(year) ? 29 : 28;
+          day = IsSteppingLeapYear(year) ? 29 : 28;
           break;
         default: break;  // no such month: left as it is
       }
@@ -222,7 +225,7 @@ std::string StepDate(const std::string& typed, char direction) {
                      month == 10 || month == 12;
     bool shortMonth = month == 4 || month == 6 || month == 9 || month == 11;
     if ((longMonth && day >= 31) || (shortMonth && day >= 30) ||
-        (month == 2 && day >= (IsLeapYear(year) ? 29 : 28))) {
+        (month == 2 && day >= (IsSteppingLeapYear(year) ? 29 : 28))) {
       day = 1;
       if (++month > 12) {
         month = 1;

@@ -4,10 +4,11 @@
 #include <climits>
 #include <deque>
 #include <stdexcept>
-#include <string_view>
-#include <unordered_map>
 
 #include "engine/index.h"
+#include "engine/tenths.h"
+#include "store/calendar.h"
+#include "store/courses.h"
 #include "store/errors.h"
 #include "store/text.h"
 
@@ -15,76 +16,11 @@ namespace qm::whs {
 
 namespace {
 
-constexpr int kTenthsLimit = 100'000'000;
 constexpr int kRatingLimit = 9999;  // 999.9
 constexpr int kSlopeLimit = 9999;
 constexpr int kScoreLimit = 9999;
 constexpr int kHoleLimit = 99;
 constexpr int kLowWindowDays = 365;
-
-// Compares the digits of a dropped fraction with one half: -1, 0 or 1.
-int CompareWithHalf(std::string_view fraction) {
-  if (fraction.empty()) return -1;
-  if (fraction[0] != '5') return fraction[0] < '5' ? -1 : 1;
-  return fraction.find_first_not_of('0', 1) == std::string_view::npos ? 0 : 1;
-}
-
-// The exact value of text (already taken by StrToFloat, so of the form
-// [sign] digits [. digits] [e [sign] digits], spaces trimmed) in tenths,
-// rounded half upward; false beyond kTenthsLimit.
-bool ExactTenths(std::string_view text, int& tenths) {
-  std::size_t i = 0;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  std::string digits;
-  std::int64_t exponent = 1;  // tenths: the value times 10
-  auto isDigit = [&text](std::size_t at) {
-    return at < text.size() && text[at] >= '0' && text[at] <= '9';
-  };
-  for (; isDigit(i); ++i) digits.push_back(text[i]);
-  if (i < text.size() && text[i] == '.') {
-    for (++i; isDigit(i); ++i) {
-      digits.push_back(text[i]);
-      --exponent;
-    }
-  }
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    ++i;
-    bool down = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) down = text[i++] == '-';
-    std::int64_t e = 0;
-    for (; isDigit(i); ++i) e = std::min<std::int64_t>(e * 10 + (text[i] - '0'), 1'000'000'000);
-    exponent += down ? -e : e;
-  }
-  const std::size_t first = digits.find_first_not_of('0');
-  if (first == std::string::npos) {
-    tenths = 0;
-    return true;
-  }
-  std::string_view significant = std::string_view(digits).substr(first);
-  std::string_view whole = significant;
-  int halfComparison = -1;
-  if (exponent < 0) {
-    const auto drop = static_cast<std::uint64_t>(-exponent);
-    if (drop > significant.size()) {
-      whole = {};  // what is dropped is below a tenth of a half
-    } else {
-      whole = significant.substr(0, significant.size() - drop);
-      halfComparison = CompareWithHalf(significant.substr(significant.size() - drop));
-    }
-    exponent = 0;
-  }
-  if (whole.size() + static_cast<std::uint64_t>(exponent) > 9) return false;
-  std::int64_t magnitude = 0;
-  for (char c : whole) magnitude = magnitude * 10 + (c - '0');
-  for (std::int64_t e = 0; e < exponent; ++e) magnitude *= 10;
-  // Half upward: an exact half raises a positive value and leaves a
-  // negative one nearer zero.
-  if (halfComparison > 0 || (halfComparison == 0 && !negative)) ++magnitude;
-  if (magnitude > kTenthsLimit) return false;
-  tenths = static_cast<int>(negative ? -magnitude : magnitude);
-  return true;
-}
 
 int ParTotal(const std::string& text) {
   int par = StrToInt(text);
@@ -129,43 +65,12 @@ int StoredAgs(const TScoreRec& round) {
   return value;
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-// Days since 1 March of year 0 for a yyyymmdd key; throws for a key that
-// is no calendar date.
+// The day number of a yyyymmdd key; throws for a key that is no calendar
+// date.
 int DayNumber(const std::string& key) {
-  const bool digits = key.size() == 8 && std::all_of(key.begin(), key.end(),
-                                                     [](char c) { return c >= '0' && c <= '9'; });
-  const auto number = [&key, digits](std::size_t from, std::size_t count) {
-    int value = 0;
-    for (std::size_t i = from; digits && i < from + count; ++i) value = value * 10 + (key[i] - '0');
-    return value;
-  };
-  const int year = number(0, 4);
-  const int month = number(4, 2);
-  const int day = number(6, 2);
-  static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12 || day < 1 ||
-      day > kMonthDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0)) {
-    throw QmError("'" + DateKeyToDisplay(key) + "' is not a valid date");
-  }
-  // Counted from March so that the leap day ends a year.
-  const int y = month <= 2 ? year - 1 : year;
-  const int shifted = month > 2 ? month - 3 : month + 9;
-  return 365 * y + y / 4 - y / 100 + y / 400 + (153 * shifted + 2) / 5 + day - 1;
-}
-
-// The letters A to Z made small: names equal by EqualCaseBlind have one key.
-void FoldCase(std::string& text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-}
-
-std::string CaseKey(std::string_view name) {
-  std::string key(name);
-  FoldCase(key);
-  return key;
+  const std::optional<CivilDate> date = DateOfKey(key);
+  if (!date) throw QmError("'" + DateKeyToDisplay(key) + "' is not a valid date");
+  return qm::DayNumber(*date);
 }
 
 // The number of differentials averaged and the adjustment, by count.
@@ -178,53 +83,6 @@ constexpr Averaging kAveraging[RecordSize + 1] = {
     {3, 0}, {4, 0}, {4, 0}, {4, 0},   {5, 0},   {5, 0}, {6, 0},   {6, 0}, {7, 0}, {8, 0}};
 
 }  // namespace
-
-std::string BasisText(AgsBasis basis) {
-  switch (basis) {
-    case AgsBasis::Holes: return "holes";
-    case AgsBasis::Lowest: return "lowest";
-    case AgsBasis::Stored: return "stored";
-  }
-  return "stored";
-}
-
-std::string CapText(Cap cap) {
-  switch (cap) {
-    case Cap::Soft: return "soft";
-    case Cap::Hard: return "hard";
-    case Cap::None: return "";
-  }
-  return "";
-}
-
-std::string TenthsText(int tenths) {
-  const std::int64_t magnitude = tenths < 0 ? -std::int64_t{tenths} : tenths;
-  return (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10) + "." +
-         std::to_string(magnitude % 10);
-}
-
-std::int64_t RoundHalfUp(std::int64_t num, std::int64_t den) {
-  // floor((2 num + den) / (2 den)), the floor taken for negative values too.
-  const std::int64_t a = 2 * num + den;
-  const std::int64_t b = 2 * den;
-  std::int64_t q = a / b;
-  if (a % b != 0 && a < 0) --q;
-  return q;
-}
-
-bool TryTenths(const std::string& text, int& tenths) {
-  // The plain decimals that fill the files ("72.1", "113") need no check of
-  // their form; anything else is taken only when StrToFloat takes it.
-  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-  const std::size_t point = text.find('.');
-  const bool plain =
-      !text.empty() && text != "." &&
-      std::all_of(text.begin(), text.end(), [&](char c) { return digit(c) || c == '.'; }) &&
-      (point == std::string::npos || text.find('.', point + 1) == std::string::npos);
-  if (plain) return ExactTenths(text, tenths);
-  long double ignored = 0;
-  return TryStrToFloat(text, ignored) && ExactTenths(TrimSpaces(text), tenths);
-}
 
 int RatingTenths(const std::string& text) {
   int tenths = 0;
@@ -384,12 +242,18 @@ Capped ApplyCaps(int index10, int lowIndex10) {
   return capped;
 }
 
-Estimate ReplayWhs(const TScoreTable& table, const TCourseTable& courses,
-                   const TStrokeTable& strokes) {
-  struct Played {
-    int Position;
-    int Day;
-  };
+namespace {
+
+// A round that counts, where it stands in the table and the day it was
+// played.
+struct Played {
+  int Position;
+  int Day;
+};
+
+// By date, and of two rounds with the same date the one at the higher table
+// position (the older entry) first.
+std::vector<Played> RoundsInPlayOrder(const TScoreTable& table) {
   std::vector<Played> played;
   played.reserve(table.Entries.size());
   for (int position = 1; position <= table.Count(); ++position) {
@@ -399,84 +263,128 @@ Estimate ReplayWhs(const TScoreTable& table, const TCourseTable& courses,
   std::sort(played.begin(), played.end(), [](const Played& a, const Played& b) {
     return a.Day != b.Day ? a.Day < b.Day : a.Position > b.Position;
   });
+  return played;
+}
 
-  // The first course of each name, and what the rounds need of it, worked
-  // out once for each course played.
-  struct CourseFacts {
+// What the rounds need of their course, worked out once for each course
+// played: many rounds share a few courses.
+class CourseFactsCache {
+ public:
+  struct Facts {
     const TCourseRec* Rec = nullptr;
-    bool Known = false;  // Pars and Strokes worked out
     std::optional<Holes18> Pars;
     const StrokeIndex* Strokes = nullptr;
-    std::optional<int> ParTotal;
+    std::optional<int> ParTotal;  // read when a course handicap first needs it
   };
-  std::unordered_map<std::string, CourseFacts> courseByName;
-  for (const TCourseRec& course : courses.Entries) {
-    CourseFacts facts;
-    facts.Rec = &course;
-    courseByName.try_emplace(CaseKey(course.CourseName), facts);
-  }
-  std::unordered_map<std::string, const StrokeIndex*> strokesByName;
-  for (const TStrokeLine& line : strokes.Entries) {
-    if (line.Valid) strokesByName.try_emplace(CaseKey(line.CourseName), &line.Index);
-  }
-  std::string key;
 
-  const int n = static_cast<int>(played.size());
-  Estimate estimate;
-  estimate.Rows.resize(played.size());
-  std::vector<int> adjusted(played.size());  // SD less the reductions so far
-  // The indexes after earlier rounds that may still be the lowest of the
-  // window, oldest first and rising (a later lower one makes an earlier
-  // one irrelevant for every later window).
+  CourseFactsCache(const TCourseTable& courses, const TStrokeTable& strokes)
+      : courses_(courses), strokes_(strokes), facts_(courses.Entries.size()) {}
+
+  // The facts of the round's course, nullptr for a course not in the list.
+  Facts* Of(const std::string& roundCourse) {
+    const int n = FindCourse(courses_, roundCourse);
+    if (n == 0) return nullptr;
+    std::optional<Facts>& facts = facts_[static_cast<std::size_t>(n - 1)];
+    if (!facts) {
+      facts.emplace();
+      facts->Rec = &courses_.At(n);
+      facts->Pars = HoleNumbers(facts->Rec->HolePar);
+      facts->Strokes = FindStrokeIndex(strokes_, facts->Rec->CourseName);
+    }
+    return &*facts;
+  }
+
+ private:
+  const TCourseTable& courses_;
+  const TStrokeTable& strokes_;
+  std::vector<std::optional<Facts>> facts_;
+};
+
+// The indexes after earlier rounds that may still be the lowest of a
+// 365-day window, oldest first and rising: a later lower one makes an
+// earlier one irrelevant for every later window.
+class LowIndexWindow {
+ public:
+  void Offer(int day, int index) {
+    while (!kept_.empty() && kept_.back().Index >= index) kept_.pop_back();
+    kept_.push_back({day, index});
+  }
+  void MoveTo(int day) {
+    while (!kept_.empty() && kept_.front().Day < day - kLowWindowDays) kept_.pop_front();
+  }
+  std::optional<int> Lowest() const {
+    if (kept_.empty()) return std::nullopt;
+    return kept_.front().Index;
+  }
+
+ private:
   struct Dated {
     int Day;
     int Index;
   };
-  std::deque<Dated> lowest;
-  int inWindow = 0;  // rounds offered to lowest so far
-  std::optional<int> indexBefore;
-  IndexFromSds last;
-  for (int i = 0; i < n; ++i) {
-    const TScoreRec& round = table.At(played[i].Position);
-    Row& row = estimate.Rows[n - 1 - i];
-    const int day = played[i].Day;
-    if (i > 0 && day != played[i - 1].Day) {
-      indexBefore = estimate.Rows[n - i].IndexAfter;
-      for (; inWindow < i; ++inWindow) {
-        const std::optional<int>& after = estimate.Rows[n - 1 - inWindow].IndexAfter;
-        if (!after) continue;
-        while (!lowest.empty() && lowest.back().Index >= *after) lowest.pop_back();
-        lowest.push_back({played[inWindow].Day, *after});
+  std::deque<Dated> kept_;
+};
+
+// One replay of a record, round by round in the order played. Rows are
+// kept newest first, as the score table; step i (oldest first) fills row
+// n - 1 - i.
+class Replay {
+ public:
+  Replay(const TScoreTable& table, const TCourseTable& courses, const TStrokeTable& strokes)
+      : table_(table), courses_(courses, strokes), played_(RoundsInPlayOrder(table)) {
+    estimate_.Rows.resize(played_.size());
+    adjusted_.resize(played_.size());
+  }
+
+  Estimate Run() {
+    for (int i = 0; i < Count(); ++i) {
+      StartDay(i);
+      ScoreRound(i);
+      GiveReduction(i);
+      IndexAfter(i);
+    }
+    return std::move(estimate_);
+  }
+
+ private:
+  int Count() const { return static_cast<int>(played_.size()); }
+  Row& RowOf(int i) { return estimate_.Rows[static_cast<std::size_t>(Count() - 1 - i)]; }
+  // The first of the 20 most recent rounds at step i.
+  static int RecordStart(int i) { return std::max(0, i + 1 - RecordSize); }
+
+  // A new day takes the index after the last round of the days before as
+  // the index in effect, and offers those rounds' indexes to the window.
+  void StartDay(int i) {
+    const int day = played_[static_cast<std::size_t>(i)].Day;
+    if (i > 0 && day != played_[static_cast<std::size_t>(i - 1)].Day) {
+      indexBefore_ = RowOf(i - 1).IndexAfter;
+      for (; offered_ < i; ++offered_) {
+        const std::optional<int>& after = RowOf(offered_).IndexAfter;
+        if (after) low_.Offer(played_[static_cast<std::size_t>(offered_)].Day, *after);
       }
     }
-    while (!lowest.empty() && lowest.front().Day < day - kLowWindowDays) lowest.pop_front();
+    low_.MoveTo(day);
+  }
 
+  // The round's AGS (its holes when they and the course's pars are known,
+  // else what was stored) and its differential.
+  void ScoreRound(int i) {
+    const TScoreRec& round = table_.At(played_[static_cast<std::size_t>(i)].Position);
     const int rating = RatingTenths(CutAtNul(round.Rating));
     const int slope = SlopeTenths(CutAtNul(round.Slope));
-    row.Position = played[i].Position;
+    Row& row = RowOf(i);
+    row.Position = played_[static_cast<std::size_t>(i)].Position;
     row.DateKey = CutAtNul(round.Date);
     row.Course = CutAtNul(round.Course);
-    key = row.Course;
-    FoldCase(key);
+    CourseFactsCache::Facts* facts = courses_.Of(row.Course);
     std::optional<Holes18> scores;
-    CourseFacts* facts = nullptr;
-    if (auto found = courseByName.find(key); found != courseByName.end()) {
-      facts = &found->second;
-      if (!facts->Known) {
-        facts->Known = true;
-        facts->Pars = HoleNumbers(facts->Rec->HolePar);
-        auto si =
-            strokesByName.find(CaseKey(StorableText(facts->Rec->CourseName, width::CourseName)));
-        if (si != strokesByName.end()) facts->Strokes = si->second;
-      }
-      if (facts->Pars) scores = HoleNumbers(round.HoleScore);
-    }
+    if (facts && facts->Pars) scores = HoleNumbers(round.HoleScore);
     Ags ags{0, AgsBasis::Stored};
     if (scores) {
       std::optional<int> ch;
-      if (indexBefore) {
+      if (indexBefore_) {
         if (!facts->ParTotal) facts->ParTotal = ParTotal(CutAtNul(facts->Rec->ParTotal));
-        ch = CourseHandicap(*indexBefore, slope, rating, *facts->ParTotal);
+        ch = CourseHandicap(*indexBefore_, slope, rating, *facts->ParTotal);
       }
       ags = AgsOfHoles(HoleFigures{*scores, *facts->Pars}, facts->Strokes, ch);
     } else {
@@ -485,113 +393,61 @@ Estimate ReplayWhs(const TScoreTable& table, const TCourseTable& courses,
     row.Ags = ags.Value;
     row.Basis = ags.Basis;
     row.Sd = ScoreDifferential(ags.Value, rating, slope);
-    adjusted[i] = row.Sd;
+    adjusted_[static_cast<std::size_t>(i)] = row.Sd;
+  }
 
-    const int first = std::max(0, i + 1 - RecordSize);
-    if (indexBefore) {
-      if (int reduction = ExceptionalReduction(*indexBefore, row.Sd)) {
-        for (int j = first; j <= i; ++j) {
-          adjusted[j] -= reduction;
-          estimate.Rows[n - 1 - j].Esr += reduction;
-        }
-      }
+  // An exceptional score lowers every differential of the record, its own
+  // included.
+  void GiveReduction(int i) {
+    if (!indexBefore_) return;
+    const int reduction = ExceptionalReduction(*indexBefore_, RowOf(i).Sd);
+    if (reduction == 0) return;
+    for (int j = RecordStart(i); j <= i; ++j) {
+      adjusted_[static_cast<std::size_t>(j)] -= reduction;
+      RowOf(j).Esr += reduction;
     }
-    last = IndexFromDifferentials(std::span<const int>(adjusted).subspan(first, i + 1 - first));
-    if (!last.Index) continue;
-    int index = *last.Index;
+  }
+
+  // The index from the record, held by the caps once the record is full,
+  // and at most 54.0; the last round's also makes the estimate.
+  void IndexAfter(int i) {
+    const int first = RecordStart(i);
+    const IndexFromSds from = IndexFromDifferentials(std::span<const int>(adjusted_).subspan(
+        static_cast<std::size_t>(first), static_cast<std::size_t>(i + 1 - first)));
+    if (!from.Index) return;
+    Row& row = RowOf(i);
+    int index = *from.Index;
     std::optional<int> low;
-    if (i + 1 >= RecordSize && !lowest.empty()) {
-      low = lowest.front().Index;
+    if (i + 1 >= RecordSize) low = low_.Lowest();
+    if (low) {
       const Capped capped = ApplyCaps(index, *low);
       index = capped.Index;
       row.Applied = capped.Applied;
     }
     row.IndexAfter = std::min(index, MaxIndex);
-    if (i == n - 1) {
-      estimate.Index = row.IndexAfter;
-      estimate.LowIndex = low;
-      estimate.LastCap = row.Applied;
-      for (int k = 0; k < last.Averaged; ++k)
-        estimate.Rows[n - 1 - (first + last.Used[k])].Used = true;
-    }
+    if (i != Count() - 1) return;
+    estimate_.Index = row.IndexAfter;
+    estimate_.LowIndex = low;
+    estimate_.LastCap = row.Applied;
+    for (int k = 0; k < from.Averaged; ++k)
+      RowOf(first + from.Used[static_cast<std::size_t>(k)]).Used = true;
   }
-  return estimate;
-}
 
-std::array<std::string, 9> RowCells(const Row& row) {
-  return {DateKeyToDisplay(row.DateKey),
-          CutAtNul(row.Course),
-          std::to_string(row.Ags),
-          BasisText(row.Basis),
-          TenthsText(row.Sd),
-          row.Esr != 0 ? TenthsText(row.Esr) : "",
-          row.Used ? "*" : "",
-          row.IndexAfter ? TenthsText(*row.IndexAfter) : "",
-          CapText(row.Applied)};
-}
+  const TScoreTable& table_;
+  CourseFactsCache courses_;
+  std::vector<Played> played_;
+  Estimate estimate_;
+  std::vector<int> adjusted_;  // each SD less the reductions given so far
+  std::optional<int> indexBefore_;
+  LowIndexWindow low_;
+  int offered_ = 0;  // the rounds offered to low_ so far
+};
 
-std::array<std::string, 3> CourseCells(const CourseRow& row) {
-  return {row.Course, row.Handicap ? std::to_string(*row.Handicap) : "",
-          row.NetParTarget ? std::to_string(*row.NetParTarget) : ""};
-}
+}  // namespace
 
-View ViewOf(const TScoreTable& table, const TCourseTable& courses, const TStrokeTable& strokes) {
-  View view;
-  try {
-    view.Result = ReplayWhs(table, courses, strokes);
-  } catch (const QmError& error) {
-    view.Failure = error.what();
-    return view;
-  }
-  if (!view.Result->Index) return view;
-  for (const TCourseRec& course : courses.Entries) {
-    CourseRow& row = view.Courses.emplace_back();
-    row.Course = CutAtNul(course.CourseName);
-    try {
-      const int handicap =
-          CourseHandicap(*view.Result->Index, course.Rating, course.Slope, course.ParTotal);
-      const int par = StrToInt(course.ParTotal);
-      row.Handicap = handicap;
-      row.NetParTarget = par + handicap;
-    } catch (const QmError&) {
-      // The course shows no figures; the others still do.
-    }
-  }
-  return view;
-}
-
-std::string SummaryText(const View& view) {
-  std::string text = "World Handicap System estimate: ";
-  if (!view.Result) return text + "none, because " + view.Failure + ".";
-  const Estimate& estimate = *view.Result;
-  text += estimate.Index ? TenthsText(*estimate.Index) : "no index yet";
-  if (estimate.LowIndex) text += "    Low Handicap Index: " + TenthsText(*estimate.LowIndex);
-  if (estimate.LastCap != Cap::None)
-    text += "    Cap on the last index: " + CapText(estimate.LastCap);
-  return text;
-}
-
-std::string NoteText(const View& view) {
-  std::string text =
-      "The estimate leaves out the playing conditions of each day (taken as 0) and 9-hole "
-      "rounds, which are not kept.";
-  std::vector<std::string> lowest;
-  if (view.Result)
-    for (auto row = view.Result->Rows.rbegin(); row != view.Result->Rows.rend(); ++row) {
-      if (row->Basis != AgsBasis::Lowest) continue;
-      const std::string name = CutAtNul(row->Course);
-      if (std::none_of(lowest.begin(), lowest.end(),
-                       [&](const std::string& seen) { return EqualCaseBlind(seen, name); }))
-        lowest.push_back(name);
-    }
-  if (lowest.empty()) return text;
-  std::string names = lowest.front();
-  for (std::size_t i = 1; i < lowest.size(); ++i)
-    names += (i + 1 < lowest.size() ? ", " : " and ") + lowest[i];
-  return text +
-         " Rounds marked \"lowest\" count the lowest adjusted gross score their holes allow; "
-         "the stroke indexes of " +
-         names + " (course list, Edit > Stroke Index...) would make them exact.";
+Estimate ReplayWhs(const TScoreTable& table, const TCourseTable& courses,
+                   const TStrokeTable& strokes) {
+  return Replay(table, courses, strokes).Run();
 }
 
 }  // namespace qm::whs

@@ -19,10 +19,10 @@
 // not above 0 or above 999.9, a score or par beyond +-9999. A date key that
 // is no calendar date throws "'mm/dd/yyyy' is not a valid date".
 //
-// Usage: the insight window calls ReplayWhs with the golfer's score table
-// (newest first, as SortScores leaves it), the course list and the stroke
-// indexes (LoadStrokes), shows the rows and the summary, and calls
-// CourseHandicap for each course of the list with the estimate now.
+// Usage: ReplayWhs with the golfer's score table (newest first, as
+// SortScores leaves it), the course list and the stroke indexes
+// (LoadStrokes); engine/whsview.h makes the insight window's rows and texts
+// of it.
 #pragma once
 
 #include <array>
@@ -32,6 +32,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/tenths.h"
 #include "store/records.h"
 #include "store/strokes.h"
 
@@ -47,18 +48,11 @@ enum class AgsBasis {
 };
 enum class Cap { None, Soft, Hard };
 
-// "holes", "lowest", "stored"; "soft", "hard", "".
-std::string BasisText(AgsBasis basis);
-std::string CapText(Cap cap);
-// One decimal: 132 -> "13.2", -5 -> "-0.5", 0 -> "0.0".
-std::string TenthsText(int tenths);
+// The exact tenths of engine/tenths.h, under their old names here too.
+using qm::RoundHalfUp;
+using qm::TenthsText;
+using qm::TryTenths;
 
-// num / den (den > 0) rounded to a whole number, half upward.
-std::int64_t RoundHalfUp(std::int64_t num, std::int64_t den);
-
-// The exact value of a decimal text in tenths, half upward. False when the
-// text is not a number to StrToFloat or its value is beyond +-10^8 tenths.
-bool TryTenths(const std::string& text, int& tenths);
 // Checked forms of the rules above; throw the conversion message.
 int RatingTenths(const std::string& text);
 int SlopeTenths(const std::string& text);
@@ -174,9 +168,9 @@ struct Estimate {
 // Replays the rounds of table that count for the index (CountsForIndex),
 // in the order played: by date, and of two rounds with the same date the
 // one at the higher table position first (the table need not be sorted).
-// The round's course is the first course of courses whose name equals the
-// round's, letters A to Z compared without regard to case, and its stroke
-// index the one FindStrokeIndex gives for that course's name. For each
+// The round's course is the one FindCourse gives for the round's course
+// name, and its stroke index the one FindStrokeIndex gives for that
+// course's name. For each
 // round: the index in effect (the index after the last round of an earlier
 // date), the AGS, the SD, the exceptional reduction given to it and to the
 // other rounds among the 20 most recent, the index from the 20 most recent
@@ -186,44 +180,5 @@ struct Estimate {
 // top; nothing is returned then.
 Estimate ReplayWhs(const TScoreTable& table, const TCourseTable& courses,
                    const TStrokeTable& strokes);
-
-// What the golfer insight window and its print show of the estimate.
-
-// A course of the list at the estimate now: its course handicap and the net
-// par target (par + course handicap). Both are absent for a course whose
-// rating, slope or par total is not a number.
-struct CourseRow {
-  std::string Course;  // up to its first NUL
-  std::optional<int> Handicap;
-  std::optional<int> NetParTarget;
-};
-
-struct View {
-  std::optional<Estimate> Result;  // absent when the replay failed
-  std::string Failure;             // then why: the error's text
-  std::vector<CourseRow> Courses;  // one per course of the list; empty without an estimate
-};
-
-// A round's cells as the table shows them: date (mm/dd/yyyy), course,
-// AGS, basis, SD, ESR (blank when none), used ("*" or blank), index after
-// (blank while there is none), cap ("soft", "hard" or blank).
-std::array<std::string, 9> RowCells(const Row& row);
-// A course's cells: course, course handicap, net par target (blank when the
-// course's figures are not numbers).
-std::array<std::string, 3> CourseCells(const CourseRow& row);
-
-// ReplayWhs and the course rows. A replay that throws QmError gives a view
-// with that error as its Failure: the estimate is one part of a window that
-// shows the rest whatever becomes of it.
-View ViewOf(const TScoreTable& table, const TCourseTable& courses, const TStrokeTable& strokes);
-
-// The line above the table: "World Handicap System estimate: " and the
-// index (or "no index yet"), the Low Handicap Index when there is one and
-// the cap on the last index, if any; for a failed replay, why there is none.
-std::string SummaryText(const View& view);
-
-// What the estimate leaves out, and when some rounds count as "lowest",
-// which courses' stroke indexes would make them exact.
-std::string NoteText(const View& view);
 
 }  // namespace qm::whs

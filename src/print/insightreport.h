@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/insight.h"
-#include "engine/whs.h"
+#include "engine/whsview.h"
 
 namespace qm {
 

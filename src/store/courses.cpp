@@ -142,4 +142,15 @@ void SaveCourses(const TCourseTable& table) {
   fileio::ReplaceFile(CourseFileName, lines);
 }
 
+bool SameCourseName(const std::string& a, const std::string& b) {
+  return EqualCaseBlind(CutAtNul(a), CutAtNul(b));
+}
+
+int FindCourse(const TCourseTable& table, const std::string& name) {
+  const std::string wanted = CutAtNul(name);
+  for (int n = 1; n <= table.Count(); ++n)
+    if (EqualCaseBlind(CutAtNul(table.At(n).CourseName), wanted)) return n;
+  return 0;
+}
+
 }  // namespace qm

@@ -39,6 +39,15 @@ void SortCourses(TCourseSummaryTable& table);
 // written through StorableText.
 void SaveCourses(const TCourseTable& table);
 
+// The course a name means: the 1-based position of the first course of
+// table whose name equals name, the letters A to Z compared without regard
+// to case and both names taken up to their first NUL; 0 when none does.
+// Every window, report and rule that finds a round's course uses it, so that
+// they all agree on which course that is.
+int FindCourse(const TCourseTable& table, const std::string& name);
+// The name rule of FindCourse, for lists keyed by a course's name.
+bool SameCourseName(const std::string& a, const std::string& b);
+
 // Puts every field through StorableText with the width the course editor
 // keeps (3 for the total par, 2 for a hole par, as typed): what a window
 // calls on an entry before it goes into the table. The reader does the same

@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "store/calendar.h"
 #include "store/errors.h"
 #include "store/scores.h"
 #include "store/text.h"
@@ -67,14 +68,6 @@ constexpr std::size_t RequiredColumns = 5;  // the first five of RoundColumns
 
 std::string Utf8(const std::string& singleByte) { return Windows1252ToUtf8(CutAtNul(singleByte)); }
 
-bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-bool IsCalendarDate(int y, int m, int d) {
-  static constexpr std::array<int, 12> days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (y < 1 || m < 1 || m > 12 || d < 1) return false;
-  return d <= days[m - 1] + (m == 2 && IsLeapYear(y) ? 1 : 0);
-}
-
 // The number of the digits text[from, from + count), or -1 when any is no
 // digit.
 int Digits(std::string_view text, std::size_t from, std::size_t count) {
@@ -87,17 +80,11 @@ int Digits(std::string_view text, std::size_t from, std::size_t count) {
   return value;
 }
 
-std::string DateKey(int y, int m, int d) {
-  char key[9];
-  std::snprintf(key, sizeof key, "%04d%02d%02d", y, m, d);
-  return key;
-}
-
 // yyyy-mm-dd, or m/d/yyyy with one or two digits for month and day.
 std::optional<std::string> ParseDate(std::string_view text) {
   if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
     const int y = Digits(text, 0, 4), m = Digits(text, 5, 2), d = Digits(text, 8, 2);
-    if (IsCalendarDate(y, m, d)) return DateKey(y, m, d);
+    if (IsCalendarDate(y, m, d)) return DateKey({y, m, d});
     return std::nullopt;
   }
   const std::size_t slash1 = text.find('/');
@@ -108,7 +95,7 @@ std::optional<std::string> ParseDate(std::string_view text) {
   }
   const int m = Digits(text, 0, slash1), d = Digits(text, slash1 + 1, slash2 - slash1 - 1),
             y = Digits(text, slash2 + 1, 4);
-  if (IsCalendarDate(y, m, d)) return DateKey(y, m, d);
+  if (IsCalendarDate(y, m, d)) return DateKey({y, m, d});
   return std::nullopt;
 }
 
@@ -234,10 +221,7 @@ std::optional<std::string> ReadRound(const csv::Row& row, std::size_t headerFiel
 
 std::string ExportDate(const std::string& storedDate) {
   const std::string date = CutAtNul(storedDate);
-  const int y = Digits(date, 0, 4), m = Digits(date, 4, 2), d = Digits(date, 6, 2);
-  if (date.size() == 8 && IsCalendarDate(y, m, d)) {
-    return date.substr(0, 4) + "-" + date.substr(4, 2) + "-" + date.substr(6, 2);
-  }
+  if (const std::optional<CivilDate> day = DateOfKey(date)) return IsoDateText(*day);
   return Windows1252ToUtf8(date);
 }
 

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "store/courses.h"
 #include "store/errors.h"
 #include "store/fileio.h"
 #include "store/text.h"
@@ -73,7 +74,7 @@ TStrokeLine ParseStrokeLine(std::string_view text) {
 // Whether line is a line of the course named storableName (a name already
 // through StorableText): a line without a "~" names no course.
 bool IsLineOf(const TStrokeLine& line, const std::string& storableName) {
-  return EqualCaseBlind(line.CourseName, storableName) && line.Text.find('~') != std::string::npos;
+  return SameCourseName(line.CourseName, storableName) && line.Text.find('~') != std::string::npos;
 }
 
 std::string LineText(const std::string& storableName, const StrokeIndex& index) {
@@ -113,7 +114,8 @@ void LoadStrokes(TStrokeTable& table) {
 const StrokeIndex* FindStrokeIndex(const TStrokeTable& table, const std::string& courseName) {
   const std::string name = StorableText(courseName, width::CourseName);
   for (const TStrokeLine& line : table.Entries) {
-    if (line.Valid && IsLineOf(line, name)) return &line.Index;
+    // A valid line was read with its "~"s: its name is all that decides.
+    if (line.Valid && SameCourseName(line.CourseName, name)) return &line.Index;
   }
   return nullptr;
 }

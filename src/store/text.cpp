@@ -57,16 +57,6 @@ std::string PadLeft(const std::string& text, int size) {
   return std::string(n - cut.size(), ' ') + cut;
 }
 
-std::string DateKeyToDisplay(const std::string& key) {
-  if (key.size() == 8) return key.substr(4, 2) + "/" + key.substr(6, 2) + "/" + key.substr(0, 4);
-  if (key.size() == 6) {
-    // Character codes, as bytes: a byte above 127 is "7 or higher" too.
-    std::string century = static_cast<unsigned char>(key[0]) >= '7' ? "/19" : "/20";
-    return key.substr(2, 2) + "/" + key.substr(4, 2) + century + key.substr(0, 2);
-  }
-  return "99/99/9999";
-}
-
 bool EqualCaseBlind(const std::string& a, const std::string& b) {
   const auto lower = [](char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -75,13 +65,6 @@ bool EqualCaseBlind(const std::string& a, const std::string& b) {
   for (std::size_t i = 0; i < a.size(); ++i)
     if (lower(a[i]) != lower(b[i])) return false;
   return true;
-}
-
-std::string DisplayDateToKey(const std::string& display) {
-  auto part = [&](std::size_t from, std::size_t count) {
-    return from < display.size() ? display.substr(from, count) : std::string();
-  };
-  return part(6, 4) + part(0, 2) + part(3, 2);
 }
 
 namespace {

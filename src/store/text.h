@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/calendar.h"  // the date key texts, used with these everywhere
+
 namespace qm {
 
 // The text up to, not including, its first NUL; the whole text if none.
@@ -29,14 +31,6 @@ std::string TrimSpaces(const std::string& text);
 // when longer. A size of 1 or less gives an empty text; size is at most 82.
 std::string PadRight(const std::string& text, int size);
 std::string PadLeft(const std::string& text, int size);
-
-// yyyymmdd -> mm/dd/yyyy; yymmdd -> mm/dd/19yy (yy from 70) or mm/dd/20yy;
-// any other length -> "99/99/9999". Digits are not checked.
-std::string DateKeyToDisplay(const std::string& key);
-
-// mm/dd/yyyy -> yyyymmdd. Expects exactly that form and checks nothing; a
-// text shorter than 10 characters gives the characters that exist.
-std::string DisplayDateToKey(const std::string& display);
 
 // True when a and b are equal with the letters a to z compared without
 // regard to case (other bytes must match exactly).

@@ -23,12 +23,10 @@ namespace qm {
 namespace {
 
 // The course of the list a round names, as the score entry window selects
-// it when it opens for a round: the first whose name matches without regard
-// to case; null when the list has none.
+// it when it opens for a round; null when the list has none.
 const TCourseRec* CourseNamed(const TCourseTable& courses, const std::string& name) {
-  for (const TCourseRec& course : courses.Entries)
-    if (EqualCaseBlind(course.CourseName, name)) return &course;
-  return nullptr;
+  const int n = FindCourse(courses, name);
+  return n == 0 ? nullptr : &courses.At(n);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "store/calendar.h"
 #include "store/text.h"
 #include "ui/textconv.h"
 
@@ -75,8 +76,9 @@ QChart* MakeIndexChart(const IndexHistory& history, Sex golfer, bool useMaxIndex
   // Oldest first, so the line runs left to right.
   for (auto row = history.Rows.rbegin(); row != history.Rows.rend(); ++row) {
     if (!row->Counts) continue;
-    const QDate day = QDate::fromString(FromBytes(row->DateKey), QStringLiteral("yyyyMMdd"));
-    if (!day.isValid()) continue;
+    const std::optional<CivilDate> date = DateOfKey(row->DateKey);
+    if (!date) continue;
+    const QDate day(date->Year, date->Month, date->Day);
     const qreal x = When(day);
     const auto after = static_cast<qreal>(row->IndexAfter);
     const auto differential = static_cast<qreal>(row->Differential);

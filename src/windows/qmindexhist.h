@@ -26,7 +26,7 @@
 #include <string>
 
 #include "engine/insight.h"
-#include "engine/whs.h"
+#include "engine/whsview.h"
 #include "store/records.h"
 
 class QAction;

@@ -138,12 +138,6 @@ bool TScoreForm::AppendCourse(const TCourseRec& course) {
   return true;
 }
 
-int TScoreForm::FindCourseCaseBlind(const std::string& name) const {
-  for (int n = 1; n <= courses_.Count(); ++n)
-    if (EqualCaseBlind(courses_.At(n).CourseName, name)) return n;
-  return 0;
-}
-
 int TScoreForm::FindCourseExact(const std::string& name) const {
   int found = 0;
   for (int n = 1; n <= courses_.Count(); ++n)
@@ -186,7 +180,7 @@ void TScoreForm::FormShow() {
   notFoundName_.clear();
   const std::string wanted = FieldBytes(CourseName2);
   if (!wanted.empty()) {
-    const int n = FindCourseCaseBlind(wanted);
+    const int n = FindCourse(courses_, wanted);
     if (n == 0) return;
     const bool group = addingGroup_;
     if (group) {

@@ -235,8 +235,7 @@ class TScoreForm : public QDialog {
 
   // Appends a course confirmed in the course editor to the course file.
   bool AppendCourse(const TCourseRec& course);
-  int FindCourseCaseBlind(const std::string& name) const;  // first match, 0 for none
-  int FindCourseExact(const std::string& name) const;      // last match, 0 for none
+  int FindCourseExact(const std::string& name) const;  // last match, 0 for none
   void SetCourseHandicap(int n);
   void ReportCourseNotFound(const std::string& name);
   bool CoursesFull();

@@ -1,4 +1,4 @@
-#include "engine/whs.h"
+#include "engine/whsview.h"
 
 #include <gtest/gtest.h>
 
@@ -212,7 +212,8 @@ TEST(Whs, HoleMaximaUnderPlusAndHighHandicaps) {
     int maximum;  // par 4
   } cases[] = {{std::nullopt, 1, 9}, {0, 1, 6},   {1, 1, 7},   {1, 2, 6},   {18, 18, 7},
                {53, 17, 9},          {53, 18, 8}, {54, 18, 9}, {-1, 18, 5}, {-1, 17, 6},
-               {-2, 17, 5},          {-18, 1, 5}, {-30, 1, 5}, {-30, 18, 5}};
+               {-2, 17, 5},          {-18, 1, 5}, {-30, 1, 5}, {-30, 18, 5},
+               {55, 1, 9},           {55, 2, 9},  {72, 18, 9}};
   for (const auto& c : cases) {
     EXPECT_EQ(HoleMaximum(4, c.ch, c.si), c.maximum) << Shown(c.ch) << " SI " << c.si;
   }
@@ -315,6 +316,16 @@ TEST(Whs, TheLowIndexLooksBack365Days) {
   EXPECT_EQ(Shown(early.Index), "4.0");
   EXPECT_EQ(early.LastCap, Cap::None);
   EXPECT_FALSE(early.LowIndex.has_value());
+  // The caps wait for a full record: three SDs of 0.0 (index -2.0, the low)
+  // then SDs of 20.0; the 19th round's 11.4 stands, the 20th's 12.5 is held
+  // to 3.0.
+  std::vector<TScoreRec> filling;
+  for (int i = 0; i < 20; ++i) filling.push_back(Round(DateOfDay(i), i < 3 ? 72 : 92));
+  const Estimate full = ReplayWhs(Table(filling), {}, {});
+  EXPECT_EQ(Shown(full.Rows[1].IndexAfter), "11.4");
+  EXPECT_EQ(full.Rows[1].Applied, Cap::None);
+  EXPECT_EQ(Shown(full.Index), "3.0");
+  EXPECT_EQ(full.LastCap, Cap::Hard);
   // And never above 54.0: SDs of 70.0 give 68.0, then 69.0, both held at 54.0.
   const Estimate high = ReplayWhs(Table({Round("20240101", 142), Round("20240102", 142),
                                          Round("20240103", 142), Round("20240104", 142)}),

@@ -15,8 +15,7 @@ using test::ReadFile;
 using test::WriteFile;
 
 std::string Shipped() {
-  return ReadFile(fs::path(__FILE__).parent_path().parent_path().parent_path() / "data" /
-                  "sample.qmd");
+  return ReadFile(fs::path(QM_SOURCE_ROOT) / "data" / "sample.qmd");
 }
 
 TEST(Courses, SampleBecomesTheCourseFileOnce) {
@@ -95,6 +94,28 @@ TEST(Courses, SaveWritesWhatTheEditorStoredWithoutSplittingLines) {
   std::string expected = "PINE-VIEW  EAST~XXXX~XXX~100~10~";
   for (int i = 1; i < 18; ++i) expected += "0~";
   EXPECT_EQ(ReadFile("courses.qmd"), expected + "\r\n");
+}
+
+// Every window finds a round's course by this one rule, so a name with a
+// NUL (from a damaged file or a window's field) must mean the same course
+// wherever it is looked up.
+TEST(Courses, FindCourseTakesTheFirstNameUpToItsNulWithoutRegardToCase) {
+  using namespace std::string_literals;
+  TCourseTable table;
+  for (std::string name : {"Oak Hill"s, "OAK HILL"s, "Pine\0Ridge"s, "Pine"s, "Ri\xE9ver"s})
+    table.Entries.push_back({name, "70.0", "113", "72", {}});
+  const struct {
+    std::string name;
+    int position;
+  } cases[] = {
+      {"oak hill", 1},    {"OAK HILL", 1},         {"Oak Hill\0x"s, 1},
+      {"Pine", 3},        {"pine\0Ridge"s, 3},     {"PineRidge", 0},
+      {"Ri\xE9ver", 5},   {"RI\xC9VER", 0},        {"", 0},
+      {"Oak Hill ", 0},   {"\0Oak Hill"s, 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FindCourse(table, c.name), c.position) << c.name;
+  EXPECT_TRUE(SameCourseName("Pine\0Ridge"s, "PINE"));
+  EXPECT_EQ(FindCourse(TCourseTable{}, "Oak Hill"), 0);
 }
 
 }  // namespace

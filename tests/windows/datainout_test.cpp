@@ -19,6 +19,7 @@
 #include "ui/backup.h"
 #include "ui/clock.h"
 #include "ui/dataexport.h"
+#include "ui/folderlock.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmgpick.h"
@@ -93,11 +94,13 @@ class DataInOutTest : public QObject {
     Control<QMenu>(form, "File1")->hide();
 
     const QString csvPath = InRoot("pat.csv");
-    prompts_->FileChoices = {QStringLiteral("PAT.qmg"), csvPath};  // a data file is refused
-    Control<QAction>(form, "ExportScores1")->trigger();
-    Control<QAction>(form, "ExportScores1")->trigger();
+    // A data file and the folder's lock are refused.
+    prompts_->FileChoices = {QStringLiteral("PAT.qmg"), QString::fromLatin1(DataFolderLockName),
+                             csvPath};
+    for (int i = 0; i < 3; ++i) Control<QAction>(form, "ExportScores1")->trigger();
     QCOMPARE(prompts_->Shown.at(0).Text, QDir(DataFolder()).filePath("PAT scores.csv"));
     QCOMPARE(prompts_->Shown.at(1).Kind, BoxKind::Warning);
+    QCOMPARE(prompts_->Shown.at(3).Kind, BoxKind::Warning);
     QCOMPARE(prompts_->Texts().last(), "Wrote 9 rounds to " + csvPath + ".");
     // Newest first, with the list's mark and differential.
     const Rows rows = CsvRows(csvPath);
