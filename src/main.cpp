@@ -22,7 +22,8 @@
 #include <cstdio>
 #include <optional>
 
-#include "ui/folderlock.h"
+#include "app/folderlock.h"
+#include "store/datafiles.h"
 #include "ui/guard.h"
 #include "ui/prompts.h"
 #include "windows/qmapp.h"
@@ -119,9 +120,10 @@ bool HasDisplay(int argc, char** argv) {
 // in a build folder, the one beside the program.
 QString SampleCourses() {
   const QDir programDir(QCoreApplication::applicationDirPath());
+  const QString name = QString::fromLatin1(qm::SampleCourseFileName);
   for (const QString& path :
-       {programDir.filePath(QStringLiteral(QM_DATA_FROM_PROGRAM "/sample.qmd")),
-        programDir.filePath(QStringLiteral("sample.qmd"))}) {
+       {programDir.filePath(QStringLiteral(QM_DATA_FROM_PROGRAM "/") + name),
+        programDir.filePath(name)}) {
     if (QFileInfo(path).isFile()) return path;
   }
   return {};
@@ -150,12 +152,13 @@ bool EnterDataFolder(const QString& folder) {
 void GiveSampleCourses() {
   // Without a copy the first start reports that the sample courses file
   // could not be renamed, which is what a broken installation deserves.
-  if (!QFileInfo::exists(QStringLiteral("courses.qmd")) &&
-      !QFileInfo::exists(QStringLiteral("sample.qmd"))) {
-    const QString sample = SampleCourses();
-    if (!sample.isEmpty() && QFile::copy(sample, QStringLiteral("sample.qmd")))
-      QFile::setPermissions(QStringLiteral("sample.qmd"), QFile::ReadOwner | QFile::WriteOwner |
-                                                              QFile::ReadGroup | QFile::ReadOther);
+  const QString courses = QString::fromLatin1(qm::CourseFileName);
+  const QString sample = QString::fromLatin1(qm::SampleCourseFileName);
+  if (!QFileInfo::exists(courses) && !QFileInfo::exists(sample)) {
+    const QString copy = SampleCourses();
+    if (!copy.isEmpty() && QFile::copy(copy, sample))
+      QFile::setPermissions(sample, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                        QFile::ReadOther);
   }
 }
 

@@ -43,7 +43,7 @@
 #include "store/scores.h"
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
-#include "ui/clock.h"
+#include "app/clock.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmgpick.h"

@@ -2,7 +2,7 @@
 
 #include <QDate>
 
-#include "ui/clock.h"
+#include "app/clock.h"
 #include "ui/textconv.h"
 
 namespace qm {

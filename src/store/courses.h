@@ -6,12 +6,11 @@
 
 #include <string>
 
+#include "store/datafiles.h"
 #include "store/records.h"
 
 namespace qm {
 
-inline constexpr const char* CourseFileName = "courses.qmd";
-inline constexpr const char* SampleCourseFileName = "sample.qmd";
 inline constexpr const char* SampleRenameError = "Error renaming sample courses file!";
 
 struct LoadCoursesResult {

@@ -16,7 +16,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t RosterLineKeep = 60;
-constexpr const char* ScoreFileExtension = ".qmg";
 
 // The stem that a "*.qmg" file gives a rebuilt roster: of the first 9
 // characters of its name, what stands before the last "." among them

@@ -8,11 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "store/datafiles.h"
 #include "store/records.h"
 
 namespace qm {
-
-inline constexpr const char* RosterFileName = "golfers.qmd";
 
 struct LoadRosterResult {
   // Rebuilding only: the "*.qmg" files that were left out because no short

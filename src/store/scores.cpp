@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "store/datafiles.h"
 #include "store/errors.h"
 #include "store/fileio.h"
 #include "store/text.h"
@@ -223,7 +224,7 @@ void ParseScoreLine(std::string_view line, TScoreRec& rec) {
 // A score file is named by a short name, and "", "." and ".." are no short
 // names: ".qmg", "..qmg" and "...qmg" are refused with the rest.
 void CheckFileName(const std::string& fileName) {
-  const std::string_view ext = ".qmg";
+  const std::string_view ext = ScoreFileExtension;
   std::string_view stem = fileName;
   if (stem.size() >= ext.size() && stem.substr(stem.size() - ext.size()) == ext) {
     stem.remove_suffix(ext.size());

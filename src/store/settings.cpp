@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "store/datafiles.h"
 #include "store/errors.h"
 #include "store/fileio.h"
 #include "store/text.h"
@@ -16,7 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* SettingsFileName = "quillmor.ini";
 constexpr const char* Utf8Bom = "\xEF\xBB\xBF";
 
 // One line of the file: its text and its own line end ("\r\n", "\n" or

@@ -23,11 +23,10 @@
 #include <optional>
 #include <string>
 
+#include "store/datafiles.h"
 #include "store/records.h"
 
 namespace qm {
-
-inline constexpr const char* StrokeFileName = "strokes.qmd";
 
 // [0] is the stroke index of hole 1; a valid one holds each of 1..18 once.
 using StrokeIndex = std::array<int, HoleCount>;

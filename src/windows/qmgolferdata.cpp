@@ -13,7 +13,7 @@
 #include "store/scorecsv.h"
 #include "store/scores.h"
 #include "store/text.h"
-#include "ui/dataexport.h"
+#include "app/dataexport.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 #include "windows/qmgolfer.h"

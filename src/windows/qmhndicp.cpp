@@ -13,7 +13,7 @@
 #include "print/printorfile.h"
 #include "store/courses.h"
 #include "ui/access.h"
-#include "ui/clock.h"
+#include "app/clock.h"
 #include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/menus.h"

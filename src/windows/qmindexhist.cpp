@@ -21,7 +21,7 @@
 #include "store/strokes.h"
 #include "store/text.h"
 #include "ui/access.h"
-#include "ui/clock.h"
+#include "app/clock.h"
 #include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/menus.h"

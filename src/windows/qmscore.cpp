@@ -8,7 +8,7 @@
 #include "store/courses.h"
 #include "store/scores.h"
 #include "store/text.h"
-#include "ui/clock.h"
+#include "app/clock.h"
 #include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/messages.h"

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "ui/access.h"
-#include "ui/clock.h"
+#include "app/clock.h"
 #include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/menus.h"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The layers of src/ depend downwards only: store < engine < ui < print <
-# windows < main.cpp. Every layer exports src/ as its include root, so the
+# The layers of src/ depend downwards only: store < engine < ui < app <
+# print < windows < main.cpp. Every layer exports src/ as its include root, so the
 # compiler would let a lower layer include a higher one; this check does
 # not. It also keeps Qt out of store and engine, which are plain C++.
 #
@@ -13,9 +13,10 @@ rank() {
     store) echo 0 ;;
     engine) echo 1 ;;
     ui) echo 2 ;;
-    print) echo 3 ;;
-    windows) echo 4 ;;
-    main.cpp) echo 5 ;;
+    app) echo 3 ;;
+    print) echo 4 ;;
+    windows) echo 5 ;;
+    main.cpp) echo 6 ;;
     *) echo -1 ;;
   esac
 }

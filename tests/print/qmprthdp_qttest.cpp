@@ -16,7 +16,7 @@
 #include "support/qt_support.h"
 #include "support/report_files.h"
 #include "support/workdir.h"
-#include "ui/clock.h"
+#include "app/clock.h"
 
 using qm::TPrintHandicapsDlg;
 using qm::test::BoxKind;

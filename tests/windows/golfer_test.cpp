@@ -14,7 +14,7 @@
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
 #include "support/workdir.h"
-#include "ui/clock.h"
+#include "app/clock.h"
 #include "ui/textconv.h"
 #include "windows/qmcourse.h"
 #include "windows/qmgolfer.h"

@@ -15,7 +15,7 @@
 #include "support/qt_support.h"
 #include "support/report_files.h"
 #include "support/workdir.h"
-#include "ui/clock.h"
+#include "app/clock.h"
 #include "windows/qmhndicp.h"
 
 using qm::THandicapForm;

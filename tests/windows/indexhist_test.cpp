@@ -23,7 +23,7 @@
 #include "support/qt_rounds.h"
 #include "support/qt_support.h"
 #include "support/workdir.h"
-#include "ui/clock.h"
+#include "app/clock.h"
 #include "ui/textconv.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"

@@ -17,7 +17,7 @@
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
 #include "support/workdir.h"
-#include "ui/folderlock.h"
+#include "app/folderlock.h"
 #include "windows/qmgmaint.h"
 #include "windows/qmgname.h"
 #include "windows/qmgolfer.h"

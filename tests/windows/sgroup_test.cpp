@@ -10,7 +10,7 @@
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
 #include "support/workdir.h"
-#include "ui/clock.h"
+#include "app/clock.h"
 #include "windows/qmcourse.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmsgroup.h"

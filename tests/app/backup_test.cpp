@@ -1,7 +1,7 @@
 // Backups: what a backup holds comes back byte for byte, files the backup
 // does not know go, and a zip that is not a sound backup is refused whole
 // before anything is written.
-#include "ui/backup.h"
+#include "app/backup.h"
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>

@@ -37,6 +37,8 @@
 #include <string>
 #include <vector>
 
+#include "store/datafiles.h"
+
 namespace qm {
 
 inline constexpr std::uint64_t MaxBackupScoreFileBytes = 4u << 20;
@@ -44,8 +46,8 @@ inline constexpr std::uint64_t MaxBackupListFileBytes = 1u << 20;  // roster, co
 inline constexpr std::uint64_t MaxBackupBytes = 64u << 20;
 inline constexpr int MaxBackupFiles = 4096;
 
-inline constexpr const char* BackupSettingsName = "quillmor.ini";
-inline constexpr const char* BackupStrokesName = "strokes.qmd";
+inline constexpr const char* BackupSettingsName = SettingsFileName;
+inline constexpr const char* BackupStrokesName = StrokeFileName;
 
 // True for the single-byte names a backup holds: golfers.qmd, courses.qmd,
 // strokes.qmd, quillmor.ini, and a score file: a safe stem (roster

@@ -1,4 +1,4 @@
-#include "ui/backup.h"
+#include "app/backup.h"
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
@@ -22,7 +22,7 @@ namespace qm {
 
 namespace {
 
-constexpr std::string_view ScoreExtension = ".qmg";
+constexpr std::string_view ScoreExtension = ScoreFileExtension;
 constexpr std::size_t MaxEntryNameBytes = 255;
 
 bool IsScoreFileName(const std::string& name) {

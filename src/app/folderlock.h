@@ -5,12 +5,11 @@
 #include <QString>
 #include <memory>
 
+#include "store/datafiles.h"  // DataFolderLockName
+
 class QLockFile;
 
 namespace qm {
-
-// The lock file's name in the data folder.
-inline constexpr const char* DataFolderLockName = "quillmor.lock";
 
 // Locks folder for this program's run (held until the returned lock is
 // destroyed). A lock left by a program that is no longer running is taken

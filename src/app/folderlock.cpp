@@ -1,4 +1,4 @@
-#include "ui/folderlock.h"
+#include "app/folderlock.h"
 
 #include <QDir>
 #include <QLockFile>

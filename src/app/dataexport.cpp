@@ -1,4 +1,4 @@
-#include "ui/dataexport.h"
+#include "app/dataexport.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,8 +6,8 @@
 
 #include "store/courses.h"
 #include "store/settings.h"
-#include "ui/backup.h"
-#include "ui/folderlock.h"
+#include "app/backup.h"
+#include "app/folderlock.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 
