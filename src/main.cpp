@@ -121,9 +121,8 @@ bool HasDisplay(int argc, char** argv) {
 QString SampleCourses() {
   const QDir programDir(QCoreApplication::applicationDirPath());
   const QString name = QString::fromLatin1(qm::SampleCourseFileName);
-  for (const QString& path :
-       {programDir.filePath(QStringLiteral(QM_DATA_FROM_PROGRAM "/") + name),
-        programDir.filePath(name)}) {
+  for (const QString& path : {programDir.filePath(QStringLiteral(QM_DATA_FROM_PROGRAM "/") + name),
+                              programDir.filePath(name)}) {
     if (QFileInfo(path).isFile()) return path;
   }
   return {};
@@ -157,8 +156,8 @@ void GiveSampleCourses() {
   if (!QFileInfo::exists(courses) && !QFileInfo::exists(sample)) {
     const QString copy = SampleCourses();
     if (!copy.isEmpty() && QFile::copy(copy, sample))
-      QFile::setPermissions(sample, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                        QFile::ReadOther);
+      QFile::setPermissions(
+          sample, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
   }
 }
 

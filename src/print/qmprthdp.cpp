@@ -67,9 +67,7 @@ TPrintHandicapsDlg::TPrintHandicapsDlg(std::function<bool()> useMaxIndex, QWidge
                  Qt::MSWindowsFixedSizeDialogHint);
   setModal(false);
   setFixedSize(ClientWidth, ClientHeight);
-  QFont systemFont = font();
-  systemFont.setPixelSize(13);
-  setFont(systemFont);
+  UseDialogFont(this);
   BuildControls();
   ConnectHandlers();
   Guard([this] { FormCreate(); });

@@ -29,6 +29,12 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int 
   return label;
 }
 
+void UseDialogFont(QWidget* window) {
+  QFont font = window->font();
+  font.setPixelSize(13);
+  window->setFont(font);
+}
+
 QLineEdit* MakeHidden(QWidget* parent, const QString& name, const QString& text) {
   auto* field = new QLineEdit(text, parent);
   field->setObjectName(name);

@@ -29,6 +29,10 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w,
                  Qt::Alignment align);
 
+// Gives window the 13-pixel font the program's dialogs are laid out for
+// (their pixel positions assume it), in the face the platform gives.
+void UseDialogFont(QWidget* window);
+
 // A hidden, disabled field named name holding text: state a window carries
 // where the tests find it by name. Only its window writes it.
 QLineEdit* MakeHidden(QWidget* parent, const QString& name, const QString& text = {});

@@ -37,9 +37,7 @@ TTwoChoiceDlg::TTwoChoiceDlg(QWidget* parent) : QDialog(parent) {
                  Qt::WindowCloseButtonHint);
   setModal(true);
   setFixedSize(349, 147);
-  QFont systemFont = font();
-  systemFont.setPixelSize(13);
-  setFont(systemFont);
+  UseDialogFont(this);
 
   Panel1 = new QFrame(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));

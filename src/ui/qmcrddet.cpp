@@ -44,9 +44,7 @@ TPrintHdcpDetails::TPrintHdcpDetails(QWidget* parent) : QDialog(parent) {
                  Qt::MSWindowsFixedSizeDialogHint);
   setModal(true);
   setFixedSize(340, 293);
-  QFont systemFont = font();
-  systemFont.setPixelSize(13);
-  setFont(systemFont);
+  UseDialogFont(this);
 
   Label1 = MakeLabel(this, "Label1", QStringLiteral("Handicap cards are formatted to print on the"),
                      16, 14, 310);

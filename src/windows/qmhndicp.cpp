@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/clock.h"
 #include "engine/coursehcp.h"
 #include "print/printorfile.h"
 #include "store/courses.h"
 #include "ui/access.h"
-#include "app/clock.h"
 #include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
@@ -88,9 +88,7 @@ THandicapForm::THandicapForm() : QDialog(nullptr) {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
-  QFont systemFont = font();
-  systemFont.setPixelSize(13);
-  setFont(systemFont);
+  UseDialogFont(this);
   BuildControls();
   BuildMenu();
   ConnectHandlers();

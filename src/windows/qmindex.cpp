@@ -50,9 +50,7 @@ TIndexForm::TIndexForm(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(549, 388);
-  QFont systemFont = font();
-  systemFont.setPixelSize(13);
-  setFont(systemFont);
+  UseDialogFont(this);
 
   Panel2 = new QFrame(this);
   Panel2->setObjectName(QStringLiteral("Panel2"));

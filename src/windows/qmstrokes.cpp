@@ -104,9 +104,7 @@ TStrokeIndexDlg::TStrokeIndexDlg(const std::string& courseName, const std::optio
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setModal(true);
   setFixedSize(474, 232);
-  QFont systemFont = font();
-  systemFont.setPixelSize(13);
-  setFont(systemFont);
+  UseDialogFont(this);
 
   AddLabel(this, QStringLiteral("Label1"),
            QStringLiteral("The stroke index of each hole, as the score card gives it:"), 16, 10,
