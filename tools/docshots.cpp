@@ -33,6 +33,7 @@
 #include <string>
 #include <vector>
 
+#include "app/clock.h"
 #include "engine/coursehcp.h"
 #include "engine/golfer.h"
 #include "engine/index.h"
@@ -43,7 +44,6 @@
 #include "store/scores.h"
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
-#include "app/clock.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmgpick.h"

@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "store/courses.h"
-#include "store/settings.h"
 #include "app/backup.h"
 #include "app/folderlock.h"
+#include "store/courses.h"
+#include "store/settings.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "app/dataexport.h"
 #include "engine/golfer.h"
 #include "engine/insight.h"
 #include "engine/numeric.h"
@@ -13,7 +14,6 @@
 #include "store/scorecsv.h"
 #include "store/scores.h"
 #include "store/text.h"
-#include "app/dataexport.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
 #include "windows/qmgolfer.h"

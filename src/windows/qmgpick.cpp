@@ -13,6 +13,8 @@
 #include <QResizeEvent>
 #include <algorithm>
 
+#include "app/clock.h"
+#include "app/dataexport.h"
 #include "engine/golfer.h"
 #include "engine/insight.h"
 #include "engine/numeric.h"
@@ -24,9 +26,7 @@
 #include "store/settings.h"
 #include "store/text.h"
 #include "ui/access.h"
-#include "app/clock.h"
 #include "ui/controls.h"
-#include "app/dataexport.h"
 #include "ui/guard.h"
 #include "ui/look.h"
 #include "ui/menus.h"

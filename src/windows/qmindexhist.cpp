@@ -9,7 +9,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/clock.h"
 #include "engine/golfer.h"
+#include "print/insightcolumns.h"
 #include "print/insightreport.h"
 #include "print/printobject.h"
 #include "print/printorfile.h"
@@ -21,7 +23,6 @@
 #include "store/strokes.h"
 #include "store/text.h"
 #include "ui/access.h"
-#include "app/clock.h"
 #include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
@@ -38,23 +39,31 @@ namespace {
 
 const QString kSection = QStringLiteral("IndexHistoryForm");
 
-QTableWidget* MakeTable(const char* name, const QStringList& headings) {
-  auto* table = new QTableWidget(0, static_cast<int>(headings.size()));
-  table->setObjectName(QString::fromLatin1(name));
-  table->setHorizontalHeaderLabels(headings);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table->setSelectionMode(QAbstractItemView::SingleSelection);
-  table->verticalHeader()->setVisible(false);
-  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-  table->setWordWrap(false);
-  table->setAlternatingRowColors(true);
-  return table;
+// A table of the columns of table from column first on (the columns
+// before it stand in the row headings).
+QTableWidget* MakeTable(const char* name, const InsightTable& table, int first = 0) {
+  QStringList headings;
+  for (std::size_t c = static_cast<std::size_t>(first); c < table.Columns.size(); ++c)
+    headings << QString::fromLatin1(table.Columns[c].Heading);
+  auto* widget = new QTableWidget(0, static_cast<int>(headings.size()));
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setHorizontalHeaderLabels(headings);
+  for (int c = 0; c < widget->columnCount(); ++c) {
+    const char* tip = table.Columns[static_cast<std::size_t>(c + first)].Tip;
+    if (*tip) widget->horizontalHeaderItem(c)->setToolTip(QString::fromLatin1(tip));
+  }
+  widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  widget->setSelectionBehavior(QAbstractItemView::SelectRows);
+  widget->setSelectionMode(QAbstractItemView::SingleSelection);
+  widget->verticalHeader()->setVisible(false);
+  widget->verticalHeader()->setDefaultSectionSize(widget->fontMetrics().height() + 6);
+  widget->setWordWrap(false);
+  widget->setAlternatingRowColors(true);
+  return widget;
 }
 
 // A cell of single-byte text; figures stand to the right.
-void SetCell(QTableWidget* table, int row, int column, const std::string& text,
-             bool figure = true) {
+void SetCell(QTableWidget* table, int row, int column, const std::string& text, bool figure) {
   auto* item = new QTableWidgetItem(FromBytes(text));
   item->setTextAlignment(Qt::AlignVCenter | (figure ? Qt::AlignRight : Qt::AlignLeft));
   table->setItem(row, column, item);
@@ -62,20 +71,32 @@ void SetCell(QTableWidget* table, int row, int column, const std::string& text,
 
 // Column widths from the widest text a column can hold (or its heading),
 // measured once: sizing by the contents would measure every row at every
-// layout. The column `stretch` takes the rest of the width.
-void FitColumns(QTableWidget* table, std::initializer_list<const char*> widest, int stretch) {
-  QHeaderView* header = table->horizontalHeader();
-  const QFontMetrics cells(table->font()), headings(header->font());
-  int column = 0;
-  for (const char* text : widest) {
-    const int width =
-        std::max(cells.horizontalAdvance(QString::fromLatin1(text)),
-                 headings.horizontalAdvance(table->horizontalHeaderItem(column)->text())) +
-        14;
-    header->setSectionResizeMode(column,
-                                 column == stretch ? QHeaderView::Stretch : QHeaderView::Fixed);
-    header->resizeSection(column++, width);
+// layout. The stretching column takes the rest of the width.
+void FitColumns(QTableWidget* widget, const InsightTable& table) {
+  QHeaderView* header = widget->horizontalHeader();
+  const QFontMetrics cells(widget->font()), headings(header->font());
+  for (int c = 0; c < widget->columnCount(); ++c) {
+    const InsightColumn& column = table.Columns[static_cast<std::size_t>(c)];
+    const int width = std::max(cells.horizontalAdvance(QString::fromLatin1(column.Widest)),
+                               headings.horizontalAdvance(QString::fromLatin1(column.Heading))) +
+                      14;
+    header->setSectionResizeMode(c, c == table.Stretch ? QHeaderView::Stretch : QHeaderView::Fixed);
+    header->resizeSection(c, width);
   }
+}
+
+// The rows' cells into widget, laid out by table's columns.
+template <class Row, class Cells>
+void FillTable(QTableWidget* widget, const InsightTable& table, const std::vector<Row>& rows,
+               Cells cellsOf) {
+  widget->setRowCount(static_cast<int>(rows.size()));
+  for (int r = 0; r < widget->rowCount(); ++r) {
+    const InsightCells cells = cellsOf(rows[static_cast<std::size_t>(r)]);
+    for (int c = 0; c < widget->columnCount() && c < static_cast<int>(cells.size()); ++c)
+      SetCell(widget, r, c, cells[static_cast<std::size_t>(c)],
+              table.Columns[static_cast<std::size_t>(c)].Figure);
+  }
+  FitColumns(widget, table);
 }
 
 QLabel* MakeNote(const char* name) {
@@ -178,17 +199,10 @@ void TIndexHistoryForm::BuildControls() {
   connect(Print1, &QAction::triggered, this, Guarded([this] { Print1Click(); }));
   connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
 
-  HistoryTable = MakeTable("HistoryTable",
-                           {"Date", "Course", "Score", "AGS", "Diff", "", "Index After", "Change"});
-  HistoryTable->horizontalHeaderItem(5)->setToolTip(
-      QStringLiteral("* = used in the current index   I = not counted (incomplete)"));
-  ForecastTable = MakeTable(
-      "ForecastTable", {"Course", "Course Hcp", "Predicted", "Rounds", "Best", "Keeps", "Lowers"});
-  ForecastTable->horizontalHeaderItem(5)->setToolTip(
-      QStringLiteral("The highest adjusted score today that keeps the index where it is"));
-  ForecastTable->horizontalHeaderItem(6)->setToolTip(
-      QStringLiteral("The highest adjusted score today that lowers the index"));
-  StatsTable = MakeTable("StatsTable", {"Last 20 Rounds", "All Rounds"});
+  HistoryTable = MakeTable("HistoryTable", HistoryTableColumns());
+  ForecastTable = MakeTable("ForecastTable", ForecastTableColumns());
+  // The statistics' labels stand in the row headings.
+  StatsTable = MakeTable("StatsTable", StatisticsTableColumns(), 1);
   StatsTable->verticalHeader()->setVisible(true);
   StatsTable->setAlternatingRowColors(false);
   DropOutLabel = MakeNote("DropOutLabel");
@@ -215,17 +229,8 @@ void TIndexHistoryForm::BuildControls() {
   bottom->setStretchFactor(1, 1);
 
   WhsSummary = MakeNote("WhsSummary");
-  WhsTable = MakeTable(
-      "WhsTable", {"Date", "Course", "AGS", "Basis", "SD", "ESR", "Used", "Index After", "Cap"});
-  WhsTable->horizontalHeaderItem(3)->setToolTip(
-      QStringLiteral("holes = every hole at most its net double bogey   lowest = the lowest value "
-                     "the holes allow (no stroke indexes)   stored = the round's own figures"));
-  WhsTable->horizontalHeaderItem(5)->setToolTip(
-      QStringLiteral("The exceptional score reduction the round has been given"));
-  WhsTable->horizontalHeaderItem(6)->setToolTip(QStringLiteral("* = used in the estimate now"));
-  WhsCourseTable = MakeTable("WhsCourseTable", {"Course", "Course Hcp", "Net Par Target"});
-  WhsCourseTable->horizontalHeaderItem(2)->setToolTip(
-      QStringLiteral("Par + the course handicap at the estimate now"));
+  WhsTable = MakeTable("WhsTable", WhsTableColumns());
+  WhsCourseTable = MakeTable("WhsCourseTable", WhsCourseTableColumns());
   WhsNote = MakeNote("WhsNote");
   // Each table is named after the part it is in.
   SetSpokenName(HistoryTable, QStringLiteral("History"));
@@ -251,36 +256,11 @@ void TIndexHistoryForm::BuildControls() {
 }
 
 void TIndexHistoryForm::FillHistory() {
-  const std::vector<IndexHistoryRow>& rows = insight_.History.Rows;
-  HistoryTable->setRowCount(static_cast<int>(rows.size()));
-  for (int r = 0; r < HistoryTable->rowCount(); ++r) {
-    const IndexHistoryRow& row = rows[static_cast<std::size_t>(r)];
-    SetCell(HistoryTable, r, 0, row.Date, false);
-    SetCell(HistoryTable, r, 1, row.Course, false);
-    SetCell(HistoryTable, r, 2, row.Score);
-    SetCell(HistoryTable, r, 3, row.AdjScore);
-    SetCell(HistoryTable, r, 4, TrimSpaces(FormatTenths(row.Differential)));
-    SetCell(HistoryTable, r, 5, std::string(1, row.Mark), false);
-    SetCell(HistoryTable, r, 6, IndexText(row.IndexAfter));
-    SetCell(HistoryTable, r, 7, row.Change);
-  }
-  FitColumns(HistoryTable, {"00/00/0000", "", "000", "000", "-00.0", "*", "00.0", "-00.0"}, 1);
+  FillTable(HistoryTable, HistoryTableColumns(), insight_.History.Rows, HistoryCells);
 }
 
 void TIndexHistoryForm::FillForecast() {
-  const std::vector<CourseForecast>& rows = insight_.Forecast;
-  ForecastTable->setRowCount(static_cast<int>(rows.size()));
-  for (int r = 0; r < ForecastTable->rowCount(); ++r) {
-    const CourseForecast& row = rows[static_cast<std::size_t>(r)];
-    SetCell(ForecastTable, r, 0, row.Course, false);
-    SetCell(ForecastTable, r, 1, row.CourseHandicap);
-    SetCell(ForecastTable, r, 2, row.PredictedScore);
-    SetCell(ForecastTable, r, 3, std::to_string(row.Rounds));
-    SetCell(ForecastTable, r, 4, row.BestScore);
-    SetCell(ForecastTable, r, 5, row.Keeps);
-    SetCell(ForecastTable, r, 6, row.Lowers);
-  }
-  FitColumns(ForecastTable, {"", "000", "000", "000", "000", "000", "000"}, 0);
+  FillTable(ForecastTable, ForecastTableColumns(), insight_.Forecast, ForecastCells);
   DropOutLabel->setText(FromBytes(insight_.DropOut));
 }
 
@@ -291,8 +271,8 @@ void TIndexHistoryForm::FillStatistics() {
   for (int r = 0; r < StatsTable->rowCount(); ++r) {
     const StatisticsLine& line = lines[static_cast<std::size_t>(r)];
     labels << FromBytes(line.Label);
-    SetCell(StatsTable, r, 0, line.Recent);
-    SetCell(StatsTable, r, 1, line.All);
+    SetCell(StatsTable, r, 0, line.Recent, true);
+    SetCell(StatsTable, r, 1, line.All, true);
   }
   StatsTable->setVerticalHeaderLabels(labels);
   StatsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -302,22 +282,15 @@ void TIndexHistoryForm::FillStatistics() {
 void TIndexHistoryForm::FillWhs() {
   WhsSummary->setText(FromBytes(whs::SummaryText(whs_)));
   const std::vector<whs::Row> none;
-  const std::vector<whs::Row>& rows = whs_.Result ? whs_.Result->Rows : none;
-  WhsTable->setRowCount(static_cast<int>(rows.size()));
-  for (int r = 0; r < WhsTable->rowCount(); ++r) {
-    const auto cells = whs::RowCells(rows[static_cast<std::size_t>(r)]);
-    for (int c = 0; c < static_cast<int>(cells.size()); ++c)
-      SetCell(WhsTable, r, c, cells[static_cast<std::size_t>(c)],
-              c == 2 || c == 4 || c == 5 || c == 7);
-  }
-  FitColumns(WhsTable, {"00/00/0000", "", "000", "lowest", "-00.0", "0.0", "*", "00.0", "soft"}, 1);
-  WhsCourseTable->setRowCount(static_cast<int>(whs_.Courses.size()));
-  for (int r = 0; r < WhsCourseTable->rowCount(); ++r) {
-    const auto cells = whs::CourseCells(whs_.Courses[static_cast<std::size_t>(r)]);
-    for (int c = 0; c < static_cast<int>(cells.size()); ++c)
-      SetCell(WhsCourseTable, r, c, cells[static_cast<std::size_t>(c)], c != 0);
-  }
-  FitColumns(WhsCourseTable, {"", "000", "000"}, 0);
+  FillTable(WhsTable, WhsTableColumns(), whs_.Result ? whs_.Result->Rows : none,
+            [](const whs::Row& row) {
+              const auto cells = whs::RowCells(row);
+              return InsightCells(cells.begin(), cells.end());
+            });
+  FillTable(WhsCourseTable, WhsCourseTableColumns(), whs_.Courses, [](const whs::CourseRow& row) {
+    const auto cells = whs::CourseCells(row);
+    return InsightCells(cells.begin(), cells.end());
+  });
   WhsNote->setText(FromBytes(whs::NoteText(whs_)));
 }
 

@@ -16,13 +16,13 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "app/backup.h"
+#include "app/clock.h"
+#include "app/dataexport.h"
 #include "store/errors.h"
 #include "store/settings.h"
 #include "ui/access.h"
-#include "app/backup.h"
-#include "app/clock.h"
 #include "ui/controls.h"
-#include "app/dataexport.h"
 #include "ui/guard.h"
 #include "ui/look.h"
 #include "ui/menus.h"

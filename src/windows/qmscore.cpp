@@ -4,11 +4,11 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include "app/clock.h"
 #include "engine/coursehcp.h"
 #include "store/courses.h"
 #include "store/scores.h"
 #include "store/text.h"
-#include "app/clock.h"
 #include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/messages.h"

@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "ui/access.h"
 #include "app/clock.h"
+#include "ui/access.h"
 #include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
