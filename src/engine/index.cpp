@@ -25,10 +25,7 @@ struct BestEntry {
   int Position;
 };
 
-// A record field up to its first NUL, without a copy.
-std::string_view Field(const std::string& text) {
-  return std::string_view(text).substr(0, text.find('\0'));
-}
+std::string_view Field(const std::string& text) { return CutAtNulView(text); }
 
 bool IsFileLineCutShort(std::string_view rating, std::string_view slope) {
   return rating == "XXXX" || slope == "XXX";

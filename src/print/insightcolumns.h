@@ -24,7 +24,7 @@ struct InsightColumn {
 
 struct InsightTable {
   std::vector<InsightColumn> Columns;
-  int Stretch;  // the column that takes the rest of the window's width
+  int Stretch;  // the column that takes the rest of the window's width; -1: all stretch
 };
 
 using InsightCells = std::vector<std::string>;

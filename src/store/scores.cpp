@@ -518,11 +518,11 @@ void MakeStorable(TScoreRec& rec) {
 }
 
 bool IsCompleteScore(const TScoreRec& rec) {
-  std::string total = CutAtNul(rec.ScoreTotal);
-  std::string rating = CutAtNul(rec.Rating);
-  std::string slope = CutAtNul(rec.Slope);
+  const std::string_view total = CutAtNulView(rec.ScoreTotal);
+  const std::string_view rating = CutAtNulView(rec.Rating);
+  const std::string_view slope = CutAtNulView(rec.Slope);
   return !total.empty() && total != "0" && !rating.empty() && rating != "0.0" && !slope.empty() &&
-         slope != "0" && CutAtNul(rec.Date) != InvalidDate;
+         slope != "0" && CutAtNulView(rec.Date) != InvalidDate;
 }
 
 }  // namespace qm

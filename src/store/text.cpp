@@ -10,6 +10,10 @@
 
 namespace qm {
 
+std::string_view CutAtNulView(const std::string& text) {
+  return std::string_view(text).substr(0, text.find('\0'));
+}
+
 std::string CutAtNul(const std::string& text) {
   auto nul = text.find('\0');
   return nul == std::string::npos ? text : text.substr(0, nul);

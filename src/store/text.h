@@ -14,6 +14,9 @@ namespace qm {
 
 // The text up to, not including, its first NUL; the whole text if none.
 std::string CutAtNul(const std::string& text);
+// The same without a copy, for checks that run over every round often; the
+// view lives as long as text is unchanged.
+std::string_view CutAtNulView(const std::string& text);
 
 // The one rule for bytes that a data file cannot hold in a field, applied
 // wherever a value enters a table (the readers, and the windows when they

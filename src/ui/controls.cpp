@@ -21,10 +21,10 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 }
 
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w,
-                 Qt::Alignment align) {
+                 Qt::Alignment align, int h) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
-  label->setGeometry(x, y, w, 20);
+  label->setGeometry(x, y, w, h);
   label->setAlignment(align | Qt::AlignVCenter);
   return label;
 }

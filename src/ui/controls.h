@@ -24,10 +24,10 @@ enum class EnterKey {
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QRect& where, EnterKey enter = EnterKey::AsQtDoes);
 
-// A label named name showing text in a row 20 pixels high at (x, y), w wide,
+// A label named name showing text in a row h pixels high at (x, y), w wide,
 // its text aligned by align and centred vertically.
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w,
-                 Qt::Alignment align);
+                 Qt::Alignment align, int h = 20);
 
 // Gives window the 13-pixel font the program's dialogs are laid out for
 // (their pixel positions assume it), in the face the platform gives.

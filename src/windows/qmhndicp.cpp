@@ -27,13 +27,6 @@ namespace qm {
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int x, int y) {
-  auto* label = new QLabel(QString::fromLatin1(caption), parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(x, y, 110, 22);
-  return label;
-}
-
 QLineEdit* MakeReadOnly(QWidget* parent, const char* name, QRect where, bool tabStop) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(QString::fromLatin1(name));
@@ -118,20 +111,25 @@ void THandicapForm::BuildControls() {
   client->setFixedSize(ClientWidth, ClientHeight);
   outer->addWidget(client);
 
-  Label1 = MakeLabel(client, "Label1", "Course:", 24, 24);
+  Label1 = AddLabel(client, QStringLiteral("Label1"), QStringLiteral("Course:"), 24, 24, 110,
+                    Qt::AlignLeft, 22);
   CourseField = new QComboBox(client);
   CourseField->setObjectName(QStringLiteral("CourseField"));
   CourseField->setEditable(false);
   CourseField->setGeometry(134, 22, 340, 26);
   CourseField->setMaxVisibleItems(16);
 
-  Label2 = MakeLabel(client, "Label2", "Course Rating:", 24, 72);
+  Label2 = AddLabel(client, QStringLiteral("Label2"), QStringLiteral("Course Rating:"), 24, 72, 110,
+                    Qt::AlignLeft, 22);
   RatingField = MakeReadOnly(client, "RatingField", {134, 70, 70, 24}, false);
-  Label3 = MakeLabel(client, "Label3", "Slope Rating:", 24, 106);
+  Label3 = AddLabel(client, QStringLiteral("Label3"), QStringLiteral("Slope Rating:"), 24, 106, 110,
+                    Qt::AlignLeft, 22);
   SlopeField = MakeReadOnly(client, "SlopeField", {134, 104, 70, 24}, false);
-  Label4 = MakeLabel(client, "Label4", "Par:", 280, 72);
+  Label4 = AddLabel(client, QStringLiteral("Label4"), QStringLiteral("Par:"), 280, 72, 110,
+                    Qt::AlignLeft, 22);
   ParField = MakeReadOnly(client, "ParField", {360, 70, 70, 24}, true);
-  Label5 = MakeLabel(client, "Label5", "Index:", 280, 106);
+  Label5 = AddLabel(client, QStringLiteral("Label5"), QStringLiteral("Index:"), 280, 106, 110,
+                    Qt::AlignLeft, 22);
   IndexField = MakeReadOnly(client, "IndexField", {360, 104, 70, 24}, true);
   for (QLabel* label : {Label4, Label5}) label->setFixedWidth(70);
   NameByLabel(Label1, CourseField);

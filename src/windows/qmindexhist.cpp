@@ -1,11 +1,12 @@
 #include "windows/qmindexhist.h"
 
+#include <QAbstractTableModel>
 #include <QChartView>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSplitter>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -39,43 +40,83 @@ namespace {
 
 const QString kSection = QStringLiteral("IndexHistoryForm");
 
-// A table of the columns of table from column first on (the columns
-// before it stand in the row headings).
-QTableWidget* MakeTable(const char* name, const InsightTable& table, int first = 0) {
-  QStringList headings;
-  for (std::size_t c = static_cast<std::size_t>(first); c < table.Columns.size(); ++c)
-    headings << QString::fromLatin1(table.Columns[c].Heading);
-  auto* widget = new QTableWidget(0, static_cast<int>(headings.size()));
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setHorizontalHeaderLabels(headings);
-  for (int c = 0; c < widget->columnCount(); ++c) {
-    const char* tip = table.Columns[static_cast<std::size_t>(c + first)].Tip;
-    if (*tip) widget->horizontalHeaderItem(c)->setToolTip(QString::fromLatin1(tip));
-  }
-  widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  widget->setSelectionBehavior(QAbstractItemView::SelectRows);
-  widget->setSelectionMode(QAbstractItemView::SingleSelection);
-  widget->verticalHeader()->setVisible(false);
-  widget->verticalHeader()->setDefaultSectionSize(widget->fontMetrics().height() + 6);
-  widget->setWordWrap(false);
-  widget->setAlternatingRowColors(true);
-  return widget;
-}
+// The rows of an insight table as its view shows them. A model of the
+// cells as the rules made them, turned into text only for the cells shown:
+// a table of items would make thousands of them for the few on the screen.
+class InsightModel : public QAbstractTableModel {
+ public:
+  // The columns of table from column first on; the cells before first stand
+  // in the row headings.
+  InsightModel(const InsightTable& table, int first, QObject* parent)
+      : QAbstractTableModel(parent), table_(table), first_(first) {}
 
-// A cell of single-byte text; figures stand to the right.
-void SetCell(QTableWidget* table, int row, int column, const std::string& text, bool figure) {
-  auto* item = new QTableWidgetItem(FromBytes(text));
-  item->setTextAlignment(Qt::AlignVCenter | (figure ? Qt::AlignRight : Qt::AlignLeft));
-  table->setItem(row, column, item);
+  void SetRows(std::vector<InsightCells> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+  }
+
+  int rowCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  }
+  int columnCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : static_cast<int>(table_.Columns.size()) - first_;
+  }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid()) return {};
+    const auto column = static_cast<std::size_t>(index.column() + first_);
+    if (role == Qt::DisplayRole) {
+      const InsightCells& cells = rows_[static_cast<std::size_t>(index.row())];
+      return column < cells.size() ? FromBytes(cells[column]) : QString();
+    }
+    if (role == Qt::TextAlignmentRole)
+      return QVariant::fromValue(Qt::AlignVCenter |
+                                 (table_.Columns[column].Figure ? Qt::AlignRight : Qt::AlignLeft));
+    return {};
+  }
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation == Qt::Vertical) {
+      if (role != Qt::DisplayRole || first_ == 0)
+        return QAbstractTableModel::headerData(section, orientation, role);
+      return FromBytes(rows_[static_cast<std::size_t>(section)].front());
+    }
+    const InsightColumn& column = table_.Columns[static_cast<std::size_t>(section + first_)];
+    if (role == Qt::DisplayRole) return QString::fromLatin1(column.Heading);
+    if (role == Qt::ToolTipRole && *column.Tip) return QString::fromLatin1(column.Tip);
+    return {};
+  }
+
+ private:
+  const InsightTable& table_;
+  int first_;
+  std::vector<InsightCells> rows_;
+};
+
+// A read-only view of an insight table from column first on (see
+// InsightModel).
+QTableView* MakeTable(const char* name, const InsightTable& table, int first = 0) {
+  auto* view = new QTableView;
+  view->setObjectName(QString::fromLatin1(name));
+  view->setModel(new InsightModel(table, first, view));
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->verticalHeader()->setVisible(false);
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+  view->setWordWrap(false);
+  view->setAlternatingRowColors(true);
+  return view;
 }
 
 // Column widths from the widest text a column can hold (or its heading),
 // measured once: sizing by the contents would measure every row at every
 // layout. The stretching column takes the rest of the width.
-void FitColumns(QTableWidget* widget, const InsightTable& table) {
-  QHeaderView* header = widget->horizontalHeader();
-  const QFontMetrics cells(widget->font()), headings(header->font());
-  for (int c = 0; c < widget->columnCount(); ++c) {
+void FitColumns(QTableView* view, const InsightTable& table) {
+  QHeaderView* header = view->horizontalHeader();
+  const QFontMetrics cells(view->font()), headings(header->font());
+  for (int c = 0; c < view->model()->columnCount(); ++c) {
     const InsightColumn& column = table.Columns[static_cast<std::size_t>(c)];
     const int width = std::max(cells.horizontalAdvance(QString::fromLatin1(column.Widest)),
                                headings.horizontalAdvance(QString::fromLatin1(column.Heading))) +
@@ -85,22 +126,46 @@ void FitColumns(QTableWidget* widget, const InsightTable& table) {
   }
 }
 
-// The rows' cells into widget, laid out by table's columns.
+// The rows' cells into view, laid out by table's columns.
 template <class Row, class Cells>
-void FillTable(QTableWidget* widget, const InsightTable& table, const std::vector<Row>& rows,
+void FillTable(QTableView* view, const InsightTable& table, const std::vector<Row>& rows,
                Cells cellsOf) {
-  widget->setRowCount(static_cast<int>(rows.size()));
-  for (int r = 0; r < widget->rowCount(); ++r) {
-    const InsightCells cells = cellsOf(rows[static_cast<std::size_t>(r)]);
-    for (int c = 0; c < widget->columnCount() && c < static_cast<int>(cells.size()); ++c)
-      SetCell(widget, r, c, cells[static_cast<std::size_t>(c)],
-              table.Columns[static_cast<std::size_t>(c)].Figure);
-  }
-  FitColumns(widget, table);
+  std::vector<InsightCells> cells;
+  cells.reserve(rows.size());
+  for (const Row& row : rows) cells.push_back(cellsOf(row));
+  static_cast<InsightModel*>(view->model())->SetRows(std::move(cells));
+  if (table.Stretch >= 0) FitColumns(view, table);
 }
 
+// A word-wrapped note. While the window opens its layouts ask the note's
+// height for the same width many times, and each answer lays the whole
+// text out again: the last answer is kept until the text, font or width
+// changes.
+class NoteLabel : public QLabel {
+ public:
+  int heightForWidth(int width) const override {
+    if (width != width_ || text() != text_) {
+      width_ = width;
+      text_ = text();
+      height_ = QLabel::heightForWidth(width);
+    }
+    return height_;
+  }
+
+ protected:
+  void changeEvent(QEvent* event) override {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) width_ = -1;
+    QLabel::changeEvent(event);
+  }
+
+ private:
+  mutable int width_ = -1;
+  mutable QString text_;
+  mutable int height_ = 0;
+};
+
 QLabel* MakeNote(const char* name) {
-  auto* label = new QLabel;
+  auto* label = new NoteLabel;
   label->setObjectName(QString::fromLatin1(name));
   label->setWordWrap(true);
   return label;
@@ -192,8 +257,7 @@ TIndexHistoryForm::TIndexHistoryForm(const QString& longName, std::string shortN
 }
 
 void TIndexHistoryForm::BuildControls() {
-  menuBar()->setObjectName(QStringLiteral("IndexHistoryMenu"));
-  File1 = MakeMenu(menuBar(), "File1", "&File");
+  File1 = MakeMenu(MakeMenuBar(this, QStringLiteral("IndexHistoryMenu")), "File1", "&File");
   Print1 = MakeItem(File1, "Print1", "&Print");
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
   connect(Print1, &QAction::triggered, this, Guarded([this] { Print1Click(); }));
@@ -265,16 +329,10 @@ void TIndexHistoryForm::FillForecast() {
 }
 
 void TIndexHistoryForm::FillStatistics() {
-  const std::vector<StatisticsLine> lines = StatisticsLines(insight_.Stats);
-  StatsTable->setRowCount(static_cast<int>(lines.size()));
-  QStringList labels;
-  for (int r = 0; r < StatsTable->rowCount(); ++r) {
-    const StatisticsLine& line = lines[static_cast<std::size_t>(r)];
-    labels << FromBytes(line.Label);
-    SetCell(StatsTable, r, 0, line.Recent, true);
-    SetCell(StatsTable, r, 1, line.All, true);
-  }
-  StatsTable->setVerticalHeaderLabels(labels);
+  FillTable(StatsTable, StatisticsTableColumns(), StatisticsLines(insight_.Stats),
+            [](const StatisticsLine& line) {
+              return InsightCells{line.Label, line.Recent, line.All};
+            });
   StatsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   HoleFiguresLabel->setText(FromBytes(HoleFiguresNote(insight_.Stats)));
 }

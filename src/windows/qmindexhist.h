@@ -32,7 +32,7 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QTableWidget;
+class QTableView;
 
 QT_BEGIN_NAMESPACE
 class QChartView;
@@ -66,15 +66,15 @@ class TIndexHistoryForm : public QMainWindow {
   QMenu* File1;
   QAction* Print1;
   QAction* Exit1;
-  QTableWidget* HistoryTable;
+  QTableView* HistoryTable;
   QChartView* IndexChart;
-  QTableWidget* ForecastTable;
+  QTableView* ForecastTable;
   QLabel* DropOutLabel;
-  QTableWidget* StatsTable;
+  QTableView* StatsTable;
   QLabel* HoleFiguresLabel;
   QLabel* WhsSummary;
-  QTableWidget* WhsTable;
-  QTableWidget* WhsCourseTable;
+  QTableView* WhsTable;
+  QTableView* WhsCourseTable;
   QLabel* WhsNote;
 
   void BuildControls();

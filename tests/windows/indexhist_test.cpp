@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QXYSeries>
 #include <QtTest>
 #include <filesystem>
@@ -56,10 +56,10 @@ std::string WorkedRounds() {
          ScoreLine("20240415", "84", "84") + ScoreLine("20240405", "88", "86");
 }
 
-QStringList Row(QTableWidget* table, int row) {
+QStringList Row(QTableView* table, int row) {
   QStringList cells;
-  for (int c = 0; c < table->columnCount(); ++c)
-    cells << (table->item(row, c) ? table->item(row, c)->text() : QString());
+  for (int c = 0; c < table->model()->columnCount(); ++c)
+    cells << table->model()->index(row, c).data().toString();
   return cells;
 }
 
@@ -151,7 +151,7 @@ void WriteWhsGolfer() {
 }
 
 // A table's row as one line, "." for a blank cell.
-QString Cells(QTableWidget* table, int row) {
+QString Cells(QTableView* table, int row) {
   QStringList cells = Row(table, row);
   for (QString& cell : cells)
     if (cell.isEmpty()) cell = QStringLiteral(".");
@@ -202,20 +202,20 @@ class IndexHistTest : public QObject {
     QCOMPARE(form->windowTitle(), QStringLiteral("Index History - Bob Ray"));
     QVERIFY(!form->isModal());
     QCOMPARE(Control<QAction>(list_, "IndexHistory1")->text(), QStringLiteral("Index His&tory..."));
-    QCOMPARE(Control<QTableWidget>(form, "HistoryTable")->rowCount(), 8);
-    QCOMPARE(Row(Control<QTableWidget>(form, "HistoryTable"), 0),
+    QCOMPARE(Control<QTableView>(form, "HistoryTable")->model()->rowCount(), 8);
+    QCOMPARE(Row(Control<QTableView>(form, "HistoryTable"), 0),
              (QStringList{"06/10/2024", "PINE RIDGE", "80", "80", "8.0", "*", "7.7", "-1.9"}));
-    QCOMPARE(Row(Control<QTableWidget>(form, "HistoryTable"), 2),
+    QCOMPARE(Row(Control<QTableView>(form, "HistoryTable"), 2),
              (QStringList{"05/25/2024", "oak hill", "82", "82", "12.0", " ", "9.6", "-26.8"}));
 
-    QCOMPARE(Control<QTableWidget>(form, "ForecastTable")->rowCount(), 3);
-    QCOMPARE(Row(Control<QTableWidget>(form, "ForecastTable"), 1),
+    QCOMPARE(Control<QTableView>(form, "ForecastTable")->model()->rowCount(), 3);
+    QCOMPARE(Row(Control<QTableView>(form, "ForecastTable"), 1),
              (QStringList{"OAK HILL", "8", "80", "4", "80", "78", "77"}));
     QCOMPARE(Control<QLabel>(form, "DropOutLabel")->text(),
              QStringLiteral("6 complete rounds on file: none drops out of the index yet."));
-    QCOMPARE(Control<QTableWidget>(form, "StatsTable")->columnCount(), 2);
-    QCOMPARE(Row(Control<QTableWidget>(form, "StatsTable"), 0), (QStringList{"6", "6"}));
-    QCOMPARE(Row(Control<QTableWidget>(form, "StatsTable"), 2), (QStringList{"80", "80"}));
+    QCOMPARE(Control<QTableView>(form, "StatsTable")->model()->columnCount(), 2);
+    QCOMPARE(Row(Control<QTableView>(form, "StatsTable"), 0), (QStringList{"6", "6"}));
+    QCOMPARE(Row(Control<QTableView>(form, "StatsTable"), 2), (QStringList{"80", "80"}));
 
     // Six complete rounds on the line and as points, one used, the
     // men's Maximum Index while the rule is on.
@@ -249,10 +249,10 @@ class IndexHistTest : public QObject {
     const QList<TIndexHistoryForm*> open = OpenHistories();
     QCOMPARE(open.size(), 1);
     TIndexHistoryForm* form = open.front();
-    QCOMPARE(Control<QTableWidget>(form, "HistoryTable")->rowCount(), 7);
-    QCOMPARE(Row(Control<QTableWidget>(form, "HistoryTable"), 0).mid(5),
+    QCOMPARE(Control<QTableView>(form, "HistoryTable")->model()->rowCount(), 7);
+    QCOMPARE(Row(Control<QTableView>(form, "HistoryTable"), 0).mid(5),
              (QStringList{"I", "9.6", ""}));
-    QCOMPARE(Row(Control<QTableWidget>(form, "ForecastTable"), 1).mid(1),
+    QCOMPARE(Row(Control<QTableView>(form, "ForecastTable"), 1).mid(1),
              (QStringList{"10", "82", "4", "80", "300", "79"}));
     const QMap<QString, int> counts = PointCounts(Control<QChartView>(form, "IndexChart"));
     QCOMPARE(counts.size(), 3);
@@ -293,9 +293,9 @@ class IndexHistTest : public QObject {
     WriteManyRounds(200);
     TIndexHistoryForm* form = OpenFromList(1);
     QVERIFY(form);
-    QCOMPARE(Control<QTableWidget>(form, "HistoryTable")->rowCount(), 200);
-    QCOMPARE(Control<QTableWidget>(form, "ForecastTable")->rowCount(), 40);
-    QCOMPARE(Row(Control<QTableWidget>(form, "StatsTable"), 0), (QStringList{"20", "200"}));
+    QCOMPARE(Control<QTableView>(form, "HistoryTable")->model()->rowCount(), 200);
+    QCOMPARE(Control<QTableView>(form, "ForecastTable")->model()->rowCount(), 40);
+    QCOMPARE(Row(Control<QTableView>(form, "StatsTable"), 0), (QStringList{"20", "200"}));
     QCOMPARE(PointCounts(Control<QChartView>(form, "IndexChart")).value(UsedSeriesName()), 10);
     QVERIFY(Control<QLabel>(form, "DropOutLabel")
                 ->text()
@@ -376,12 +376,12 @@ class IndexHistTest : public QObject {
             "03/04/2023 MAPLE 90 stored 18.0 1.0 . . .")
             .split(u'|');
     QStringList shown;
-    for (int r = 0; r < Control<QTableWidget>(form, "WhsTable")->rowCount(); ++r)
-      shown << Cells(Control<QTableWidget>(form, "WhsTable"), r);
+    for (int r = 0; r < Control<QTableView>(form, "WhsTable")->model()->rowCount(); ++r)
+      shown << Cells(Control<QTableView>(form, "WhsTable"), r);
     QCOMPARE(shown, expected);
     // At 12.0: OAK 12.0 + (70 - 72) = 10, PINE 12.0 x 125 / 113 + 0.4 = 13.67 -> 14.
-    QCOMPARE(Cells(Control<QTableWidget>(form, "WhsCourseTable"), 0), QStringLiteral("OAK 10 82"));
-    QCOMPARE(Cells(Control<QTableWidget>(form, "WhsCourseTable"), 1), QStringLiteral("PINE 14 86"));
+    QCOMPARE(Cells(Control<QTableView>(form, "WhsCourseTable"), 0), QStringLiteral("OAK 10 82"));
+    QCOMPARE(Cells(Control<QTableView>(form, "WhsCourseTable"), 1), QStringLiteral("PINE 14 86"));
     QVERIFY(Control<QLabel>(form, "WhsNote")
                 ->text()
                 .endsWith(QStringLiteral(
