@@ -1,6 +1,7 @@
 #include "windows/qmgmaint.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "store/roster.h"
 #include "store/text.h"
@@ -39,17 +40,54 @@ HandOverResult* TGMaintForm::DialogResult() const {
   return Dialog() != nullptr ? &Dialog()->Result : nullptr;
 }
 
+std::string TGMaintForm::FileOnDisk(const std::string& shortName) const {
+  for (const Rename& rename : renames_)
+    if (rename.To == shortName) return rename.From;
+  return shortName;
+}
+
+bool TGMaintForm::ShortNameAvailable(const std::string& oldShort,
+                                     const std::string& newShort) const {
+  const std::string file = FileOnDisk(oldShort);
+  // Back to the name of the file on the disk: nothing left to move.
+  if (newShort == file) return true;
+  // A file two golfers share that already moves with the other one.
+  if (std::any_of(renames_.begin(), renames_.end(), [&](const Rename& rename) {
+        return rename.From == file && rename.To != oldShort;
+      }))
+    return false;
+  if (!IsSafeFileStem(newShort) || ScoreFileExists(newShort)) return false;
+  return std::none_of(renames_.begin(), renames_.end(), [&](const Rename& rename) {
+    return rename.From == newShort || rename.To == newShort;
+  });
+}
+
+std::vector<std::string> TGMaintForm::HeldShortNames() const {
+  std::vector<std::string> held;
+  for (const Rename& rename : renames_) {
+    held.push_back(rename.From);
+    held.push_back(rename.To);
+  }
+  return held;
+}
+
 void TGMaintForm::TakeOverResult() {
   TRosterEntry confirmed = Dialog()->Entry();
   if (EditIndex() != 0) {
     const std::string oldShort = CutAtNul(roster_.At(EditIndex()).ShortName);
+    const std::string newShort = CutAtNul(confirmed.ShortName);
     // A short name that names no file of this folder has no file to move.
-    if (confirmed.ShortName != oldShort && IsSafeFileStem(oldShort) &&
-        !RenameScoreFile(oldShort, confirmed.ShortName)) {
-      CurrentPrompts().Message(
-          QStringLiteral("ERROR: Unable to rename golfer file!  Try a different name."));
-      Dialog()->ShowKeptShortName(oldShort);
-      confirmed.ShortName = oldShort;
+    if (newShort != oldShort && IsSafeFileStem(oldShort)) {
+      if (!ShortNameAvailable(oldShort, newShort)) {
+        CurrentPrompts().Message(
+            QStringLiteral("ERROR: Unable to rename golfer file!  Try a different name."));
+        Dialog()->ShowKeptShortName(oldShort);
+        confirmed.ShortName = oldShort;
+      } else {
+        const std::string file = FileOnDisk(oldShort);
+        std::erase_if(renames_, [&](const Rename& rename) { return rename.To == oldShort; });
+        if (newShort != file) renames_.push_back({file, newShort});
+      }
     }
   }
   TRosterEntry& entry = EditedEntry(roster_);
@@ -72,6 +110,7 @@ void TGMaintForm::AddButtonClick() {
     return;
   }
   Dialog()->PrimeNew();
+  Dialog()->SetHeldShortNames(HeldShortNames());
   ShowDialog(0);
 }
 
@@ -103,15 +142,60 @@ void TGMaintForm::DeleteButtonClick() {
                    "\"%1\"?")
                    .arg(file);
   if (!CurrentPrompts().ConfirmYesNo(question)) return;
-  if (!shared && IsSafeFileStem(shortName)) DeleteScoreFile(shortName);
+  if (!shared && IsSafeFileStem(shortName)) {
+    // The file stays where it is on the disk until Save removes it.
+    const std::string file = FileOnDisk(shortName);
+    std::erase_if(renames_, [&](const Rename& rename) { return rename.To == shortName; });
+    // A file another golfer's rename takes along is that golfer's now.
+    if (std::none_of(renames_.begin(), renames_.end(),
+                     [&](const Rename& rename) { return rename.From == file; }))
+      removals_.push_back(file);
+  }
   DeleteEntry(roster_, n);
 }
 
 void TGMaintForm::SaveButtonClick() {
   if (!MayReplaceFile()) return;
-  SaveRoster(roster_);
+  // The renamed files first, since the roster's save gives every name it
+  // holds a file; a failure at any step puts back the names already moved
+  // and leaves the roster as it was, so no round is parted from its golfer.
+  std::vector<Rename> moved;
+  const auto putBack = [&moved] {
+    for (auto rename = moved.rbegin(); rename != moved.rend(); ++rename)
+      RenameScoreFile(rename->To, rename->From);
+  };
+  for (const Rename& rename : renames_) {
+    if (!ScoreFileExists(rename.From)) continue;  // nothing of the golfer's to move
+    if (!RenameScoreFile(rename.From, rename.To)) {
+      putBack();
+      CurrentPrompts().Message(
+          QStringLiteral("ERROR: Unable to rename golfer file %1 to %2!  Nothing was saved.")
+              .arg(FromBytes(ScoreFileName(rename.From)), FromBytes(ScoreFileName(rename.To))));
+      return;
+    }
+    moved.push_back(rename);
+  }
+  try {
+    SaveRoster(roster_);
+  } catch (...) {
+    putBack();
+    throw;
+  }
+  renames_.clear();
   RememberFile(RosterFileName);
   SetModified(false);
+  RemoveDeletedFiles();
+}
+
+void TGMaintForm::RemoveDeletedFiles() {
+  for (const std::string& file : std::exchange(removals_, {})) {
+    // A file the saved roster names (a golfer added meanwhile who took it
+    // over) stays.
+    const bool named =
+        std::any_of(roster_.Entries.begin(), roster_.Entries.end(),
+                    [&](const TRosterEntry& entry) { return CutAtNul(entry.ShortName) == file; });
+    if (!named) DeleteScoreFile(file);
+  }
 }
 
 }  // namespace qm

@@ -1,14 +1,20 @@
 // The roster maintenance window: adds, changes and deletes golfers, as
 // TListMaintForm describes, writing golfers.qmd.
 //
-// Golfers are entered in the golfer name dialog (Program().GNameForm).
-// Score files follow at once: the dialog creates a new golfer's file,
-// taking over a changed short name renames the file, and Delete removes it
-// (unless another golfer shares it).
+// Golfers are entered in the golfer name dialog (Program().GNameForm),
+// which creates a new golfer's empty score file at once. The other score
+// file changes follow the roster and wait for Save: a changed short name's
+// file is renamed, and a deleted golfer's file removed (unless another
+// golfer of the saved roster uses it), only after the roster that reflects
+// them has been written. Leaving without saving leaves every file as it was;
+// a roster that cannot be written renames and removes nothing.
 //
 // At most one roster maintenance window is open: Open() brings it to the
 // front instead of making a second.
 #pragma once
+
+#include <string>
+#include <vector>
 
 #include "store/records.h"
 #include "windows/qmgname.h"
@@ -39,8 +45,9 @@ class TGMaintForm : public TListMaintForm {
  protected:
   TGNameForm* Dialog() const;
   HandOverResult* DialogResult() const override;
-  // A changed short name renames the golfer's score file first; when that
-  // fails, the old short name stays.
+  // A changed short name is taken when its score file can be renamed to it
+  // at Save (no file of that name, none waiting for a rename); otherwise
+  // the old short name stays.
   void TakeOverResult() override;
   void SortEntries() override;
   int EntryCount() const override { return roster_.Count(); }
@@ -53,6 +60,22 @@ class TGMaintForm : public TListMaintForm {
   QAction* DeleteGolfer1 = deleteItem_;
 
   TRosterTable roster_;
+
+  // What Save does to the score files: renames before the roster is
+  // written (each file on the disk moves once, to the name it has at the
+  // end of a chain of changes), removals after it.
+  struct Rename {
+    std::string From;
+    std::string To;
+  };
+  std::vector<Rename> renames_;
+  std::vector<std::string> removals_;
+
+  // The stem of the file on the disk that short name will be once saved.
+  std::string FileOnDisk(const std::string& shortName) const;
+  bool ShortNameAvailable(const std::string& oldShort, const std::string& newShort) const;
+  std::vector<std::string> HeldShortNames() const;
+  void RemoveDeletedFiles();
 };
 
 }  // namespace qm

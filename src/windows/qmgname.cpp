@@ -169,7 +169,7 @@ void TGNameForm::LongNameExit() {
   if (mode_ == Mode::Adding) {
     // Past 999 retries a number no longer fits in eight characters; the
     // base is proposed again and OK asks about its existing file.
-    for (int k = 1; ScoreFileTaken(proposal); ++k) {
+    for (int k = 1; ScoreFileTaken(proposal) || Held(proposal); ++k) {
       if (k > 999) {
         proposal = base;
         break;
@@ -178,6 +178,11 @@ void TGNameForm::LongNameExit() {
     }
   }
   ShortName->setText(proposal);
+}
+
+bool TGNameForm::Held(const QString& shortName) const {
+  const std::string stem = ToBytes(shortName);
+  return std::find(held_.begin(), held_.end(), stem) != held_.end();
 }
 
 void TGNameForm::ShortNameExit() {
@@ -204,6 +209,14 @@ void TGNameForm::OKButtonClick() {
   if (!CheckStorable(LongName, QStringLiteral("long name"))) return;
   if (mode_ == Mode::Adding) {
     const std::string stem = ToBytes(shortName);
+    if (Held(shortName)) {
+      FocusField(ShortName);
+      CurrentPrompts().Message(
+          QStringLiteral("The score file \"%1\" waits to be renamed when the golfers are saved. "
+                         "Choose another short name, or save first.")
+              .arg(FromBytes(ScoreFileName(stem))));
+      return;
+    }
     if (!ScoreFileExists(stem)) {
       CreateEmptyScoreFile(stem);
     } else if (!CurrentPrompts().WarningYesNo(

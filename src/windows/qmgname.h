@@ -8,8 +8,9 @@
 //
 // Score files: OK while adding creates the new short name's empty score file
 // at once (or, when it exists, asks whether the golfer is to use it). While
-// modifying, OK touches no file; the opener renames the score file when it
-// takes a changed short name over.
+// modifying, OK touches no file; the opener moves the score file when the
+// roster that holds the changed short name is saved. A short name the
+// opener holds for such a move (SetHeldShortNames) is refused while adding.
 #pragma once
 
 #include <QGroupBox>
@@ -18,6 +19,8 @@
 #include <QRadioButton>
 #include <QString>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "store/records.h"
 #include "windows/qmdialogbase.h"
@@ -38,6 +41,9 @@ class TGNameForm : public THandOverDialog {
   TRosterEntry Entry() const;
   // After a rename that failed the dialog shows the short name that was kept.
   void ShowKeptShortName(const std::string& shortName);
+  // The short names whose score files wait to be renamed when the opener's
+  // roster is saved: a new golfer may not take one of them meanwhile.
+  void SetHeldShortNames(std::vector<std::string> held) { held_ = std::move(held); }
 
   // The selected item of SexRadio (0 male, 1 female).
   int SexIndex() const;
@@ -67,6 +73,8 @@ class TGNameForm : public THandOverDialog {
   void SetMode(Mode mode);
 
   Mode mode_ = Mode::Adding;
+  std::vector<std::string> held_;
+  bool Held(const QString& shortName) const;
   int primedSex_ = 0;
 };
 

@@ -1,10 +1,11 @@
 // The roster maintenance window and the golfer name dialog as the user
 // meets them: adding, changing and deleting golfers, the score files that
-// follow at once, and what reaches golfers.qmd.
+// follow the roster when it is saved, and what reaches golfers.qmd.
 #include <QtTest>
 #include <filesystem>
 #include <optional>
 
+#include "store/fileio.h"
 #include "store/settings.h"
 #include "support/qt_maint.h"
 #include "windows/qmapp.h"
@@ -187,7 +188,7 @@ class GMaintTest : public QObject {
     QVERIFY(fs::is_empty(fixture_->Dir().Work()));  // no score file made
   }
 
-  void changingAShortNameRenamesTheScoreFileAtOnce() {
+  void changingAShortNameRenamesTheScoreFileWhenSaved() {
     WriteFile("golfers.qmd", "TOM TAYLOR~TOM~0~\r\nMARY JONES~MARY~1~\r\n");
     WriteFile("MARY.qmg", "mary's rounds\r\n");
     WriteFile("TOM.qmg", "tom's rounds\r\n");
@@ -224,11 +225,21 @@ class GMaintTest : public QObject {
     Click(Control<QPushButton>(window, "ModifyButton"));
     TypeInto(Control<QLineEdit>(Form(), "ShortName"), QStringLiteral("MJONES"));
     Click(Control<QPushButton>(Form(), "OKButton"));
-    QVERIFY(!fs::exists("MARY.qmg"));
-    QCOMPARE(ReadFile("MJONES.qmg"), std::string("mary's rounds\r\n"));
+    QCOMPARE(ReadFile("MARY.qmg"), std::string("mary's rounds\r\n"));
+    QVERIFY(!fs::exists("MJONES.qmg"));
+    // The name waits for the file: a new golfer may not take either.
+    StartAdding(window, QStringLiteral("MJONES"));
+    QCOMPARE(Control<QLineEdit>(Form(), "ShortName")->text(), QStringLiteral("MJONES1"));
+    TypeInto(Control<QLineEdit>(Form(), "ShortName"), QStringLiteral("MARY"));
+    prompts_->ClearShown();
+    Click(Control<QPushButton>(Form(), "OKButton"));
+    QCOMPARE(prompts_->Texts(),
+             QStringList{QStringLiteral("The score file \"MARY.qmg\" waits to be renamed when the "
+                                        "golfers are saved. Choose another short name, or save "
+                                        "first.")});
+    Click(Control<QPushButton>(Form(), "CancelButton"));
 
-    // Leaving without saving keeps the old short name in the roster file;
-    // the next save gives that name an empty score file again.
+    // Leaving without saving keeps the old short name and its file.
     prompts_->ClearShown();
     prompts_->Answers = {qm::Answer::No};
     Click(Control<QPushButton>(window, "ExitButton"));
@@ -236,10 +247,33 @@ class GMaintTest : public QObject {
     DeleteClosedWindows();
     QVERIFY(fixture_->Window() == nullptr);
     QCOMPARE(ReadFile("golfers.qmd"), std::string("TOM TAYLOR~TOM~0~\r\nMARY JONES~MARY~1~\r\n"));
+    QCOMPARE(ReadFile("MARY.qmg"), std::string("mary's rounds\r\n"));
+    QVERIFY(!fs::exists("MJONES.qmg"));
+
+    // Saved, the file follows; there and back again moves nothing. A roster
+    // that cannot be written moves nothing either.
     window = OpenWindow();
+    const auto rename = [&](int row, const QString& shortName) {
+      Control<QListWidget>(window, "GolferListBox")->setCurrentRow(row);
+      Click(Control<QPushButton>(window, "ModifyButton"));
+      TypeInto(Control<QLineEdit>(Form(), "ShortName"), shortName);
+      Click(Control<QPushButton>(Form(), "OKButton"));
+    };
+    rename(1, QStringLiteral("TT"));
+    rename(1, QStringLiteral("TOM"));
+    rename(0, QStringLiteral("MJ"));
+    rename(0, QStringLiteral("MJONES"));
+    qm::fileio::FailSaveStepForTesting(1, ENOSPC);
     Control<QAction>(window, "Save1")->trigger();
-    QVERIFY(fs::exists("MARY.qmg"));
-    QCOMPARE(fs::file_size("MARY.qmg"), std::uintmax_t{0});
+    qm::fileio::FailSaveStepForTesting(0, 0);
+    QCOMPARE(ReadFile("golfers.qmd"), std::string("TOM TAYLOR~TOM~0~\r\nMARY JONES~MARY~1~\r\n"));
+    QCOMPARE(ReadFile("MARY.qmg"), std::string("mary's rounds\r\n"));
+    QVERIFY(!fs::exists("MJONES.qmg"));
+    Control<QAction>(window, "Save1")->trigger();
+    QCOMPARE(ReadFile("golfers.qmd"), std::string("MARY JONES~MJONES~1~\r\nTOM TAYLOR~TOM~0~\r\n"));
+    QVERIFY(!fs::exists("MARY.qmg") && !fs::exists("MJ.qmg") && !fs::exists("TT.qmg"));
+    QCOMPARE(ReadFile("MJONES.qmg"), std::string("mary's rounds\r\n"));
+    QCOMPARE(ReadFile("TOM.qmg"), std::string("tom's rounds\r\n"));
   }
 
   void deletingAGolferAndLeavingWithoutSaving() {
@@ -255,7 +289,7 @@ class GMaintTest : public QObject {
         QStringList{QStringLiteral(
             "Are you sure you want to delete this golfer along with score file \"CAT.qmg\"?")});
     QCOMPARE(prompts_->Shown.front().Kind, qm::test::BoxKind::ConfirmYesNo);
-    QVERIFY(!fs::exists("CAT.qmg"));
+    QCOMPARE(ReadFile("CAT.qmg"), std::string("x"));
     QCOMPARE(Lines(Control<QListWidget>(window, "GolferListBox")), (QStringList{"ANN", "BOB"}));
     QCOMPARE(Control<QListWidget>(window, "GolferListBox")->currentRow(), 1);  // the new last line
     QVERIFY(Control<QPushButton>(window, "SaveButton")->isEnabled());
@@ -271,10 +305,26 @@ class GMaintTest : public QObject {
     DeleteClosedWindows();
     QVERIFY(fixture_->Window() == nullptr);
     QCOMPARE(ReadFile("golfers.qmd"), std::string("ANN~ANN~1~\r\nBOB~BOB~0~\r\nCAT~CAT~1~\r\n"));
+    QCOMPARE(ReadFile("CAT.qmg"), std::string("x"));
+
+    // Saved, the file goes with the golfer; a renamed golfer deleted takes
+    // the file from under its old name.
     window = OpenWindow();
     QCOMPARE(window->Roster().Count(), 3);
+    Control<QListWidget>(window, "GolferListBox")->setCurrentRow(1);
+    Click(Control<QPushButton>(window, "ModifyButton"));
+    TypeInto(Control<QLineEdit>(Form(), "ShortName"), QStringLiteral("ROBERT"));
+    Click(Control<QPushButton>(Form(), "OKButton"));
+    for (int row : {2, 1}) {
+      Control<QListWidget>(window, "GolferListBox")->setCurrentRow(row);
+      prompts_->Answers = {qm::Answer::Yes};
+      Click(Control<QPushButton>(window, "DeleteButton"));
+    }
+    QVERIFY(fs::exists("CAT.qmg") && fs::exists("BOB.qmg"));
     Control<QAction>(window, "Save1")->trigger();
-    QVERIFY(fs::exists("CAT.qmg"));
+    QCOMPARE(ReadFile("golfers.qmd"), std::string("ANN~ANN~1~\r\n"));
+    QVERIFY(!fs::exists("CAT.qmg") && !fs::exists("BOB.qmg") && !fs::exists("ROBERT.qmg"));
+    QVERIFY(fs::exists("ANN.qmg"));
   }
 
   void aSharedScoreFileStaysWithTheOtherGolfer() {
