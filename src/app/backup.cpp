@@ -25,9 +25,13 @@ namespace {
 constexpr std::string_view ScoreExtension = ScoreFileExtension;
 constexpr std::size_t MaxEntryNameBytes = 255;
 
+// A golfer's score file: a short name (at most 8 characters, a safe file
+// stem) and ".qmg". Any other name no roster can name, and its restore
+// could fail on the file system's limits.
 bool IsScoreFileName(const std::string& name) {
-  return name.size() > ScoreExtension.size() && name.ends_with(ScoreExtension) &&
-         IsSafeFileStem(name.substr(0, name.size() - ScoreExtension.size()));
+  if (name.size() <= ScoreExtension.size() || !name.ends_with(ScoreExtension)) return false;
+  const std::string stem = name.substr(0, name.size() - ScoreExtension.size());
+  return stem.size() < width::ShortName && IsSafeFileStem(stem);
 }
 
 std::uint64_t SizeLimit(const std::string& name) {
@@ -228,15 +232,37 @@ void RestoreBackup(const CheckedBackup& backup, const std::string& dataFolder,
     if (!IsBackupFileName(file.Name)) ThrowFileFault(FileFault::InvalidName);
     held.insert(file.Name);
   }
-  for (const BackupFile& file : backup.Files) {
-    if (IsDataFileName(file.Name)) {
-      fileio::ReplaceFile(JoinPath(dataFolder, file.Name), {file.Bytes});
-    } else {
-      const QString folder = QFileInfo(QFile::decodeName(settingsPath.c_str())).absolutePath();
-      if (!QDir().mkpath(folder)) ThrowFileFault(FileFault::AccessDenied);
-      fileio::ReplaceFile(settingsPath, {file.Bytes});
+  // All or nothing: every file is written beside its target first; only
+  // when all are written do they take their places.
+  std::vector<std::string> targets;
+  try {
+    for (const BackupFile& file : backup.Files) {
+      std::string target = settingsPath;
+      if (IsDataFileName(file.Name)) {
+        target = JoinPath(dataFolder, file.Name);
+      } else {
+        const QString folder = QFileInfo(QFile::decodeName(settingsPath.c_str())).absolutePath();
+        if (!QDir().mkpath(folder)) ThrowFileFault(FileFault::AccessDenied);
+      }
+      targets.push_back(target);
+      fileio::WriteTemporary(target, {file.Bytes});
+    }
+  } catch (...) {
+    for (const std::string& target : targets) fileio::DiscardTemporary(target);
+    throw;
+  }
+  for (std::size_t i = 0; i < targets.size(); ++i) {
+    try {
+      fileio::PutTemporaryInPlace(targets[i]);
+    } catch (...) {
+      for (std::size_t j = i + 1; j < targets.size(); ++j) fileio::DiscardTemporary(targets[j]);
+      throw;
     }
   }
+  fileio::SyncFolderOf(JoinPath(dataFolder, RosterFileName));
+  if (std::any_of(backup.Files.begin(), backup.Files.end(),
+                  [](const BackupFile& f) { return !IsDataFileName(f.Name); }))
+    fileio::SyncFolderOf(settingsPath);
   // Last the files of golfers the backup does not know, so that the roster
   // read next names no file that is gone and finds none it lacks.
   for (const std::string& name : fileio::ListFiles(dataFolder)) {

@@ -50,8 +50,8 @@ inline constexpr const char* BackupSettingsName = SettingsFileName;
 inline constexpr const char* BackupStrokesName = StrokeFileName;
 
 // True for the single-byte names a backup holds: golfers.qmd, courses.qmd,
-// strokes.qmd, quillmor.ini, and a score file: a safe stem (roster
-// IsSafeFileStem) with ".qmg".
+// strokes.qmd, quillmor.ini, and a score file: a short name (a safe stem,
+// roster IsSafeFileStem, of at most 8 characters) with ".qmg".
 bool IsBackupFileName(const std::string& name);
 
 // "Quillmor backup yyyy-mm-dd.zip"; withTime (the backup made before a
@@ -83,12 +83,13 @@ struct CheckedBackup {
 CheckedBackup CheckBackup(const QString& zipPath);
 
 // Puts a checked backup in place: each data file into dataFolder and the
-// settings file to settingsPath, each replaced durably (temporary file,
-// then rename); then the score files, and the roster, that the backup does
-// not hold are removed, so the folder holds the golfers the backup holds. A
-// course list, stroke index file or settings file that the backup lacks is
-// kept. A failure
-// stops at that file and throws; the files put in place before it stay.
+// settings file to settingsPath. Every file is first written to a
+// temporary file beside its target; only when all are written are they
+// renamed over their targets, so a failure while writing (a full disk)
+// removes the temporaries, throws and leaves every file as it was. Then the
+// score files, and the roster, that the backup does not hold are removed,
+// so the folder holds the golfers the backup holds. A course list, stroke
+// index file or settings file that the backup lacks is kept.
 void RestoreBackup(const CheckedBackup& backup, const std::string& dataFolder,
                    const std::string& settingsPath);
 

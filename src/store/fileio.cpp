@@ -252,7 +252,7 @@ void SyncFolderOf(const std::string& path) {
 #endif
 }
 
-void ReplaceFile(const std::string& path, const std::vector<std::string>& lines, bool* renamed) {
+void WriteTemporary(const std::string& path, const std::vector<std::string>& lines) {
   const std::string temp = TempFileName(path);
   int error = 0;
   // A leftover from an earlier crash is replaced; "x" refuses to follow a
@@ -284,7 +284,17 @@ void ReplaceFile(const std::string& path, const std::vector<std::string>& lines,
     fail(error);
   }
   if (!CloseCounted(file, error)) fail(error);
+}
 
+void DiscardTemporary(const std::string& path) { DiscardTemp(TempFileName(path)); }
+
+void PutTemporaryInPlace(const std::string& path) {
+  const std::string temp = TempFileName(path);
+  int error = 0;
+  auto fail = [&](int number) {
+    DiscardTemp(temp);
+    ThrowIoError(number);
+  };
   std::error_code ec;
   fs::file_status old = fs::status(path, ec);
   if (!ec && fs::is_regular_file(old)) {
@@ -295,6 +305,11 @@ void ReplaceFile(const std::string& path, const std::vector<std::string>& lines,
   if (InjectedFailure(error)) fail(error);
   fs::rename(temp, path, ec);
   if (ec) fail(ec.value());
+}
+
+void ReplaceFile(const std::string& path, const std::vector<std::string>& lines, bool* renamed) {
+  WriteTemporary(path, lines);
+  PutTemporaryInPlace(path);
   if (renamed != nullptr) *renamed = true;
   // The new file is in place; a failure here says that it may not survive
   // a power cut, and is reported as the save's failure.

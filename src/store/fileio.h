@@ -93,6 +93,15 @@ bool Exists(const std::string& path);
 void ReplaceFile(const std::string& path, const std::vector<std::string>& lines,
                  bool* renamed = nullptr);
 
+// ReplaceFile in two halves, for a caller that replaces several files all
+// or none: WriteTemporary writes and flushes path's temporary file (on a
+// failure it is removed and the error thrown), PutTemporaryInPlace renames
+// it over path (on a failure it is removed and the error thrown; the
+// caller flushes the folder), DiscardTemporary removes it.
+void WriteTemporary(const std::string& path, const std::vector<std::string>& lines);
+void PutTemporaryInPlace(const std::string& path);
+void DiscardTemporary(const std::string& path);
+
 // The temporary file that ReplaceFile writes beside path.
 std::string TempFileName(const std::string& path);
 

@@ -8,10 +8,12 @@
 #include <quazip/quazipnewinfo.h>
 
 #include <QtTest>
+#include <cerrno>
 #include <map>
 #include <memory>
 
 #include "store/errors.h"
+#include "store/fileio.h"
 #include "support/workdir.h"
 
 namespace fs = std::filesystem;
@@ -202,6 +204,47 @@ class BackupTest : public QObject {
     }
     QVERIFY(Snapshot(dir_->Root()) == before);
     QVERIFY(!fs::exists(dir_->Root() / "x"));
+  }
+
+  void scoreFilesAreNamedByShortNames() {
+    const struct {
+      std::string name;
+      bool taken;
+    } cases[] = {
+        {"A.qmg", true},
+        {"ABCDEFGH.qmg", true},
+        {"A-B_9.qmg", true},
+        {"ABCDEFGHI.qmg", false},
+        {std::string(247, 'A') + ".qmg", false},
+        {std::string(251, 'A') + ".qmg", false},
+        {".qmg", false},
+        {"...qmg", false},
+        {"A.QMG", false},
+        {"golfers.qmd", true},
+    };
+    for (const auto& c : cases) QVERIFY2(qm::IsBackupFileName(c.name) == c.taken, c.name.c_str());
+  }
+
+  // A restore that fails while it writes (a full disk at any file) leaves
+  // every file as it was, with no temporary file behind.
+  void aRestoreIsAllOrNothing() {
+    WriteData();
+    const QString zip = QStringLiteral("all.zip");
+    qm::MakeBackup(zip, data_, settings_);
+    WriteFile("ANN.qmg", "changed\r\n");
+    WriteFile("NEW.qmg", "new\r\n");
+    const qm::CheckedBackup backup = qm::CheckBackup(zip);
+    const auto before = Snapshot(dir_->Root());
+    const int writes = 4 * static_cast<int>(backup.Files.size());  // create, write, flush, close
+    for (int step = 1; step <= writes; ++step) {
+      qm::fileio::FailSaveStepForTesting(step, ENOSPC);
+      QVERIFY_THROWS_EXCEPTION(qm::QmError, qm::RestoreBackup(backup, data_, settings_));
+      qm::fileio::FailSaveStepForTesting(0, 0);
+      QVERIFY2(Snapshot(dir_->Root()) == before, std::to_string(step).c_str());
+    }
+    qm::RestoreBackup(backup, data_, settings_);
+    QCOMPARE(ReadFile("ANN.qmg"), std::string("20240501~Oak~85~70.5~125~Caf\xE9 \x80~\r\n"));
+    QVERIFY(!fs::exists("NEW.qmg"));
   }
 
   void aFileTooLargeForABackupMakesNone() {
