@@ -218,6 +218,16 @@ void WriteSettingInt(const std::string& section, const std::string& key, int val
   WriteValue(section, key, std::to_string(value));
 }
 
+std::string ReadSettingText(const std::string& section, const std::string& key,
+                            const std::string& defaultValue) {
+  return ReadValue(section, key).value_or(defaultValue);
+}
+
+void WriteSettingText(const std::string& section, const std::string& key,
+                      const std::string& value) {
+  WriteValue(section, key, value.substr(0, value.find_first_of(std::string("\r\n\0", 3))));
+}
+
 void WriteSettingBool(const std::string& section, const std::string& key, bool value) {
   WriteValue(section, key, value ? "1" : "0");
 }

@@ -24,5 +24,10 @@ bool ReadSettingBool(const std::string& section, const std::string& key, bool de
 // QmError "Unable to write to quillmor.ini" when it cannot be written.
 void WriteSettingInt(const std::string& section, const std::string& key, int value);
 void WriteSettingBool(const std::string& section, const std::string& key, bool value);
+// A text value, as it stands after "=" (blanks around it trimmed); the
+// default when missing. The text written is cut at a CR, LF or NUL.
+std::string ReadSettingText(const std::string& section, const std::string& key,
+                            const std::string& defaultValue);
+void WriteSettingText(const std::string& section, const std::string& key, const std::string& value);
 
 }  // namespace qm

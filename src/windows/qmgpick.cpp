@@ -35,6 +35,7 @@
 #include "ui/rosterload.h"
 #include "ui/textconv.h"
 #include "windows/qmapp.h"
+#include "windows/qmcompetition.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
@@ -131,6 +132,7 @@ void TGPickForm::BuildMenu() {
   CalculateIndex1 = MakeItem(Activities1, "CalculateIndex1", "Calculate &Index");
   CalculateHandicap1 = MakeItem(Activities1, "CalculateHandicap1", "Calculate &Handicap");
   IndexHistory1 = MakeItem(Activities1, "IndexHistory1", "Index His&tory...");
+  Competition1 = MakeItem(Activities1, "Competition1", "C&ompetition Results...");
   Activities1->addSeparator();
   PrintScores1 = MakeItem(Activities1, "PrintScores1", "Print &Scores");
   PrintHandicaps1 = MakeItem(Activities1, "PrintHandicaps1", "Print Ha&ndicaps");
@@ -152,6 +154,7 @@ void TGPickForm::ConnectHandlers() {
   both(PrintHandicapButton, PrintHandicaps1, &TGPickForm::PrintHandicapButtonClick);
   both(ExitButton, Exit1, &TGPickForm::ExitButtonClick);
   connect(IndexHistory1, &QAction::triggered, this, Guarded([this] { IndexHistory1Click(); }));
+  connect(Competition1, &QAction::triggered, this, Guarded([] { TCompetitionForm::Open(); }));
   connect(ExportAllScores1, &QAction::triggered, this,
           Guarded([this] { ExportAllScores1Click(); }));
   connect(ExportHandicaps1, &QAction::triggered, this,

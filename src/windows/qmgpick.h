@@ -111,6 +111,7 @@ class TGPickForm : public QMainWindow {
   QAction* CalculateIndex1;
   QAction* CalculateHandicap1;
   QAction* IndexHistory1;
+  QAction* Competition1;
   QAction* PrintScores1;
   QAction* PrintHandicaps1;
 
