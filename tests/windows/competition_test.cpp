@@ -14,11 +14,13 @@
 #include <QtTest>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "app/clock.h"
 #include "store/csv.h"
 #include "store/settings.h"
 #include "support/pdf_text.h"
+#include "support/qt_fixture.h"
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
 #include "support/qt_support.h"
@@ -83,14 +85,13 @@ std::map<std::string, std::string> DataFiles() {
 class CompetitionTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<WorkDir> dir_;
+  std::optional<WindowFixture> fixture_;
   ScriptedPrompts* prompts_ = nullptr;
 
  private slots:
   void init() {
-    SetTodayForTests(QDate(2024, 6, 2));
-    dir_ = std::make_unique<WorkDir>();
-    prompts_ = &InstallScriptedPrompts();
+    fixture_.emplace(QDate(2024, 6, 2));
+    prompts_ = &fixture_->Prompts();
     WriteFile("courses.qmd", kTwoCourses);
     std::string strokes = "OAK HILL~";
     for (int si = 1; si <= 18; ++si) strokes += std::to_string(si) + "~";
@@ -105,11 +106,7 @@ class CompetitionTest : public QObject {
     WriteFile("EVE.qmg", ScoreLine("20240601", "85", "85", "72.0", "140", "PINE RIDGE"));
     StartUp();
   }
-  void cleanup() {
-    SetTodayForTests(QDate());
-    ShutDown();
-    dir_.reset();
-  }
+  void cleanup() { fixture_.reset(); }
 
   void aClubsDayFromTheGolferList() {
     const auto before = DataFiles();

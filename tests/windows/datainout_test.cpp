@@ -8,18 +8,20 @@
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
-#include "store/csv.h"
-#include "store/roster.h"
-#include "store/scores.h"
-#include "store/settings.h"
-#include "support/qt_prompts.h"
-#include "support/qt_rounds.h"
-#include "support/workdir.h"
 #include "app/backup.h"
 #include "app/clock.h"
 #include "app/dataexport.h"
 #include "app/folderlock.h"
+#include "store/csv.h"
+#include "store/roster.h"
+#include "store/scores.h"
+#include "store/settings.h"
+#include "support/qt_fixture.h"
+#include "support/qt_prompts.h"
+#include "support/qt_rounds.h"
+#include "support/workdir.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmgpick.h"
@@ -52,27 +54,22 @@ std::string Holes(const std::string& value) {
 class DataInOutTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<WorkDir> dir_;
+  std::optional<WindowFixture> fixture_;
   ScriptedPrompts* prompts_ = nullptr;
 
   QString InRoot(const char* name) const {
-    return QString::fromStdString((dir_->Root() / name).string());
+    return QString::fromStdString((fixture_->Dir().Root() / name).string());
   }
 
  private slots:
   void init() {
-    SetTodayForTests(QDate(2026, 12, 8));
-    dir_ = std::make_unique<WorkDir>();
-    prompts_ = &InstallScriptedPrompts();
+    fixture_.emplace();
+    prompts_ = &fixture_->Prompts();
     WriteFile("courses.qmd", kTwoCourses);
     WriteFile("golfers.qmd", "Pat Golfer~PAT~0~\r\nSam Player~SAM~1~\r\n");
     StartUp();
   }
-  void cleanup() {
-    SetTodayForTests(QDate());
-    ShutDown();
-    dir_.reset();
-  }
+  void cleanup() { fixture_.reset(); }
 
   void exportThenImportGivesTheSameScoreFile() {
     // Hole by hole with putts, an entry index and a comment to quote; an
@@ -181,7 +178,7 @@ class DataInOutTest : public QObject {
   void backupThenRestoreThroughTheMainWindow() {
     WriteFile("strokes.qmd", "OAK HILL~1~2~3~\r\n");
     WriteFile("PAT.qmg", Rounds(2));
-    WriteFile(dir_->SettingsFile(), "[Settings]\r\nUseMaxIndex=0\r\n");
+    WriteFile(fixture_->Dir().SettingsFile(), "[Settings]\r\nUseMaxIndex=0\r\n");
     Program().UseMaxIndex = false;  // as read at the start
     TMainForm* main = Program().MainForm;
     main->show();
@@ -201,7 +198,7 @@ class DataInOutTest : public QObject {
     QCOMPARE(prompts_->Shown.at(1).Text, DefaultBackupPath(DataFolder(), Now(), false));
     QCOMPARE(prompts_->Texts().at(2), "The backup holds 5 files. It is " + zip + ".");
     const std::vector<fs::path> files = {"golfers.qmd", "courses.qmd", "strokes.qmd", "PAT.qmg",
-                                         dir_->SettingsFile()};
+                                         fixture_->Dir().SettingsFile()};
     std::vector<std::string> before;
     for (const fs::path& file : files) before.push_back(ReadFile(file));
 

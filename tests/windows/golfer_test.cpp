@@ -3,18 +3,20 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QTimer>
 #include <QSpontaneKeyEvent>
+#include <QTimer>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
+#include "app/clock.h"
 #include "store/roster.h"
 #include "store/scores.h"
+#include "support/qt_fixture.h"
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
 #include "support/workdir.h"
-#include "app/clock.h"
 #include "ui/textconv.h"
 #include "windows/qmcourse.h"
 #include "windows/qmgolfer.h"
@@ -67,7 +69,7 @@ class BoxPrompts : public ScriptedPrompts {
 class GolferTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<WorkDir> dir_;
+  std::optional<WindowFixture> fixture_;
   ScriptedPrompts* prompts_ = nullptr;
   TGolferForm* form_ = nullptr;
   TScoreForm* entry_ = nullptr;
@@ -86,21 +88,19 @@ class GolferTest : public QObject {
 
  private slots:
   void init() {
-    SetTodayForTests(QDate(2026, 12, 8));
-    dir_ = std::make_unique<WorkDir>();
-    prompts_ = &InstallScriptedPrompts();
+    fixture_.emplace();
+    prompts_ = &fixture_->Prompts();
     WriteFile("courses.qmd", kTwoCourses);
     Program().CourseForm = new TCourseForm;
     entry_ = Program().ScoreForm = new TScoreForm;
     form_ = Program().GolferForm = new TGolferForm;
   }
   void cleanup() {
-    SetTodayForTests(QDate());
     delete Program().GolferForm;
     delete Program().ScoreForm;
     delete Program().CourseForm;
     Program() = QmProgram{};
-    dir_.reset();
+    fixture_.reset();
   }
 
   void linesMarksAndIndex_data() {
@@ -394,7 +394,7 @@ class GolferTest : public QObject {
     QCOMPARE(List()->height(), height - 152);
     QCOMPARE(Control<QPushButton>(form_, "ExitButton")->y(), height - 44);
     QCOMPARE(Control<QLabel>(form_, "Label4")->y(), height - 71);
-    QVERIFY(ReadFile(dir_->SettingsFile()).find("[GolferForm]") != std::string::npos);
+    QVERIFY(ReadFile(fixture_->Dir().SettingsFile()).find("[GolferForm]") != std::string::npos);
   }
 };
 

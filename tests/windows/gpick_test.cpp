@@ -9,15 +9,17 @@
 #include <QtTest>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
+#include "app/clock.h"
 #include "store/scores.h"
 #include "store/settings.h"
+#include "support/qt_fixture.h"
 #include "support/qt_maint.h"
 #include "support/qt_opener.h"
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
 #include "support/workdir.h"
-#include "app/clock.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmgpick.h"
@@ -73,7 +75,7 @@ QString TodayKey() { return qm::Today().toString(QStringLiteral("yyyyMMdd")); }
 class GPickTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<WorkDir> dir_;
+  std::optional<WindowFixture> fixture_;
   ScriptedPrompts* prompts_ = nullptr;
   QPointer<TGPickForm> list_;
 
@@ -107,9 +109,8 @@ class GPickTest : public QObject {
 
  private slots:
   void init() {
-    SetTodayForTests(QDate(2026, 12, 8));
-    dir_ = std::make_unique<WorkDir>();
-    prompts_ = &InstallScriptedPrompts();
+    fixture_.emplace();
+    prompts_ = &fixture_->Prompts();
     WriteFile("courses.qmd", kCourses);
     WriteFile("golfers.qmd", kRoster);
     WriteRounds("LEE", 3);
@@ -118,7 +119,6 @@ class GPickTest : public QObject {
     Program().GolferForm = new TGolferForm;
   }
   void cleanup() {
-    SetTodayForTests(QDate());
     delete list_.data();
     QList<QPointer<QWidget>> opened;
     for (QWidget* window : QApplication::topLevelWidgets())
@@ -129,7 +129,7 @@ class GPickTest : public QObject {
     delete Program().GolferForm;
     delete Program().ScoreForm;
     Program() = QmProgram{};
-    dir_.reset();
+    fixture_.reset();
   }
 
   void opensWithTheRosterAndItsControls() {
@@ -142,10 +142,10 @@ class GPickTest : public QObject {
     QCOMPARE(Control<QLabel>(list, "Label1")->text(),
              QStringLiteral("(36.4 for men, 40.4 for women)"));
     // Opened again at the same placement, it writes nothing.
-    const auto written = std::filesystem::last_write_time(dir_->SettingsFile());
+    const auto written = std::filesystem::last_write_time(fixture_->Dir().SettingsFile());
     delete list;
     list = OpenList();
-    QCOMPARE(std::filesystem::last_write_time(dir_->SettingsFile()), written);
+    QCOMPARE(std::filesystem::last_write_time(fixture_->Dir().SettingsFile()), written);
     // The list fills the client height but 26 pixels, also after a resize,
     // and the placement is kept.
     QCOMPARE(Control<QListWidget>(list, "GolferListBox")->height(),

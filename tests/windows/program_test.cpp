@@ -9,13 +9,15 @@
 #include <QtTest>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
+#include "app/clock.h"
 #include "print/qmprthdp.h"
 #include "store/settings.h"
+#include "support/qt_fixture.h"
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
 #include "support/workdir.h"
-#include "app/clock.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmgpick.h"
@@ -47,24 +49,19 @@ QString PdfText(const QString& pdf) {
 class ProgramTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<WorkDir> dir_;
+  std::optional<WindowFixture> fixture_;
   ScriptedPrompts* prompts_ = nullptr;
 
  private slots:
   void initTestCase() { QApplication::setKeyboardInputInterval(5); }
   void init() {
-    SetTodayForTests(QDate(2026, 12, 8));
-    dir_ = std::make_unique<WorkDir>();
-    prompts_ = &InstallScriptedPrompts();
+    fixture_.emplace();
+    prompts_ = &fixture_->Prompts();
     WriteFile("courses.qmd", kTwoCourses);
     WriteFile("golfers.qmd", "Ann Lee~LEE~1~\r\n");
     WriteFile("LEE.qmg", Rounds(5, "95", "95"));  // differential 25.0 each
   }
-  void cleanup() {
-    SetTodayForTests(QDate());
-    ShutDown();
-    dir_.reset();
-  }
+  void cleanup() { fixture_.reset(); }
 
   void aDayWithTheProgram() {
     StartUp();

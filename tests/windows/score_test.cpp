@@ -7,14 +7,16 @@
 #include <QTimer>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
+#include "app/clock.h"
 #include "store/courses.h"
 #include "store/scores.h"
+#include "support/qt_fixture.h"
 #include "support/qt_opener.h"
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
 #include "support/workdir.h"
-#include "app/clock.h"
 #include "ui/textconv.h"
 #include "windows/qmabout.h"
 #include "windows/qmapp.h"
@@ -91,7 +93,7 @@ TScoreRec StoredRound(const std::string& course) {
 class ScoreTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<WorkDir> dir_;
+  std::optional<WindowFixture> fixture_;
   ScriptedPrompts* prompts_ = nullptr;
   std::unique_ptr<Opener> opener_;
   TScoreForm* form_ = nullptr;
@@ -121,9 +123,8 @@ class ScoreTest : public QObject {
 
  private slots:
   void init() {
-    SetTodayForTests(QDate(2026, 12, 8));
-    dir_ = std::make_unique<WorkDir>();
-    prompts_ = &InstallScriptedPrompts();
+    fixture_.emplace();
+    prompts_ = &fixture_->Prompts();
     WriteFile("courses.qmd", std::string(kMaple) + kOakHill);
     opener_ = std::make_unique<Opener>();
     opener_->show();
@@ -131,12 +132,11 @@ class ScoreTest : public QObject {
     form_ = Program().ScoreForm = new TScoreForm;
   }
   void cleanup() {
-    SetTodayForTests(QDate());
     delete Program().ScoreForm;
     delete Program().CourseForm;
     Program() = QmProgram{};
     opener_.reset();
-    dir_.reset();
+    fixture_.reset();
   }
 
   void creationLoadsTheCourseListOnce() {

@@ -5,12 +5,14 @@
 #include <QPointer>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
+#include "app/clock.h"
 #include "store/scores.h"
+#include "support/qt_fixture.h"
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
 #include "support/workdir.h"
-#include "app/clock.h"
 #include "windows/qmcourse.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmsgroup.h"
@@ -31,7 +33,7 @@ TScoreTable Load(const std::string& file) {
 class GroupTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<WorkDir> dir_;
+  std::optional<WindowFixture> fixture_;
   ScriptedPrompts* prompts_ = nullptr;
   TScoreForm* entry_ = nullptr;
   QPointer<TGroupOfScoresForm> group_;
@@ -49,9 +51,8 @@ class GroupTest : public QObject {
 
  private slots:
   void init() {
-    SetTodayForTests(QDate(2026, 12, 8));
-    dir_ = std::make_unique<WorkDir>();
-    prompts_ = &InstallScriptedPrompts();
+    fixture_.emplace();
+    prompts_ = &fixture_->Prompts();
     WriteFile("courses.qmd", kTwoCourses);
     WriteFile("golfers.qmd", "Cy Three~CY~0~\r\nAnn One~ANN~1~\r\nBob Two~BOB~0~\r\n");
     WriteFile("ANN.qmg", ScoreLine("20050101", "95", "95") + Rounds(2));
@@ -64,13 +65,12 @@ class GroupTest : public QObject {
     OpenGroup();
   }
   void cleanup() {
-    SetTodayForTests(QDate());
     delete group_.data();
     delete Program().GolferForm;
     delete Program().ScoreForm;
     delete Program().CourseForm;
     Program() = QmProgram{};
-    dir_.reset();
+    fixture_.reset();
   }
 
   void theNextGolferKeepsTheDateAndCourse() {
