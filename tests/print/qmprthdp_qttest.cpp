@@ -1,6 +1,7 @@
 // The print handicaps dialog, driven as a user drives it: moving golfers
 // between the lists, picking a course, and the handicap list and cards that
 // follow.
+#include <optional>
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
@@ -15,7 +16,7 @@
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
 #include "support/report_files.h"
-#include "support/workdir.h"
+#include "support/qt_fixture.h"
 #include "app/clock.h"
 
 using qm::TPrintHandicapsDlg;
@@ -76,7 +77,7 @@ QList<bool> Buttons(const TPrintHandicapsDlg* dialog) {
 class PrintHandicapsTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<qm::test::WorkDir> dir_;
+  std::optional<qm::test::WindowFixture> fixture_;
   qm::test::ScriptedPrompts* prompts_ = nullptr;
   QPointer<TPrintHandicapsDlg> dialog_;
   bool useMaxIndex_ = true;
@@ -99,15 +100,13 @@ class PrintHandicapsTest : public QObject {
  private slots:
   void initTestCase() { QApplication::setKeyboardInputInterval(5); }
   void init() {
-    qm::SetTodayForTests(QDate(2026, 12, 8));
-    dir_ = std::make_unique<qm::test::WorkDir>();
-    prompts_ = &qm::test::InstallScriptedPrompts();
+    fixture_.emplace();
+    prompts_ = &fixture_->Prompts();
     WriteFiles();
   }
   void cleanup() {
-    qm::SetTodayForTests(QDate());
     delete dialog_.data();
-    dir_.reset();
+    fixture_.reset();
   }
 
   void opensWithEveryGolferAndNoCourse() {

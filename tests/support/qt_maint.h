@@ -17,7 +17,7 @@
 
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
-#include "support/workdir.h"
+#include "support/qt_fixture.h"
 #include "windows/qmapp.h"
 
 namespace qm::test {
@@ -37,8 +37,8 @@ class MaintFixture {
   MaintFixture(const MaintFixture&) = delete;
   MaintFixture& operator=(const MaintFixture&) = delete;
 
-  WorkDir& Dir() { return dir_; }
-  ScriptedPrompts& Prompts() { return prompts_; }
+  WorkDir& Dir() { return fixture_.Dir(); }
+  ScriptedPrompts& Prompts() { return fixture_.Prompts(); }
 
   // Form::Open(), then deleted on close, shown and made active as the main
   // window does; null when Open() gave no window.
@@ -55,8 +55,7 @@ class MaintFixture {
   Form* Window() const { return window_.data(); }
 
  private:
-  WorkDir dir_;
-  ScriptedPrompts& prompts_ = InstallScriptedPrompts();
+  WindowFixture fixture_;  // first in, last out: the folder goes last
   Dialog* QmProgram::*slot_;
   QPointer<Form> window_;
 };

@@ -2,6 +2,7 @@
 // its exact text, ends that action only, and never reaches Qt.
 #include "ui/guard.h"
 
+#include <optional>
 #include <QPushButton>
 #include <QtTest>
 #include <cerrno>
@@ -10,7 +11,7 @@
 
 #include "store/errors.h"
 #include "support/qt_prompts.h"
-#include "support/workdir.h"
+#include "support/qt_fixture.h"
 
 using qm::test::BoxKind;
 
@@ -27,15 +28,15 @@ class FailingPrompts : public qm::test::ScriptedPrompts {
 class GuardTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<qm::test::WorkDir> dir_;
+  std::optional<qm::test::WindowFixture> fixture_;
   qm::test::ScriptedPrompts* prompts_ = nullptr;
 
  private slots:
   void init() {
-    dir_ = std::make_unique<qm::test::WorkDir>();
-    prompts_ = &qm::test::InstallScriptedPrompts();
+    fixture_.emplace();
+    prompts_ = &fixture_->Prompts();
   }
-  void cleanup() { dir_.reset(); }
+  void cleanup() { fixture_.reset(); }
 
   void reportsTheErrorsText_data() {
     QTest::addColumn<int>("which");

@@ -2,6 +2,7 @@
 // the first showing, saved and read back.
 #include "ui/placement.h"
 
+#include <optional>
 #include <QScreen>
 #include <QWidget>
 #include <QtTest>
@@ -11,21 +12,20 @@
 #include "store/errors.h"
 #include "store/settings.h"
 #include "support/qt_prompts.h"
-#include "support/workdir.h"
+#include "support/qt_fixture.h"
 
 class PlacementTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<qm::test::WorkDir> dir_;
+  std::optional<qm::test::WindowFixture> fixture_;
 
   QPoint ScreenCentre(QWidget* window) { return window->screen()->availableGeometry().center(); }
 
  private slots:
   void init() {
-    dir_ = std::make_unique<qm::test::WorkDir>();
-    qm::test::InstallScriptedPrompts();
+    fixture_.emplace();
   }
-  void cleanup() { dir_.reset(); }
+  void cleanup() { fixture_.reset(); }
 
   void defaultsWithoutSettings_data() {
     QTest::addColumn<QString>("section");
@@ -57,7 +57,7 @@ class PlacementTest : public QObject {
   }
 
   void storedValuesAndWhatTheyDecide() {
-    qm::test::WriteFile(dir_->SettingsFile(),
+    qm::test::WriteFile(fixture_->Dir().SettingsFile(),
                         "[GMaintForm]\r\nHeight=0x200\r\nLeft=2\r\nTop=3\r\nWidth=nonsense\r\n");
     QWidget window;
     qm::RestorePlacement(&window, QStringLiteral("GMaintForm"));
@@ -83,7 +83,7 @@ class PlacementTest : public QObject {
     first.move(30, 40);
     QApplication::processEvents();
     qm::SavePlacement(&first, QStringLiteral("GPickForm"));
-    QCOMPARE(qm::test::ReadFile(dir_->SettingsFile()),
+    QCOMPARE(qm::test::ReadFile(fixture_->Dir().SettingsFile()),
              "[GPickForm]\r\nHeight=480\r\nLeft=30\r\nTop=40\r\nWidth=640\r\n");
 
     QWidget second;
@@ -101,7 +101,7 @@ class PlacementTest : public QObject {
   }
 
   void unwritableSettingsFile() {
-    std::filesystem::create_directory(dir_->SettingsFile());
+    std::filesystem::create_directory(fixture_->Dir().SettingsFile());
     QWidget window;
     qm::RestorePlacement(&window, QStringLiteral("MainForm"));
     QCOMPARE(window.size(), QSize(472, 353));

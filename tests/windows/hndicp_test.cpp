@@ -1,4 +1,5 @@
 // The course handicap window, opened for a golfer as the golfer windows do.
+#include <optional>
 #include <QAction>
 #include <QComboBox>
 #include <QDate>
@@ -14,7 +15,7 @@
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
 #include "support/report_files.h"
-#include "support/workdir.h"
+#include "support/qt_fixture.h"
 #include "app/clock.h"
 #include "windows/qmhndicp.h"
 
@@ -67,7 +68,7 @@ std::string SheetBytes() {
 class HandicapTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<qm::test::WorkDir> dir_;
+  std::optional<qm::test::WindowFixture> fixture_;
   qm::test::ScriptedPrompts* prompts_ = nullptr;
   QPointer<THandicapForm> form_;
 
@@ -80,15 +81,13 @@ class HandicapTest : public QObject {
  private slots:
   void initTestCase() { QApplication::setKeyboardInputInterval(5); }
   void init() {
-    qm::SetTodayForTests(QDate(2026, 12, 8));
-    dir_ = std::make_unique<qm::test::WorkDir>();
-    prompts_ = &qm::test::InstallScriptedPrompts();
+    fixture_.emplace();
+    prompts_ = &fixture_->Prompts();
     WriteCourses();
   }
   void cleanup() {
-    qm::SetTodayForTests(QDate());
     delete form_.data();
-    dir_.reset();
+    fixture_.reset();
   }
 
   void opensWithNoCourseAndAsksForOne() {

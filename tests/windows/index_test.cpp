@@ -1,6 +1,7 @@
 // The index display, filled by the real index calculation as its callers do.
 #include "engine/index.h"
 
+#include <optional>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -10,7 +11,7 @@
 
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
-#include "support/workdir.h"
+#include "support/qt_fixture.h"
 #include "windows/qmindex.h"
 
 using qm::TIndexForm;
@@ -57,14 +58,13 @@ QStringList Lines(TIndexForm* form) {
 class IndexTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<qm::test::WorkDir> dir_;
+  std::optional<qm::test::WindowFixture> fixture_;
 
  private slots:
   void init() {
-    dir_ = std::make_unique<qm::test::WorkDir>();
-    qm::test::InstallScriptedPrompts();
+    fixture_.emplace();
   }
-  void cleanup() { dir_.reset(); }
+  void cleanup() { fixture_.reset(); }
 
   void fullAccountFitsTheSheet() {
     // Ten differentials with the longest names: a 40-character golfer and

@@ -1,6 +1,7 @@
 // The index history window as the user opens it: from the golfer list and
 // from the golfer scores window, with the figures in its cells, its chart,
 // its failures, and its print; and its World Handicap System estimate.
+#include <optional>
 #include <QAbstractSeries>
 #include <QAction>
 #include <QChart>
@@ -22,7 +23,7 @@
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
 #include "support/qt_support.h"
-#include "support/workdir.h"
+#include "support/qt_fixture.h"
 #include "app/clock.h"
 #include "ui/textconv.h"
 #include "windows/qmapp.h"
@@ -163,7 +164,7 @@ QString Cells(QTableView* table, int row) {
 class IndexHistTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<WorkDir> dir_;
+  std::optional<qm::test::WindowFixture> fixture_;
   ScriptedPrompts* prompts_ = nullptr;
   QPointer<TGPickForm> list_;
 
@@ -179,8 +180,8 @@ class IndexHistTest : public QObject {
 
  private slots:
   void init() {
-    dir_ = std::make_unique<WorkDir>();
-    prompts_ = &InstallScriptedPrompts();
+    fixture_.emplace();
+    prompts_ = &fixture_->Prompts();
     WriteFile("courses.qmd", kCourses);
     WriteFile("golfers.qmd", kRoster);
     WriteFile("RAY.qmg", WorkedRounds());
@@ -192,8 +193,7 @@ class IndexHistTest : public QObject {
     delete list_.data();
     delete Program().GolferForm;
     Program() = QmProgram{};
-    SetTodayForTests(QDate());
-    dir_.reset();
+    fixture_.reset();
   }
 
   void fromTheGolferListWithTheWorkedFigures() {

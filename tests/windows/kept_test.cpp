@@ -3,6 +3,7 @@
 // history and the handicap list give them; a round stored by another
 // window while the golfer scores window holds changes; a list file changed
 // under its maintenance window; the data folder's lock.
+#include <optional>
 #include <QDir>
 #include <QListWidget>
 #include <QLockFile>
@@ -16,7 +17,7 @@
 #include "store/scores.h"
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
-#include "support/workdir.h"
+#include "support/qt_fixture.h"
 #include "app/folderlock.h"
 #include "windows/qmgmaint.h"
 #include "windows/qmgname.h"
@@ -56,13 +57,13 @@ QString MarksOf(const QStringList& rows) {
 class KeptTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<WorkDir> dir_;
+  std::optional<qm::test::WindowFixture> fixture_;
   ScriptedPrompts* prompts_ = nullptr;
 
  private slots:
   void init() {
-    dir_ = std::make_unique<WorkDir>();
-    prompts_ = &InstallScriptedPrompts();
+    fixture_.emplace();
+    prompts_ = &fixture_->Prompts();
     WriteFile("courses.qmd", kTwoCourses);
     Program().ScoreForm = new TScoreForm;
     Program().GolferForm = new TGolferForm;
@@ -73,7 +74,7 @@ class KeptTest : public QObject {
     delete Program().GolferForm;
     delete Program().ScoreForm;
     Program() = QmProgram{};
-    dir_.reset();
+    fixture_.reset();
   }
 
   void everyCallerTakesTheSexAndMarksByOneRule_data() {

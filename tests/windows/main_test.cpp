@@ -1,5 +1,6 @@
 // The main window as the user meets it: the first start, the settings it
 // reads, its placement, Help, the About box, and the three ways of ending.
+#include <optional>
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
@@ -17,7 +18,7 @@
 #include "store/settings.h"
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
-#include "support/workdir.h"
+#include "support/qt_fixture.h"
 #include "ui/prompts.h"
 #include "windows/qmabout.h"
 #include "windows/qmapp.h"
@@ -58,7 +59,7 @@ void Resized(QWidget* window) {
 class MainTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<qm::test::WorkDir> dir_;
+  std::optional<qm::test::WindowFixture> fixture_;
   qm::test::ScriptedPrompts* prompts_ = nullptr;
 
   TMainForm* StartAndShow() {
@@ -69,21 +70,20 @@ class MainTest : public QObject {
     return main;
   }
 
-  void WriteSettings(const std::string& text) { qm::test::WriteFile(dir_->SettingsFile(), text); }
+  void WriteSettings(const std::string& text) { qm::test::WriteFile(fixture_->Dir().SettingsFile(), text); }
 
  private slots:
   void init() {
-    dir_ = std::make_unique<qm::test::WorkDir>();
-    prompts_ = &qm::test::InstallScriptedPrompts();
+    fixture_.emplace();
+    prompts_ = &fixture_->Prompts();
     // A data folder as a new user gets it: the sample course list.
     const QString sample = QFINDTESTDATA("../../data/sample.qmd");
     QVERIFY(!sample.isEmpty());
-    std::filesystem::copy_file(sample.toStdString(), dir_->Work() / "sample.qmd");
+    std::filesystem::copy_file(sample.toStdString(), fixture_->Dir().Work() / "sample.qmd");
   }
 
   void cleanup() {
-    qm::ShutDown();
-    dir_.reset();
+    fixture_.reset();
   }
 
   void firstStartWithoutSettings() {
@@ -116,7 +116,7 @@ class MainTest : public QObject {
     // Showing the window is its first resize: the placement is written then.
     QCOMPARE(qm::ReadSettingInt("MainForm", "Height", 0), 353);
     QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 472);
-    const std::string file = qm::test::ReadFile(dir_->SettingsFile());
+    const std::string file = qm::test::ReadFile(fixture_->Dir().SettingsFile());
     const auto height = file.find("Height="), left = file.find("Left="), top = file.find("Top="),
                width = file.find("Width=");
     QVERIFY(height < left && left < top && top < width && width != std::string::npos);
@@ -147,7 +147,7 @@ class MainTest : public QObject {
   void startUpWithoutAnyCourseFile() {
     // The long-lived windows are made before the main window appears, so
     // their start-up message comes first, and once.
-    std::filesystem::remove(dir_->Work() / "sample.qmd");
+    std::filesystem::remove(fixture_->Dir().Work() / "sample.qmd");
     bool mainVisible = true;
     prompts_->OnShow = [&](const qm::test::ShownBox&) {
       mainVisible = Program().MainForm != nullptr && Program().MainForm->isVisible();
@@ -193,11 +193,11 @@ class MainTest : public QObject {
 
   void resizingWritesMovingDoesNot() {
     TMainForm* main = StartAndShow();
-    std::filesystem::remove(dir_->SettingsFile());
+    std::filesystem::remove(fixture_->Dir().SettingsFile());
 
     main->move(main->x() + 20, main->y() + 10);
     QApplication::processEvents();
-    QVERIFY(!std::filesystem::exists(dir_->SettingsFile()));
+    QVERIFY(!std::filesystem::exists(fixture_->Dir().SettingsFile()));
 
     Resized(main);
     QCOMPARE(qm::ReadSettingInt("MainForm", "Height", 0), 353);
@@ -207,7 +207,7 @@ class MainTest : public QObject {
 
     // The main window saves even while the program is closing.
     Program().Closing = true;
-    std::filesystem::remove(dir_->SettingsFile());
+    std::filesystem::remove(fixture_->Dir().SettingsFile());
     Resized(main);
     QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 472);
   }
@@ -296,7 +296,7 @@ class MainTest : public QObject {
     qm::TRosterTable roster;
     roster.Entries = {{"Ann Able", "ANN", 1}, {"Bob Baker", "BOB", 0}};
     qm::SaveRoster(roster);
-    const std::string saved = qm::test::ReadFile(dir_->Work() / "golfers.qmd");
+    const std::string saved = qm::test::ReadFile(fixture_->Dir().Work() / "golfers.qmd");
     TMainForm* main = StartAndShow();
 
     // The roster maintenance window holds an unsaved deletion.
@@ -333,13 +333,13 @@ class MainTest : public QObject {
     QVERIFY(prompts_->Shown.empty());
     qm::ShutDown();
     QVERIFY(prompts_->Shown.empty());
-    QCOMPARE(qm::test::ReadFile(dir_->Work() / "golfers.qmd"), saved);
+    QCOMPARE(qm::test::ReadFile(fixture_->Dir().Work() / "golfers.qmd"), saved);
   }
 
   void failedSettingsWriteIsReportedAndTheProgramGoesOn() {
     // A folder where the settings file should be: it reads as missing and
     // cannot be written.
-    std::filesystem::create_directory(dir_->SettingsFile());
+    std::filesystem::create_directory(fixture_->Dir().SettingsFile());
     TMainForm* main = StartAndShow();
     QCOMPARE(main->size(), QSize(472, 353));
     QVERIFY(!prompts_->Shown.empty());
@@ -353,11 +353,11 @@ class MainTest : public QObject {
 
     // Once the file can be written again, its placement is saved, and a
     // new failure is reported again.
-    std::filesystem::remove(dir_->SettingsFile());
+    std::filesystem::remove(fixture_->Dir().SettingsFile());
     Resized(main);
     QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 472);
-    std::filesystem::remove(dir_->SettingsFile());
-    std::filesystem::create_directory(dir_->SettingsFile());
+    std::filesystem::remove(fixture_->Dir().SettingsFile());
+    std::filesystem::create_directory(fixture_->Dir().SettingsFile());
     Resized(main);
     QCOMPARE(prompts_->Texts(), QStringList{"Unable to write to quillmor.ini"});
 

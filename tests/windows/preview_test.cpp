@@ -2,6 +2,7 @@
 // machine without a printer (the print dialog offers a PDF file): the
 // preview shows the pages the PDF then holds, Cancel prints and says
 // nothing, and the pages are those laid out before the preview opened.
+#include <optional>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -19,7 +20,7 @@
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
 #include "support/report_files.h"
-#include "support/workdir.h"
+#include "support/qt_fixture.h"
 #include "ui/qmpreview.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmgpick.h"
@@ -61,17 +62,17 @@ void DrivePrint(int& pages, bool print, std::function<void(TPrintPreviewDlg*)> i
 class PreviewTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<WorkDir> dir_;
+  std::optional<qm::test::WindowFixture> fixture_;
   ScriptedPrompts* prompts_ = nullptr;
 
  private slots:
   void init() {
     if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("this machine has a printer");
-    dir_ = std::make_unique<WorkDir>();
-    prompts_ = &InstallScriptedPrompts();
+    fixture_.emplace();
+    prompts_ = &fixture_->Prompts();
     prompts_->RealPrintDialogs = true;
   }
-  void cleanup() { dir_.reset(); }
+  void cleanup() { fixture_.reset(); }
 
   void theHistoryPrintsThePagesThePreviewShowed() {
     WriteFile("golfers.qmd", "Ann Lee~LEE~1~\r\n");

@@ -2,6 +2,7 @@
 // device-independent pixels stays that of its layout, it covers twice as
 // many device pixels, and its pixel-sized fonts grow with it. And the
 // windows without a maximize box are fixed in size.
+#include <optional>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,7 +14,7 @@
 
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
-#include "support/workdir.h"
+#include "support/qt_fixture.h"
 #include "windows/qmapp.h"
 #include "windows/qmcmaint.h"
 #include "windows/qmcourse.h"
@@ -99,23 +100,21 @@ std::vector<Text> TextsOf(QWidget* window) {
 class ScaleTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<qm::test::WorkDir> dir_;
+  std::optional<qm::test::WindowFixture> fixture_;
 
  private slots:
   void init() {
-    dir_ = std::make_unique<qm::test::WorkDir>();
-    qm::test::InstallScriptedPrompts();
+    fixture_.emplace();
     const QString sample = QFINDTESTDATA("../../data/sample.qmd");
     QVERIFY(!sample.isEmpty());
-    std::filesystem::copy_file(sample.toStdString(), dir_->Work() / "sample.qmd");
+    std::filesystem::copy_file(sample.toStdString(), fixture_->Dir().Work() / "sample.qmd");
     qm::StartUp();
     Program().MainForm->show();
     QApplication::processEvents();
   }
 
   void cleanup() {
-    qm::ShutDown();
-    dir_.reset();
+    fixture_.reset();
   }
 
   void everyWindowFollowsTheScale_data() {
