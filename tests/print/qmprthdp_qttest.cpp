@@ -1,7 +1,6 @@
 // The print handicaps dialog, driven as a user drives it: moving golfers
 // between the lists, picking a course, and the handicap list and cards that
 // follow.
-#include <optional>
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
@@ -74,11 +73,8 @@ QList<bool> Buttons(const TPrintHandicapsDlg* dialog) {
 
 }  // namespace
 
-class PrintHandicapsTest : public QObject {
+class PrintHandicapsTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<qm::test::WindowFixture> fixture_;
-  qm::test::ScriptedPrompts* prompts_ = nullptr;
   QPointer<TPrintHandicapsDlg> dialog_;
   bool useMaxIndex_ = true;
 
@@ -100,13 +96,12 @@ class PrintHandicapsTest : public QObject {
  private slots:
   void initTestCase() { QApplication::setKeyboardInputInterval(5); }
   void init() {
-    fixture_.emplace();
-    prompts_ = &fixture_->Prompts();
+    Begin();
     WriteFiles();
   }
   void cleanup() {
     delete dialog_.data();
-    fixture_.reset();
+    End();
   }
 
   void opensWithEveryGolferAndNoCourse() {

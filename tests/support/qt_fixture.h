@@ -1,17 +1,16 @@
 // The one fixture of the window tests: a work folder of their own (which
 // also points the settings at a folder of their own), a fixed day and the
-// scripted prompts. A test class holds one from init() to cleanup():
-//
-//   std::optional<qm::test::WindowFixture> fixture_;
-//   void init() { fixture_.emplace(); ... }     // then WriteFile, StartUp() ...
-//   void cleanup() { ...; fixture_.reset(); }    // windows the test made go first
+// scripted prompts. A test class holds one from init() to cleanup(), most
+// simply as a WindowTest (below).
 //
 // At its end the windows the program keeps (StartUp) go, Program() is
 // emptied, the day is free again and the folder is removed.
 #pragma once
 
 #include <QDate>
+#include <QObject>
 #include <memory>
+#include <optional>
 
 #include "support/qt_prompts.h"
 #include "support/workdir.h"
@@ -33,6 +32,24 @@ class WindowFixture {
 
  private:
   std::unique_ptr<WorkDir> dir_;
+  ScriptedPrompts* prompts_ = nullptr;
+};
+
+// The base of a window test class: its init() calls Begin() and its
+// cleanup() End(), after deleting the windows it made itself.
+class WindowTest : public QObject {
+ protected:
+  void Begin(QDate today = kTestDay) {
+    fixture_.emplace(today);
+    prompts_ = &fixture_->Prompts();
+  }
+  void End() {
+    prompts_ = nullptr;
+    fixture_.reset();
+  }
+  WorkDir& Dir() const { return fixture_->Dir(); }
+
+  std::optional<WindowFixture> fixture_;
   ScriptedPrompts* prompts_ = nullptr;
 };
 

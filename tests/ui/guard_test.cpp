@@ -2,7 +2,6 @@
 // its exact text, ends that action only, and never reaches Qt.
 #include "ui/guard.h"
 
-#include <optional>
 #include <QPushButton>
 #include <QtTest>
 #include <cerrno>
@@ -25,18 +24,14 @@ class FailingPrompts : public qm::test::ScriptedPrompts {
 
 }  // namespace
 
-class GuardTest : public QObject {
+class GuardTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<qm::test::WindowFixture> fixture_;
-  qm::test::ScriptedPrompts* prompts_ = nullptr;
 
  private slots:
   void init() {
-    fixture_.emplace();
-    prompts_ = &fixture_->Prompts();
+    Begin();
   }
-  void cleanup() { fixture_.reset(); }
+  void cleanup() { End(); }
 
   void reportsTheErrorsText_data() {
     QTest::addColumn<int>("which");

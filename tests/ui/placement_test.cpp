@@ -2,7 +2,6 @@
 // the first showing, saved and read back.
 #include "ui/placement.h"
 
-#include <optional>
 #include <QScreen>
 #include <QWidget>
 #include <QtTest>
@@ -14,18 +13,16 @@
 #include "support/qt_prompts.h"
 #include "support/qt_fixture.h"
 
-class PlacementTest : public QObject {
+class PlacementTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<qm::test::WindowFixture> fixture_;
 
   QPoint ScreenCentre(QWidget* window) { return window->screen()->availableGeometry().center(); }
 
  private slots:
   void init() {
-    fixture_.emplace();
+    Begin();
   }
-  void cleanup() { fixture_.reset(); }
+  void cleanup() { End(); }
 
   void defaultsWithoutSettings_data() {
     QTest::addColumn<QString>("section");
@@ -57,7 +54,7 @@ class PlacementTest : public QObject {
   }
 
   void storedValuesAndWhatTheyDecide() {
-    qm::test::WriteFile(fixture_->Dir().SettingsFile(),
+    qm::test::WriteFile(Dir().SettingsFile(),
                         "[GMaintForm]\r\nHeight=0x200\r\nLeft=2\r\nTop=3\r\nWidth=nonsense\r\n");
     QWidget window;
     qm::RestorePlacement(&window, QStringLiteral("GMaintForm"));
@@ -83,7 +80,7 @@ class PlacementTest : public QObject {
     first.move(30, 40);
     QApplication::processEvents();
     qm::SavePlacement(&first, QStringLiteral("GPickForm"));
-    QCOMPARE(qm::test::ReadFile(fixture_->Dir().SettingsFile()),
+    QCOMPARE(qm::test::ReadFile(Dir().SettingsFile()),
              "[GPickForm]\r\nHeight=480\r\nLeft=30\r\nTop=40\r\nWidth=640\r\n");
 
     QWidget second;
@@ -101,7 +98,7 @@ class PlacementTest : public QObject {
   }
 
   void unwritableSettingsFile() {
-    std::filesystem::create_directory(fixture_->Dir().SettingsFile());
+    std::filesystem::create_directory(Dir().SettingsFile());
     QWidget window;
     qm::RestorePlacement(&window, QStringLiteral("MainForm"));
     QCOMPARE(window.size(), QSize(472, 353));

@@ -82,16 +82,12 @@ std::map<std::string, std::string> DataFiles() {
 
 }  // namespace
 
-class CompetitionTest : public QObject {
+class CompetitionTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<WindowFixture> fixture_;
-  ScriptedPrompts* prompts_ = nullptr;
 
  private slots:
   void init() {
-    fixture_.emplace(QDate(2024, 6, 2));
-    prompts_ = &fixture_->Prompts();
+    Begin(QDate(2024, 6, 2));
     WriteFile("courses.qmd", kTwoCourses);
     std::string strokes = "OAK HILL~";
     for (int si = 1; si <= 18; ++si) strokes += std::to_string(si) + "~";
@@ -106,7 +102,7 @@ class CompetitionTest : public QObject {
     WriteFile("EVE.qmg", ScoreLine("20240601", "85", "85", "72.0", "140", "PINE RIDGE"));
     StartUp();
   }
-  void cleanup() { fixture_.reset(); }
+  void cleanup() { End(); }
 
   void aClubsDayFromTheGolferList() {
     const auto before = DataFiles();

@@ -51,25 +51,21 @@ std::string Holes(const std::string& value) {
 
 }  // namespace
 
-class DataInOutTest : public QObject {
+class DataInOutTest : public qm::test::WindowTest {
   Q_OBJECT
 
-  std::optional<WindowFixture> fixture_;
-  ScriptedPrompts* prompts_ = nullptr;
-
   QString InRoot(const char* name) const {
-    return QString::fromStdString((fixture_->Dir().Root() / name).string());
+    return QString::fromStdString((Dir().Root() / name).string());
   }
 
  private slots:
   void init() {
-    fixture_.emplace();
-    prompts_ = &fixture_->Prompts();
+    Begin();
     WriteFile("courses.qmd", kTwoCourses);
     WriteFile("golfers.qmd", "Pat Golfer~PAT~0~\r\nSam Player~SAM~1~\r\n");
     StartUp();
   }
-  void cleanup() { fixture_.reset(); }
+  void cleanup() { End(); }
 
   void exportThenImportGivesTheSameScoreFile() {
     // Hole by hole with putts, an entry index and a comment to quote; an
@@ -178,7 +174,7 @@ class DataInOutTest : public QObject {
   void backupThenRestoreThroughTheMainWindow() {
     WriteFile("strokes.qmd", "OAK HILL~1~2~3~\r\n");
     WriteFile("PAT.qmg", Rounds(2));
-    WriteFile(fixture_->Dir().SettingsFile(), "[Settings]\r\nUseMaxIndex=0\r\n");
+    WriteFile(Dir().SettingsFile(), "[Settings]\r\nUseMaxIndex=0\r\n");
     Program().UseMaxIndex = false;  // as read at the start
     TMainForm* main = Program().MainForm;
     main->show();
@@ -198,7 +194,7 @@ class DataInOutTest : public QObject {
     QCOMPARE(prompts_->Shown.at(1).Text, DefaultBackupPath(DataFolder(), Now(), false));
     QCOMPARE(prompts_->Texts().at(2), "The backup holds 5 files. It is " + zip + ".");
     const std::vector<fs::path> files = {"golfers.qmd", "courses.qmd", "strokes.qmd", "PAT.qmg",
-                                         fixture_->Dir().SettingsFile()};
+                                         Dir().SettingsFile()};
     std::vector<std::string> before;
     for (const fs::path& file : files) before.push_back(ReadFile(file));
 

@@ -66,11 +66,8 @@ class BoxPrompts : public ScriptedPrompts {
 
 }  // namespace
 
-class GolferTest : public QObject {
+class GolferTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<WindowFixture> fixture_;
-  ScriptedPrompts* prompts_ = nullptr;
   TGolferForm* form_ = nullptr;
   TScoreForm* entry_ = nullptr;
 
@@ -88,8 +85,7 @@ class GolferTest : public QObject {
 
  private slots:
   void init() {
-    fixture_.emplace();
-    prompts_ = &fixture_->Prompts();
+    Begin();
     WriteFile("courses.qmd", kTwoCourses);
     Program().CourseForm = new TCourseForm;
     entry_ = Program().ScoreForm = new TScoreForm;
@@ -100,7 +96,7 @@ class GolferTest : public QObject {
     delete Program().ScoreForm;
     delete Program().CourseForm;
     Program() = QmProgram{};
-    fixture_.reset();
+    End();
   }
 
   void linesMarksAndIndex_data() {
@@ -394,7 +390,7 @@ class GolferTest : public QObject {
     QCOMPARE(List()->height(), height - 152);
     QCOMPARE(Control<QPushButton>(form_, "ExitButton")->y(), height - 44);
     QCOMPARE(Control<QLabel>(form_, "Label4")->y(), height - 71);
-    QVERIFY(ReadFile(fixture_->Dir().SettingsFile()).find("[GolferForm]") != std::string::npos);
+    QVERIFY(ReadFile(Dir().SettingsFile()).find("[GolferForm]") != std::string::npos);
   }
 };
 

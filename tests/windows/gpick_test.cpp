@@ -72,11 +72,8 @@ QString TodayKey() { return qm::Today().toString(QStringLiteral("yyyyMMdd")); }
 
 }  // namespace
 
-class GPickTest : public QObject {
+class GPickTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<WindowFixture> fixture_;
-  ScriptedPrompts* prompts_ = nullptr;
   QPointer<TGPickForm> list_;
 
   TScoreForm* Score() { return Program().ScoreForm; }
@@ -109,8 +106,7 @@ class GPickTest : public QObject {
 
  private slots:
   void init() {
-    fixture_.emplace();
-    prompts_ = &fixture_->Prompts();
+    Begin();
     WriteFile("courses.qmd", kCourses);
     WriteFile("golfers.qmd", kRoster);
     WriteRounds("LEE", 3);
@@ -129,7 +125,7 @@ class GPickTest : public QObject {
     delete Program().GolferForm;
     delete Program().ScoreForm;
     Program() = QmProgram{};
-    fixture_.reset();
+    End();
   }
 
   void opensWithTheRosterAndItsControls() {
@@ -142,10 +138,10 @@ class GPickTest : public QObject {
     QCOMPARE(Control<QLabel>(list, "Label1")->text(),
              QStringLiteral("(36.4 for men, 40.4 for women)"));
     // Opened again at the same placement, it writes nothing.
-    const auto written = std::filesystem::last_write_time(fixture_->Dir().SettingsFile());
+    const auto written = std::filesystem::last_write_time(Dir().SettingsFile());
     delete list;
     list = OpenList();
-    QCOMPARE(std::filesystem::last_write_time(fixture_->Dir().SettingsFile()), written);
+    QCOMPARE(std::filesystem::last_write_time(Dir().SettingsFile()), written);
     // The list fills the client height but 26 pixels, also after a resize,
     // and the placement is kept.
     QCOMPARE(Control<QListWidget>(list, "GolferListBox")->height(),

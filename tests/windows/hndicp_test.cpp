@@ -1,5 +1,4 @@
 // The course handicap window, opened for a golfer as the golfer windows do.
-#include <optional>
 #include <QAction>
 #include <QComboBox>
 #include <QDate>
@@ -65,11 +64,8 @@ std::string SheetBytes() {
 
 }  // namespace
 
-class HandicapTest : public QObject {
+class HandicapTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<qm::test::WindowFixture> fixture_;
-  qm::test::ScriptedPrompts* prompts_ = nullptr;
   QPointer<THandicapForm> form_;
 
   THandicapForm* Open(const std::string& shortName = "PLAYER1") {
@@ -81,13 +77,12 @@ class HandicapTest : public QObject {
  private slots:
   void initTestCase() { QApplication::setKeyboardInputInterval(5); }
   void init() {
-    fixture_.emplace();
-    prompts_ = &fixture_->Prompts();
+    Begin();
     WriteCourses();
   }
   void cleanup() {
     delete form_.data();
-    fixture_.reset();
+    End();
   }
 
   void opensWithNoCourseAndAsksForOne() {

@@ -1,7 +1,6 @@
 // The index display, filled by the real index calculation as its callers do.
 #include "engine/index.h"
 
-#include <optional>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -55,16 +54,14 @@ QStringList Lines(TIndexForm* form) {
 
 }  // namespace
 
-class IndexTest : public QObject {
+class IndexTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<qm::test::WindowFixture> fixture_;
 
  private slots:
   void init() {
-    fixture_.emplace();
+    Begin();
   }
-  void cleanup() { fixture_.reset(); }
+  void cleanup() { End(); }
 
   void fullAccountFitsTheSheet() {
     // Ten differentials with the longest names: a 40-character golfer and

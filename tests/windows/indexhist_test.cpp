@@ -1,7 +1,6 @@
 // The index history window as the user opens it: from the golfer list and
 // from the golfer scores window, with the figures in its cells, its chart,
 // its failures, and its print; and its World Handicap System estimate.
-#include <optional>
 #include <QAbstractSeries>
 #include <QAction>
 #include <QChart>
@@ -161,11 +160,8 @@ QString Cells(QTableView* table, int row) {
 
 }  // namespace
 
-class IndexHistTest : public QObject {
+class IndexHistTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<qm::test::WindowFixture> fixture_;
-  ScriptedPrompts* prompts_ = nullptr;
   QPointer<TGPickForm> list_;
 
   TIndexHistoryForm* OpenFromList(int row) {
@@ -180,8 +176,7 @@ class IndexHistTest : public QObject {
 
  private slots:
   void init() {
-    fixture_.emplace();
-    prompts_ = &fixture_->Prompts();
+    Begin();
     WriteFile("courses.qmd", kCourses);
     WriteFile("golfers.qmd", kRoster);
     WriteFile("RAY.qmg", WorkedRounds());
@@ -193,7 +188,7 @@ class IndexHistTest : public QObject {
     delete list_.data();
     delete Program().GolferForm;
     Program() = QmProgram{};
-    fixture_.reset();
+    End();
   }
 
   void fromTheGolferListWithTheWorkedFigures() {

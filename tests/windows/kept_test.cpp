@@ -3,7 +3,6 @@
 // history and the handicap list give them; a round stored by another
 // window while the golfer scores window holds changes; a list file changed
 // under its maintenance window; the data folder's lock.
-#include <optional>
 #include <QDir>
 #include <QListWidget>
 #include <QLockFile>
@@ -54,16 +53,12 @@ QString MarksOf(const QStringList& rows) {
 
 }  // namespace
 
-class KeptTest : public QObject {
+class KeptTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<qm::test::WindowFixture> fixture_;
-  ScriptedPrompts* prompts_ = nullptr;
 
  private slots:
   void init() {
-    fixture_.emplace();
-    prompts_ = &fixture_->Prompts();
+    Begin();
     WriteFile("courses.qmd", kTwoCourses);
     Program().ScoreForm = new TScoreForm;
     Program().GolferForm = new TGolferForm;
@@ -74,7 +69,7 @@ class KeptTest : public QObject {
     delete Program().GolferForm;
     delete Program().ScoreForm;
     Program() = QmProgram{};
-    fixture_.reset();
+    End();
   }
 
   void everyCallerTakesTheSexAndMarksByOneRule_data() {

@@ -1,6 +1,5 @@
 // The main window as the user meets it: the first start, the settings it
 // reads, its placement, Help, the About box, and the three ways of ending.
-#include <optional>
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
@@ -56,11 +55,8 @@ void Resized(QWidget* window) {
 
 }  // namespace
 
-class MainTest : public QObject {
+class MainTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<qm::test::WindowFixture> fixture_;
-  qm::test::ScriptedPrompts* prompts_ = nullptr;
 
   TMainForm* StartAndShow() {
     qm::StartUp();
@@ -70,20 +66,19 @@ class MainTest : public QObject {
     return main;
   }
 
-  void WriteSettings(const std::string& text) { qm::test::WriteFile(fixture_->Dir().SettingsFile(), text); }
+  void WriteSettings(const std::string& text) { qm::test::WriteFile(Dir().SettingsFile(), text); }
 
  private slots:
   void init() {
-    fixture_.emplace();
-    prompts_ = &fixture_->Prompts();
+    Begin();
     // A data folder as a new user gets it: the sample course list.
     const QString sample = QFINDTESTDATA("../../data/sample.qmd");
     QVERIFY(!sample.isEmpty());
-    std::filesystem::copy_file(sample.toStdString(), fixture_->Dir().Work() / "sample.qmd");
+    std::filesystem::copy_file(sample.toStdString(), Dir().Work() / "sample.qmd");
   }
 
   void cleanup() {
-    fixture_.reset();
+    End();
   }
 
   void firstStartWithoutSettings() {
@@ -116,7 +111,7 @@ class MainTest : public QObject {
     // Showing the window is its first resize: the placement is written then.
     QCOMPARE(qm::ReadSettingInt("MainForm", "Height", 0), 353);
     QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 472);
-    const std::string file = qm::test::ReadFile(fixture_->Dir().SettingsFile());
+    const std::string file = qm::test::ReadFile(Dir().SettingsFile());
     const auto height = file.find("Height="), left = file.find("Left="), top = file.find("Top="),
                width = file.find("Width=");
     QVERIFY(height < left && left < top && top < width && width != std::string::npos);
@@ -147,7 +142,7 @@ class MainTest : public QObject {
   void startUpWithoutAnyCourseFile() {
     // The long-lived windows are made before the main window appears, so
     // their start-up message comes first, and once.
-    std::filesystem::remove(fixture_->Dir().Work() / "sample.qmd");
+    std::filesystem::remove(Dir().Work() / "sample.qmd");
     bool mainVisible = true;
     prompts_->OnShow = [&](const qm::test::ShownBox&) {
       mainVisible = Program().MainForm != nullptr && Program().MainForm->isVisible();
@@ -193,11 +188,11 @@ class MainTest : public QObject {
 
   void resizingWritesMovingDoesNot() {
     TMainForm* main = StartAndShow();
-    std::filesystem::remove(fixture_->Dir().SettingsFile());
+    std::filesystem::remove(Dir().SettingsFile());
 
     main->move(main->x() + 20, main->y() + 10);
     QApplication::processEvents();
-    QVERIFY(!std::filesystem::exists(fixture_->Dir().SettingsFile()));
+    QVERIFY(!std::filesystem::exists(Dir().SettingsFile()));
 
     Resized(main);
     QCOMPARE(qm::ReadSettingInt("MainForm", "Height", 0), 353);
@@ -207,7 +202,7 @@ class MainTest : public QObject {
 
     // The main window saves even while the program is closing.
     Program().Closing = true;
-    std::filesystem::remove(fixture_->Dir().SettingsFile());
+    std::filesystem::remove(Dir().SettingsFile());
     Resized(main);
     QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 472);
   }
@@ -296,7 +291,7 @@ class MainTest : public QObject {
     qm::TRosterTable roster;
     roster.Entries = {{"Ann Able", "ANN", 1}, {"Bob Baker", "BOB", 0}};
     qm::SaveRoster(roster);
-    const std::string saved = qm::test::ReadFile(fixture_->Dir().Work() / "golfers.qmd");
+    const std::string saved = qm::test::ReadFile(Dir().Work() / "golfers.qmd");
     TMainForm* main = StartAndShow();
 
     // The roster maintenance window holds an unsaved deletion.
@@ -333,13 +328,13 @@ class MainTest : public QObject {
     QVERIFY(prompts_->Shown.empty());
     qm::ShutDown();
     QVERIFY(prompts_->Shown.empty());
-    QCOMPARE(qm::test::ReadFile(fixture_->Dir().Work() / "golfers.qmd"), saved);
+    QCOMPARE(qm::test::ReadFile(Dir().Work() / "golfers.qmd"), saved);
   }
 
   void failedSettingsWriteIsReportedAndTheProgramGoesOn() {
     // A folder where the settings file should be: it reads as missing and
     // cannot be written.
-    std::filesystem::create_directory(fixture_->Dir().SettingsFile());
+    std::filesystem::create_directory(Dir().SettingsFile());
     TMainForm* main = StartAndShow();
     QCOMPARE(main->size(), QSize(472, 353));
     QVERIFY(!prompts_->Shown.empty());
@@ -353,11 +348,11 @@ class MainTest : public QObject {
 
     // Once the file can be written again, its placement is saved, and a
     // new failure is reported again.
-    std::filesystem::remove(fixture_->Dir().SettingsFile());
+    std::filesystem::remove(Dir().SettingsFile());
     Resized(main);
     QCOMPARE(qm::ReadSettingInt("MainForm", "Width", 0), 472);
-    std::filesystem::remove(fixture_->Dir().SettingsFile());
-    std::filesystem::create_directory(fixture_->Dir().SettingsFile());
+    std::filesystem::remove(Dir().SettingsFile());
+    std::filesystem::create_directory(Dir().SettingsFile());
     Resized(main);
     QCOMPARE(prompts_->Texts(), QStringList{"Unable to write to quillmor.ini"});
 

@@ -2,7 +2,6 @@
 // machine without a printer (the print dialog offers a PDF file): the
 // preview shows the pages the PDF then holds, Cancel prints and says
 // nothing, and the pages are those laid out before the preview opened.
-#include <optional>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -59,20 +58,16 @@ void DrivePrint(int& pages, bool print, std::function<void(TPrintPreviewDlg*)> i
 
 }  // namespace
 
-class PreviewTest : public QObject {
+class PreviewTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<qm::test::WindowFixture> fixture_;
-  ScriptedPrompts* prompts_ = nullptr;
 
  private slots:
   void init() {
     if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("this machine has a printer");
-    fixture_.emplace();
-    prompts_ = &fixture_->Prompts();
+    Begin();
     prompts_->RealPrintDialogs = true;
   }
-  void cleanup() { fixture_.reset(); }
+  void cleanup() { End(); }
 
   void theHistoryPrintsThePagesThePreviewShowed() {
     WriteFile("golfers.qmd", "Ann Lee~LEE~1~\r\n");

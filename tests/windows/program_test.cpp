@@ -46,22 +46,18 @@ QString PdfText(const QString& pdf) {
 
 }  // namespace
 
-class ProgramTest : public QObject {
+class ProgramTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<WindowFixture> fixture_;
-  ScriptedPrompts* prompts_ = nullptr;
 
  private slots:
   void initTestCase() { QApplication::setKeyboardInputInterval(5); }
   void init() {
-    fixture_.emplace();
-    prompts_ = &fixture_->Prompts();
+    Begin();
     WriteFile("courses.qmd", kTwoCourses);
     WriteFile("golfers.qmd", "Ann Lee~LEE~1~\r\n");
     WriteFile("LEE.qmg", Rounds(5, "95", "95"));  // differential 25.0 each
   }
-  void cleanup() { fixture_.reset(); }
+  void cleanup() { End(); }
 
   void aDayWithTheProgram() {
     StartUp();

@@ -2,7 +2,6 @@
 // device-independent pixels stays that of its layout, it covers twice as
 // many device pixels, and its pixel-sized fonts grow with it. And the
 // windows without a maximize box are fixed in size.
-#include <optional>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -97,24 +96,22 @@ std::vector<Text> TextsOf(QWidget* window) {
 
 }  // namespace
 
-class ScaleTest : public QObject {
+class ScaleTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<qm::test::WindowFixture> fixture_;
 
  private slots:
   void init() {
-    fixture_.emplace();
+    Begin();
     const QString sample = QFINDTESTDATA("../../data/sample.qmd");
     QVERIFY(!sample.isEmpty());
-    std::filesystem::copy_file(sample.toStdString(), fixture_->Dir().Work() / "sample.qmd");
+    std::filesystem::copy_file(sample.toStdString(), Dir().Work() / "sample.qmd");
     qm::StartUp();
     Program().MainForm->show();
     QApplication::processEvents();
   }
 
   void cleanup() {
-    fixture_.reset();
+    End();
   }
 
   void everyWindowFollowsTheScale_data() {

@@ -90,11 +90,8 @@ TScoreRec StoredRound(const std::string& course) {
 
 }  // namespace
 
-class ScoreTest : public QObject {
+class ScoreTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<WindowFixture> fixture_;
-  ScriptedPrompts* prompts_ = nullptr;
   std::unique_ptr<Opener> opener_;
   TScoreForm* form_ = nullptr;
 
@@ -123,8 +120,7 @@ class ScoreTest : public QObject {
 
  private slots:
   void init() {
-    fixture_.emplace();
-    prompts_ = &fixture_->Prompts();
+    Begin();
     WriteFile("courses.qmd", std::string(kMaple) + kOakHill);
     opener_ = std::make_unique<Opener>();
     opener_->show();
@@ -136,7 +132,7 @@ class ScoreTest : public QObject {
     delete Program().CourseForm;
     Program() = QmProgram{};
     opener_.reset();
-    fixture_.reset();
+    End();
   }
 
   void creationLoadsTheCourseListOnce() {

@@ -30,11 +30,8 @@ TScoreTable Load(const std::string& file) {
 
 }  // namespace
 
-class GroupTest : public QObject {
+class GroupTest : public qm::test::WindowTest {
   Q_OBJECT
-
-  std::optional<WindowFixture> fixture_;
-  ScriptedPrompts* prompts_ = nullptr;
   TScoreForm* entry_ = nullptr;
   QPointer<TGroupOfScoresForm> group_;
 
@@ -51,8 +48,7 @@ class GroupTest : public QObject {
 
  private slots:
   void init() {
-    fixture_.emplace();
-    prompts_ = &fixture_->Prompts();
+    Begin();
     WriteFile("courses.qmd", kTwoCourses);
     WriteFile("golfers.qmd", "Cy Three~CY~0~\r\nAnn One~ANN~1~\r\nBob Two~BOB~0~\r\n");
     WriteFile("ANN.qmg", ScoreLine("20050101", "95", "95") + Rounds(2));
@@ -70,7 +66,7 @@ class GroupTest : public QObject {
     delete Program().ScoreForm;
     delete Program().CourseForm;
     Program() = QmProgram{};
-    fixture_.reset();
+    End();
   }
 
   void theNextGolferKeepsTheDateAndCourse() {
