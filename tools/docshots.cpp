@@ -358,6 +358,18 @@ void TakePictures(Pictures& pictures, const QString& scratch) {
   if (!QFile::exists(pdf)) Fail(QStringLiteral("the handicap cards were not printed"));
   pictures.SavePage(pdf, QStringLiteral("handicap-cards"), 90);
   dialog->close();
+
+  // Two windows again in the Dark colours, as the main window's File >
+  // Colours > Dark gives them.
+  Control<QAction>(main, "ColoursDark1")->trigger();
+  Activate(main);
+  pictures.Save(main, QStringLiteral("main-window-dark"));
+  Activate(list);
+  Control<QAction>(list, "IndexHistory1")->trigger();
+  history = Shown<TIndexHistoryForm>();
+  if (history == nullptr) Fail(QStringLiteral("Index History opened no window"));
+  pictures.Save(history, QStringLiteral("index-history-dark"));
+  history->close();
 }
 
 // The offscreen platform's notes that it cannot raise windows are not news.

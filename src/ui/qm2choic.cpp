@@ -10,6 +10,7 @@
 #include "ui/controls.h"
 #include "ui/guard.h"
 #include "ui/placement.h"
+#include "ui/look.h"
 
 namespace qm {
 
@@ -42,11 +43,7 @@ TTwoChoiceDlg::TTwoChoiceDlg(QWidget* parent) : QDialog(parent) {
   Panel1 = new QFrame(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
-  QPalette white = Panel1->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  white.setColor(QPalette::Base, Qt::white);
-  Panel1->setPalette(white);
-  Panel1->setAutoFillBackground(true);
+  PaintWhite(Panel1);
   Panel1->setGeometry(QRect(kPanelAt, QSize(347, 145)));
 
   MemoField = new QTextEdit(Panel1);
@@ -61,10 +58,7 @@ TTwoChoiceDlg::TTwoChoiceDlg(QWidget* parent) : QDialog(parent) {
   QFont questionFont = MemoField->font();
   questionFont.setBold(true);
   MemoField->setFont(questionFont);
-  QPalette navy = MemoField->palette();
-  navy.setColor(QPalette::Text, QColor(0, 0, 128));
-  navy.setColor(QPalette::Base, Qt::white);
-  MemoField->setPalette(navy);
+  PaintNavy(MemoField);
   QTextOption centred = MemoField->document()->defaultTextOption();
   centred.setAlignment(Qt::AlignHCenter);
   centred.setWrapMode(QTextOption::WordWrap);

@@ -4,6 +4,7 @@
 
 #include "ui/prompts.h"
 #include "ui/textconv.h"
+#include "ui/look.h"
 
 namespace qm {
 
@@ -40,9 +41,7 @@ void TypeInCapitals(QLineEdit* field, Capitals which) {
 
 void MakeReadOnly(QLineEdit* field) {
   field->setReadOnly(true);
-  QPalette palette = field->palette();
-  palette.setColor(QPalette::Base, QColor(212, 208, 200));
-  field->setPalette(palette);
+  PaintReadOnly(field);
 }
 
 std::string FieldBytes(const QLineEdit* field) { return ToBytes(field->text()); }

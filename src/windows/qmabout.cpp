@@ -13,6 +13,7 @@
 #include "ui/guard.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
+#include "ui/look.h"
 #include "windows/qmapp.h"
 
 namespace qm {
@@ -65,9 +66,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   VersionField->setFocusPolicy(Qt::NoFocus);
   VersionField->setGeometry(128, 48, 176, 20);
   NameByLabel(Version, VersionField);
-  QPalette fieldPalette = VersionField->palette();
-  fieldPalette.setColor(QPalette::Base, Panel1->palette().color(QPalette::Window));
-  VersionField->setPalette(fieldPalette);
+  PaintPlain(VersionField);
 
   MemoField1 = new QTextEdit(Panel1);
   MemoField1->setObjectName(QStringLiteral("MemoField1"));
@@ -83,9 +82,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   MemoField1->document()->setDefaultTextOption(centred);
   MemoField1->setGeometry(12, 86, 290, 88);
   // The text area is part of the panel, not a box of its own.
-  QPalette memoPalette = MemoField1->palette();
-  memoPalette.setColor(QPalette::Base, Panel1->palette().color(QPalette::Window));
-  MemoField1->setPalette(memoPalette);
+  PaintPlain(MemoField1);
 
   OKButton = MakeButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"),
                         QRect(127, 202, 76, 28), EnterKey::Default);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/look.h"
 #include "ui/messages.h"
 #include "ui/prompts.h"
 #include "windows/qmcourse.h"
@@ -52,6 +53,7 @@ void StartUp() {
   // program's title behind it. Nor its name, which is the window class the
   // desktop groups the windows by ("quillmor", set by the program's entry).
   SetProgramTitle(msg::ProgramTitle());
+  ApplyColourScheme(StoredColourScheme());
   QmProgram& p = Program();
   p.MainForm = Keep(new TMainForm);
 

@@ -9,6 +9,7 @@
 #include "ui/controls.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
+#include "ui/look.h"
 
 namespace qm {
 
@@ -46,7 +47,7 @@ QLabel* NavyLabel(QWidget* parent, const QString& name, const QString& text, int
   QFont font = label->font();
   font.setBold(true);
   label->setFont(font);
-  label->setStyleSheet(QStringLiteral("color: navy"));
+  PaintNavy(label);
   label->move(x, y);
   label->adjustSize();
   return label;
@@ -106,7 +107,7 @@ TGNameForm::TGNameForm(QWidget* parent)
     QFont font = item->font();
     font.setBold(true);
     item->setFont(font);
-    item->setStyleSheet(QStringLiteral("color: navy"));
+    PaintNavy(item);
     item->setGeometry(8, 6 + 26 * i, 75, 24);
     group->addButton(item, i);
     SexItems[i] = item;

@@ -29,6 +29,7 @@
 #include "ui/placement.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
+#include "ui/look.h"
 #include "windows/qmapp.h"
 #include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
@@ -83,9 +84,7 @@ QLineEdit* MakeShownField(QWidget* parent, const char* name, const QFont& font, 
   field->setFocusPolicy(Qt::NoFocus);
   field->setFont(font);
   field->setGeometry(where);
-  QPalette plain = field->palette();
-  plain.setColor(QPalette::Base, parent->palette().color(QPalette::Window));
-  field->setPalette(plain);
+  PaintPlain(field);
   return field;
 }
 

@@ -21,6 +21,7 @@
 #include "ui/placement.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
+#include "ui/look.h"
 #include "windows/qmabout.h"
 
 namespace qm {
@@ -139,15 +140,13 @@ void THandicapForm::BuildControls() {
   NameByLabel(Label5, IndexField);
 
   // The two sentences read as text on the window, not as fields.
-  QPalette plain = palette();
-  plain.setColor(QPalette::Base, plain.color(QPalette::Window));
   Hdcp1 = MakeReadOnly(client, "Hdcp1", {24, 168, 450, 24}, false);
   Hdcp2 = MakeReadOnly(client, "Hdcp2", {24, 204, 450, 24}, false);
   SetSpokenName(Hdcp1, QStringLiteral("Course handicap"));
   SetSpokenName(Hdcp2, QStringLiteral("Predicted score"));
   for (QLineEdit* sentence : {Hdcp1, Hdcp2}) {
     sentence->setFrame(false);
-    sentence->setPalette(plain);
+    PaintPlain(sentence);
   }
 
   OKButton = Button(client, "OKButton", "OK", 126);

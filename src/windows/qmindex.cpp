@@ -10,6 +10,7 @@
 #include "ui/guard.h"
 #include "ui/placement.h"
 #include "ui/textconv.h"
+#include "ui/look.h"
 
 namespace qm {
 
@@ -60,11 +61,7 @@ TIndexForm::TIndexForm(QWidget* parent) : QDialog(parent) {
   Panel1 = new QFrame(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
-  QPalette white = Panel1->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  white.setColor(QPalette::Base, Qt::white);
-  Panel1->setPalette(white);
-  Panel1->setAutoFillBackground(true);
+  PaintWhite(Panel1);
   Panel1->setGeometry(7, 17, 535, 289);
 
   const QFont sheetFont = SheetFont(font());
@@ -77,7 +74,7 @@ TIndexForm::TIndexForm(QWidget* parent) : QDialog(parent) {
     field->setFrame(false);
     field->setFocusPolicy(Qt::NoFocus);
     field->setFont(sheetFont);
-    field->setPalette(white);
+    PaintPlain(field);
     field->setGeometry(QRect(QPoint(12, 22 + 20 * (n - 1)) - panelAt, QSize(kFieldWidth, 20)));
     Field[static_cast<std::size_t>(n - 1)] = field;
   }

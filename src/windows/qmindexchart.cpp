@@ -61,11 +61,14 @@ QString MaximumSeriesName(Sex golfer) {
   return QStringLiteral("Maximum Index ") + FromBytes(IndexText(MaximumIndex(golfer)));
 }
 
-QChart* MakeIndexChart(const IndexHistory& history, Sex golfer, bool useMaxIndex) {
+QChart* MakeIndexChart(const IndexHistory& history, Sex golfer, bool useMaxIndex, bool dark) {
   auto* chart = new QChart;
+  // Before the series: a theme set later would paint over their colours.
+  // The light look is the chart's own, left as it was.
+  if (dark) chart->setTheme(QChart::ChartThemeDark);
   auto* index = new QLineSeries;
   index->setName(IndexSeriesName());
-  QPen line(QColor(0x1f, 0x5f, 0xa8));
+  QPen line(dark ? QColor(0x6c, 0xa6, 0xf0) : QColor(0x1f, 0x5f, 0xa8));
   line.setWidthF(2.0);
   index->setPen(line);
   QLineSeries* differentials = Points(DifferentialSeriesName(), 7, QColor(0x9a, 0xa4, 0xae));

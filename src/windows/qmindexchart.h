@@ -22,6 +22,9 @@ QString UsedSeriesName();
 QString MaximumSeriesName(Sex golfer);
 
 // A new chart (the caller owns it, or gives it to a QChartView).
-QChart* MakeIndexChart(const IndexHistory& history, Sex golfer, bool useMaxIndex);
+// dark: Qt Charts' dark theme, for a window of a dark scheme (paper is
+// always light).
+QChart* MakeIndexChart(const IndexHistory& history, Sex golfer, bool useMaxIndex,
+                       bool dark = false);
 
 }  // namespace qm

@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QChartView>
+#include <QGraphicsScene>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -12,6 +13,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "app/clock.h"
 #include "engine/golfer.h"
@@ -32,6 +34,7 @@
 #include "ui/menus.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
+#include "ui/look.h"
 #include "ui/textconv.h"
 #include "windows/qmapp.h"
 #include "windows/qmindexchart.h"
@@ -315,8 +318,8 @@ void TIndexHistoryForm::BuildControls() {
   DropOutLabel = MakeNote("DropOutLabel");
   HoleFiguresLabel = MakeNote("HoleFiguresLabel");
 
-  IndexChart =
-      new QChartView(MakeIndexChart(insight_.History, request_.Golfer, request_.UseMaxIndex));
+  darkChart_ = IsDark(palette());
+  IndexChart = new QChartView(NewChart(darkChart_));
   IndexChart->setObjectName(QStringLiteral("IndexChart"));
   IndexChart->setRenderHint(QPainter::Antialiasing);
   IndexChart->setMinimumSize(360, 240);
@@ -408,7 +411,19 @@ void TIndexHistoryForm::Print1Click() {
   const float chartHeight =
       std::min(4.0f, kWidth * static_cast<float>(IndexChart->height()) /
                          static_cast<float>(std::max(IndexChart->width(), 1)));
+  // Paper is white in every scheme: a dark window prints a light copy of
+  // its chart, drawn from a scene of its own at the window's size.
+  QGraphicsScene* scene = nullptr;
   QChartView* chart = IndexChart;
+  std::unique_ptr<QGraphicsScene> paperScene;
+  if (darkChart_) {
+    paperScene = std::make_unique<QGraphicsScene>();
+    QChart* light = NewChart(false);
+    paperScene->addItem(light);
+    light->resize(IndexChart->size());
+    paperScene->setSceneRect(QRectF(QPointF(0, 0), IndexChart->size()));
+    scene = paperScene.get();
+  }
   PrintWithPreview(
       shortName_ + "-index",
       [&](PrintDevice& device) {
@@ -424,9 +439,12 @@ void TIndexHistoryForm::Print1Click() {
         const QRectF target(kLeft * dpiX, kChartTop * dpiY, kWidth * dpiX, chartHeight * dpiY);
         // Run again at every drawing of the pages (the preview and the
         // print), while this window and its chart are there.
-        device.Paint([chart, target](QPainter& painter) {
+        device.Paint([chart, scene, target](QPainter& painter) {
           painter.save();
-          chart->render(&painter, target, QRect(), Qt::KeepAspectRatio);
+          if (scene != nullptr)
+            scene->render(&painter, target, scene->sceneRect(), Qt::KeepAspectRatio);
+          else
+            chart->render(&painter, target, QRect(), Qt::KeepAspectRatio);
           painter.restore();
         });
         page.WriteLine(lines.front(), -1, kChartTop + chartHeight + 0.25f);
@@ -438,5 +456,18 @@ void TIndexHistoryForm::Print1Click() {
 }
 
 void TIndexHistoryForm::Exit1Click() { close(); }
+
+QChart* TIndexHistoryForm::NewChart(bool dark) const {
+  return MakeIndexChart(insight_.History, request_.Golfer, request_.UseMaxIndex, dark);
+}
+
+void TIndexHistoryForm::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::PaletteChange || IsDark(palette()) == darkChart_) return;
+  darkChart_ = !darkChart_;
+  QChart* old = IndexChart->chart();
+  IndexChart->setChart(NewChart(darkChart_));
+  delete old;
+}
 
 }  // namespace qm

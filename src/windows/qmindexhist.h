@@ -35,6 +35,7 @@ class QMenu;
 class QTableView;
 
 QT_BEGIN_NAMESPACE
+class QChart;
 class QChartView;
 QT_END_NAMESPACE
 
@@ -62,6 +63,10 @@ class TIndexHistoryForm : public QMainWindow {
   const GolferInsight& Insight() const { return insight_; }
   const whs::View& Whs() const { return whs_; }
 
+ protected:
+  // A change of colour scheme gives the chart the matching theme.
+  void changeEvent(QEvent* event) override;
+
  private:
   QMenu* File1;
   QAction* Print1;
@@ -82,12 +87,14 @@ class TIndexHistoryForm : public QMainWindow {
   void FillForecast();
   void FillStatistics();
   void FillWhs();
+  QChart* NewChart(bool dark) const;
 
   QString longName_;
   std::string shortName_;
   GolferInsight insight_;
   IndexRequest request_;
   whs::View whs_;
+  bool darkChart_ = false;
 };
 
 }  // namespace qm

@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -136,6 +137,17 @@ void TMainForm::BuildMenu() {
   File1 = MakeMenu(menuBar(), "File1", "&File");
   BackUp1 = MakeItem(File1, "BackUp1", "&Back Up Data...");
   Restore1 = MakeItem(File1, "Restore1", "&Restore Data...");
+  Colours1 = File1->addMenu(QStringLiteral("&Colours"));
+  Colours1->setObjectName(QStringLiteral("Colours1"));
+  auto* schemes = new QActionGroup(Colours1);
+  ColoursSystem1 = MakeItem(Colours1, "ColoursSystem1", "Follow the &Desktop");
+  ColoursLight1 = MakeItem(Colours1, "ColoursLight1", "&Light");
+  ColoursDark1 = MakeItem(Colours1, "ColoursDark1", "D&ark");
+  for (QAction* item : {ColoursSystem1, ColoursLight1, ColoursDark1}) {
+    item->setCheckable(true);
+    schemes->addAction(item);
+  }
+  ShowColours();
   File1->addSeparator();
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
 
@@ -163,6 +175,14 @@ void TMainForm::ConnectHandlers() {
   connect(BackUp1, &QAction::triggered, this, Guarded([this] { BackUp1Click(); }));
   connect(Restore1, &QAction::triggered, this, Guarded([this] { Restore1Click(); }));
   connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
+  connect(ColoursSystem1, &QAction::triggered, this,
+          Guarded([this] { ColoursClick(ColourScheme::System); }));
+  connect(ColoursLight1, &QAction::triggered, this,
+          Guarded([this] { ColoursClick(ColourScheme::Light); }));
+  connect(ColoursDark1, &QAction::triggered, this,
+          Guarded([this] { ColoursClick(ColourScheme::Dark); }));
+  // Checked as the program runs, also where a test or another window chose.
+  connect(Colours1, &QMenu::aboutToShow, this, [this] { ShowColours(); });
   connect(EditGolfers1, &QAction::triggered, this, Guarded([this] { EditGolfers1Click(); }));
   connect(EditCourses1, &QAction::triggered, this, Guarded([this] { EditCourses1Click(); }));
   connect(EnterScores1, &QAction::triggered, this, Guarded([this] { EnterScores1Click(); }));
@@ -343,6 +363,19 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::ColoursClick(ColourScheme scheme) {
+  ApplyColourScheme(scheme);
+  StoreColourScheme(scheme);
+  ShowColours();
+}
+
+void TMainForm::ShowColours() {
+  const ColourScheme scheme = CurrentColourScheme();
+  ColoursSystem1->setChecked(scheme == ColourScheme::System);
+  ColoursLight1->setChecked(scheme == ColourScheme::Light);
+  ColoursDark1->setChecked(scheme == ColourScheme::Dark);
 }
 
 }  // namespace qm

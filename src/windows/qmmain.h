@@ -15,6 +15,8 @@
 #include <QPointer>
 #include <vector>
 
+#include "ui/look.h"
+
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -49,6 +51,8 @@ class TMainForm : public QMainWindow {
   void AboutQuillmor1Click();
   void BackUp1Click();
   void Restore1Click();
+  // File > Colours: the scheme of every window, kept for the next start.
+  void ColoursClick(ColourScheme scheme);
 
   // The windows a restore waits for: every visible window of the program
   // but this one (the long-lived windows count only while shown).
@@ -80,6 +84,10 @@ class TMainForm : public QMainWindow {
   QMenu* File1;
   QAction* BackUp1;
   QAction* Restore1;
+  QMenu* Colours1;
+  QAction* ColoursSystem1;
+  QAction* ColoursLight1;
+  QAction* ColoursDark1;
   QAction* Exit1;
   QMenu* Edit1;
   QAction* EditGolfers1;
@@ -92,6 +100,7 @@ class TMainForm : public QMainWindow {
 
   void BuildControls();
   void BuildMenu();
+  void ShowColours();
   void ConnectHandlers();
 
   // The windows of the three commands. Each makes a new instance of its

@@ -7,7 +7,8 @@
 source "$(dirname "$0")/common.sh"
 program="$1"
 
-pictures=(main-window golfer-list score-entry golfer-scores index-history handicap-cards)
+pictures=(main-window golfer-list score-entry golfer-scores index-history handicap-cards
+          main-window-dark index-history-dark)
 
 if ! "$program" "$tmp/pictures"; then
   fail "the picture program failed"
