@@ -60,10 +60,10 @@ void Repaint(QWidget* widget) {
       break;
     }
     case Paint::ReadOnly:
-      SetRole(palette, QPalette::Base, IsDark(app) ? QColor(0x3a, 0x3a, 0x3a) : QColor(212, 208, 200));
+      SetRole(palette, QPalette::Base,
+              IsDark(app) ? QColor(0x3a, 0x3a, 0x3a) : QColor(212, 208, 200));
       break;
-    default:
-      return;
+    default: return;
   }
   if (palette != widget->palette()) widget->setPalette(palette);
 }
@@ -83,12 +83,9 @@ ColourScheme ColourSchemeNamed(const std::string& text) {
 
 std::string ColourSchemeName(ColourScheme scheme) {
   switch (scheme) {
-    case ColourScheme::Light:
-      return "Light";
-    case ColourScheme::Dark:
-      return "Dark";
-    case ColourScheme::System:
-      break;
+    case ColourScheme::Light: return "Light";
+    case ColourScheme::Dark: return "Dark";
+    case ColourScheme::System: break;
   }
   return "System";
 }
@@ -146,8 +143,8 @@ void ApplyColourScheme(ColourScheme scheme) {
   Current() = scheme;
   // A desktop style may draw with its own colours; Fusion draws with the
   // palette's.
-  const bool own = scheme == ColourScheme::Dark ||
-                   (scheme == ColourScheme::Light && IsDark(desktop.Palette));
+  const bool own =
+      scheme == ColourScheme::Dark || (scheme == ColourScheme::Light && IsDark(desktop.Palette));
   const QString style = own ? QStringLiteral("Fusion") : desktop.Style;
   if (QApplication::style()->name().compare(style, Qt::CaseInsensitive) != 0)
     QApplication::setStyle(QStyleFactory::create(style));

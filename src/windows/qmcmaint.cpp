@@ -1,6 +1,7 @@
 #include "windows/qmcmaint.h"
 
 #include "store/courses.h"
+#include "store/strokes.h"
 #include "ui/guard.h"
 #include "ui/menus.h"
 #include "ui/messages.h"
@@ -50,6 +51,10 @@ void TCMaintForm::TakeOverResult() { EditedEntry(courses_) = Dialog()->Course();
 
 void TCMaintForm::SortEntries() { SortCourses(courses_); }
 
+StateRestorer TCMaintForm::State() const {
+  return [this, courses = courses_] { const_cast<TCMaintForm*>(this)->courses_ = courses; };
+}
+
 QString TCMaintForm::EntryName(int position) const {
   return FromBytes(courses_.At(position).CourseName);
 }
@@ -83,14 +88,28 @@ void TCMaintForm::DeleteButtonClick() {
 void TCMaintForm::StrokeIndex1Click() {
   const int n = SelectedPosition();
   if (Editing() || n == 0) return;
-  TStrokeIndexDlg::Edit(courses_.At(n).CourseName, this);
+  const std::string name = courses_.At(n).CourseName;
+  const auto current = [&name] {
+    TStrokeTable strokes;
+    LoadStrokes(strokes);
+    const StrokeIndex* index = FindStrokeIndex(strokes, name);
+    return index != nullptr ? std::optional<StrokeIndex>(*index) : std::nullopt;
+  };
+  const std::optional<StrokeIndex> before = current();
+  if (!TStrokeIndexDlg::Edit(name, this)) return;
+  const std::optional<StrokeIndex> after = current();
+  if (after == before) return;
+  // The dialog wrote strokes.qmd; undo and redo write it again.
+  RecordStep(
+      QStringLiteral("Change Stroke Index"), [name, before] { StoreStrokeIndex(name, before); },
+      [name, after] { StoreStrokeIndex(name, after); });
 }
 
 void TCMaintForm::SaveButtonClick() {
   if (!MayReplaceFile()) return;
   SaveCourses(courses_);
   RememberFile(CourseFileName);
-  SetModified(false);
+  Saved();
 }
 
 }  // namespace qm

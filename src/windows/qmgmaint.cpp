@@ -1,6 +1,7 @@
 #include "windows/qmgmaint.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
 #include "store/roster.h"
@@ -90,12 +91,22 @@ void TGMaintForm::TakeOverResult() {
       }
     }
   }
+  if (EditIndex() == 0) added_.push_back(CutAtNul(confirmed.ShortName));
   TRosterEntry& entry = EditedEntry(roster_);
   entry = std::move(confirmed);
   MakeStorable(entry);
 }
 
 void TGMaintForm::SortEntries() { SortRoster(roster_); }
+
+StateRestorer TGMaintForm::State() const {
+  auto* self = const_cast<TGMaintForm*>(this);
+  return [self, roster = roster_, renames = renames_, removals = removals_] {
+    self->roster_ = roster;
+    self->renames_ = renames;
+    self->removals_ = removals;
+  };
+}
 
 QString TGMaintForm::EntryName(int position) const {
   return FromBytes(roster_.At(position).LongName);
@@ -183,18 +194,27 @@ void TGMaintForm::SaveButtonClick() {
   }
   renames_.clear();
   RememberFile(RosterFileName);
-  SetModified(false);
+  Saved();
   RemoveDeletedFiles();
 }
 
 void TGMaintForm::RemoveDeletedFiles() {
-  for (const std::string& file : std::exchange(removals_, {})) {
-    // A file the saved roster names (a golfer added meanwhile who took it
-    // over) stays.
-    const bool named =
-        std::any_of(roster_.Entries.begin(), roster_.Entries.end(),
-                    [&](const TRosterEntry& entry) { return CutAtNul(entry.ShortName) == file; });
-    if (!named) DeleteScoreFile(file);
+  // A file the saved roster names (a golfer added meanwhile who took it
+  // over) stays.
+  const auto named = [this](const std::string& file) {
+    return std::any_of(
+        roster_.Entries.begin(), roster_.Entries.end(),
+        [&](const TRosterEntry& entry) { return CutAtNul(entry.ShortName) == file; });
+  };
+  for (const std::string& file : std::exchange(removals_, {}))
+    if (!named(file)) DeleteScoreFile(file);
+  // An added golfer taken back: the file made for it, when nothing was
+  // stored in it.
+  for (const std::string& file : std::exchange(added_, {})) {
+    std::error_code error;
+    if (!named(file) && IsSafeFileStem(file) &&
+        std::filesystem::file_size(ScoreFileName(file), error) == 0 && !error)
+      DeleteScoreFile(file);
   }
 }
 

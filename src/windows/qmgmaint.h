@@ -50,6 +50,7 @@ class TGMaintForm : public TListMaintForm {
   // the old short name stays.
   void TakeOverResult() override;
   void SortEntries() override;
+  StateRestorer State() const override;
   int EntryCount() const override { return roster_.Count(); }
   QString EntryName(int position) const override;
 
@@ -70,6 +71,10 @@ class TGMaintForm : public TListMaintForm {
   };
   std::vector<Rename> renames_;
   std::vector<std::string> removals_;
+  // The short names of the golfers added since the last save: an added
+  // golfer's new, empty score file goes when the golfer was taken back
+  // (Undo) before the save.
+  std::vector<std::string> added_;
 
   // The stem of the file on the disk that short name will be once saved.
   std::string FileOnDisk(const std::string& shortName) const;

@@ -24,12 +24,12 @@
 #include "ui/access.h"
 #include "ui/controls.h"
 #include "ui/guard.h"
+#include "ui/look.h"
 #include "ui/menus.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
-#include "ui/look.h"
 #include "windows/qmapp.h"
 #include "windows/qmhndicp.h"
 #include "windows/qmindex.h"
@@ -200,6 +200,8 @@ void TGolferForm::BuildMenu() {
   ImportScores1 = MakeItem(File1, "ImportScores1", "&Import Scores...");
   File1->addSeparator();
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
+  Edit1 = MakeMenu(GolferMenu, "Edit1", "&Edit");
+  undo_ = new UndoSteps(this, Edit1, [this] { Restored(); });
   Calculate1 = MakeMenu(GolferMenu, "Calculate1", "&Calculate");
   Index1 = MakeItem(Calculate1, "Index1", "&Index");
   Handicap1 = MakeItem(Calculate1, "Handicap1", "&Handicap");
@@ -275,6 +277,8 @@ void TGolferForm::FormShow() {
   const LoadScoresResult result = LoadSortedScores(scores_, loadedFile_, true);
   read_ = fileio::FileSnapshot::Of(loadedFile_);
   if (!result.Message.empty()) CurrentPrompts().Message(FromBytes(result.Message));
+  undo_->Clear();
+  readChanged_ = result.Changed;
   if (result.Changed) SetModified(true);
 }
 
@@ -288,6 +292,8 @@ void TGolferForm::FormActivate() {
   if (pending_.Kind != Edit::None) {
     // Taken before anything is shown: a box closing activates this window.
     if (std::optional<TakenRound> taken = rounds_.Take()) {
+      StateRestorer before = State();
+      const bool adding = pending_.Kind == Edit::Add;
       TScoreRec& round = taken->Round;
       if (pending_.Kind == Edit::Add) {
         scores_.Entries.push_back(std::move(round));
@@ -299,7 +305,8 @@ void TGolferForm::FormActivate() {
       }
       pending_ = {};
       SortScores(scores_);
-      SetModified(true);
+      Recorded(adding ? QStringLiteral("Add Round") : QStringLiteral("Change Round"),
+               std::move(before));
     } else if (pending_.Kind == Edit::Modify) {
       select = pending_.Position;
     }
@@ -379,8 +386,9 @@ void TGolferForm::DeleteButtonClick() {
   const int n = SelectedPosition();
   if (editing_ || n == 0) return;
   if (!CurrentPrompts().ConfirmYesNo(kDeleteQuestion)) return;
+  StateRestorer before = State();
   scores_.Entries.erase(scores_.Entries.begin() + (n - 1));
-  SetModified(true);
+  Recorded(QStringLiteral("Delete Round"), std::move(before));
   Refresh(n);
 }
 
@@ -394,6 +402,8 @@ void TGolferForm::SaveButtonClick() {
   if (added.Count() > 0) SortScores(scores_);
   SaveScores(scores_, loadedFile_);
   read_ = fileio::FileSnapshot::Of(loadedFile_);
+  undo_->Clear();
+  readChanged_ = false;
   SetModified(false);
   if (added.Count() == 0) return;
   Refresh(SelectedPosition());
@@ -474,8 +484,23 @@ void TGolferForm::SetModified(bool modified) {
   SaveButton->setEnabled(modified);
 }
 
+StateRestorer TGolferForm::State() {
+  return [this, scores = scores_] { scores_ = scores; };
+}
+
+void TGolferForm::Recorded(const QString& step, StateRestorer before) {
+  undo_->Record(step, std::move(before), State());
+  SetModified(true);
+}
+
+void TGolferForm::Restored() {
+  Refresh(std::min(std::max(SelectedPosition(), 1), scores_.Count()));
+  SetModified(readChanged_ || !undo_->AtSaved());
+}
+
 void TGolferForm::SetEditing(bool editing) {
   editing_ = editing;
+  undo_->SetBlocked(editing);
   for (QWidget* control :
        {static_cast<QWidget*>(ScoresListBox), static_cast<QWidget*>(AddButton),
         static_cast<QWidget*>(ModifyButton), static_cast<QWidget*>(DeleteButton)})

@@ -37,6 +37,7 @@
 #include "store/fileio.h"
 #include "store/records.h"
 #include "ui/activation.h"
+#include "ui/undo.h"
 #include "windows/roundclient.h"
 
 class QAction;
@@ -113,6 +114,7 @@ class TGolferForm : public QMainWindow {
  private:
   QMenuBar* GolferMenu;
   QMenu* File1;
+  QMenu* Edit1;
   QAction* ExportScores1;
   QAction* ImportScores1;
   QAction* Exit1;
@@ -161,6 +163,11 @@ class TGolferForm : public QMainWindow {
   // Closes without another question.
   void CloseNow();
   void Bring();
+  // For Edit > Undo and Redo: a copy of the table that puts it back.
+  StateRestorer State();
+  // A step done to the table: recorded, the window modified.
+  void Recorded(const QString& step, StateRestorer before);
+  void Restored();
 
   TScoreTable scores_;
   std::vector<int> used_;
@@ -172,7 +179,10 @@ class TGolferForm : public QMainWindow {
   fileio::FileSnapshot read_;
   PendingEdit pending_;
   bool modified_ = false;
+  // Reading the file changed the table (it has to be saved in its new form).
+  bool readChanged_ = false;
   bool editing_ = false;
+  UndoSteps* undo_ = nullptr;
   // Set while a close has been decided, so the close event asks nothing.
   bool leaving_ = false;
   ActivationHandler activation_{this, ActivationHandler::Runs::EveryTime,

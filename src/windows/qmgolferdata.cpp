@@ -85,9 +85,10 @@ void TGolferForm::ImportScores1Click() {
                                  QStringLiteral("rounds")),
                          GolferName2->text());
   if (!CurrentPrompts().ConfirmYesNo(question)) return;
+  StateRestorer before = State();
   for (ImportedRound& row : plan.Add) scores_.Entries.push_back(std::move(row.Round));
   SortScores(scores_);
-  SetModified(true);
+  Recorded(QStringLiteral("Import Scores"), std::move(before));
   Refresh(0);
 }
 

@@ -1,6 +1,7 @@
 #include "windows/qmmain.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -10,7 +11,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>

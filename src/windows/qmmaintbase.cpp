@@ -26,7 +26,7 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
 }  // namespace
 
 TListMaintForm::TListMaintForm(const Layout& layout, QWidget* parent)
-    : QMainWindow(parent), exitQuestion_(layout.ExitQuestion) {
+    : QMainWindow(parent), exitQuestion_(layout.ExitQuestion), noun_(layout.Noun) {
   setObjectName(layout.Name);
   setWindowTitle(layout.Title);
   QFont font = this->font();
@@ -68,6 +68,7 @@ TListMaintForm::TListMaintForm(const Layout& layout, QWidget* parent)
   addItem_ = makeEditItem(QStringLiteral("Add"));
   modifyItem_ = makeEditItem(QStringLiteral("Modify"));
   deleteItem_ = makeEditItem(QStringLiteral("Delete"));
+  undo_ = new UndoSteps(this, Edit1, [this] { Restored(); });
 
   connect(AddButton, &QPushButton::clicked, this, Guarded([this](bool) { AddButtonClick(); }));
   connect(ModifyButton, &QPushButton::clicked, this,
@@ -106,7 +107,12 @@ void TListMaintForm::FormActivate() {
   // window again.
   if (result->Take(this)) {
     returning = true;
+    StateRestorer before = State();
+    const QString step =
+        (editIndex_ == 0 ? QStringLiteral("Add ") : QStringLiteral("Modify ")) + noun_;
     TakeOverResult();
+    SortEntries();
+    undo_->Record(step, std::move(before), State());
     SetModified(true);
   }
   if (!returning) return;
@@ -152,6 +158,19 @@ void TListMaintForm::SetEditing(bool editing) {
     control->setEnabled(!editing);
   for (QAction* item : {addItem_, modifyItem_, deleteItem_}) item->setEnabled(!editing);
   for (QAction* item : editingLocked_) item->setEnabled(!editing);
+  undo_->SetBlocked(editing);
+}
+
+void TListMaintForm::Saved() {
+  undo_->Clear();
+  SetModified(false);
+}
+
+void TListMaintForm::Restored() {
+  const int selected = SelectedPosition();
+  FillList();
+  SelectLine(std::min(std::max(selected, 1), EntryCount()));
+  SetModified(!undo_->AtSaved());
 }
 
 void TListMaintForm::FillList() {

@@ -32,6 +32,7 @@
 #include "ui/activation.h"
 #include "ui/guard.h"
 #include "ui/handover.h"
+#include "ui/undo.h"
 
 class QCloseEvent;
 class QEvent;
@@ -87,6 +88,9 @@ class TListMaintForm : public QMainWindow {
   // Stores the confirmed dialog's fields in the entry EditedEntry gives.
   virtual void TakeOverResult() = 0;
   virtual void SortEntries() = 0;
+  // A copy of the window's table and of what it has to do to the files at
+  // Save, as a function that puts them back (for Edit > Undo and Redo).
+  virtual StateRestorer State() const = 0;
   virtual int EntryCount() const = 0;
   // The list line of the entry at position (1-based).
   virtual QString EntryName(int position) const = 0;
@@ -118,9 +122,13 @@ class TListMaintForm : public QMainWindow {
   // new last one, is selected.
   template <class Rec>
   void DeleteEntry(Table<Rec>& table, int position) {
+    StateRestorer before = State();
     table.Entries.erase(table.Entries.begin() + (position - 1));
     LineDeleted(position);
+    undo_->Record(QStringLiteral("Delete ") + noun_, std::move(before), State());
   }
+  // Nothing to undo any more: the table is the one in the file.
+  void Saved();
 
   // True when Add or Modify may open the dialog: there is one, it is not
   // open for this window, and it is not open for another one (which then
@@ -146,6 +154,11 @@ class TListMaintForm : public QMainWindow {
   // Modify and Delete, while the dialog is open for this window.
   void DisableWhileEditing(QAction* item) { editingLocked_.push_back(item); }
   void SetModified(bool modified);
+  // A step other than Add, Modify or Delete (done by the derived window).
+  // A step that wrote its file at once leaves the table as saved.
+  void RecordStep(const QString& name, StateRestorer before, StateRestorer after) {
+    undo_->Record(name, std::move(before), std::move(after), false);
+  }
 
   // The open window of class Form, of which there is one at the most; a
   // Form sets it as it is made.
@@ -184,8 +197,13 @@ class TListMaintForm : public QMainWindow {
   void SelectLine(int position);
   void LineDeleted(int position);
 
+  // After an undo or a redo: the list shown again.
+  void Restored();
+
   std::vector<QAction*> editingLocked_;
   QString exitQuestion_;
+  QString noun_;
+  UndoSteps* undo_;
   fileio::FileSnapshot read_;
   int editIndex_ = 0;
   bool modified_ = false;

@@ -22,6 +22,7 @@ using qm::test::Click;
 using qm::test::Control;
 using qm::test::DeleteClosedWindows;
 using qm::test::LeaveField;
+using qm::test::Lines;
 using qm::test::ReadFile;
 using qm::test::TypeInto;
 using qm::test::WriteFile;
@@ -322,6 +323,55 @@ class CMaintTest : public QObject {
     DeleteClosedWindows();
     QVERIFY(fixture_->Window() == nullptr);
     QCOMPARE(ReadFile("courses.qmd"), kElm + Line("ASH~70.0~113~72~", "444444444444444444"));
+  }
+
+  // A deleted course, a changed one and a stroke index brought back; the
+  // stroke index is written again at once, the list waits for Save.
+  void undoBringsCoursesAndStrokeIndexesBack() {
+    const std::string ash = Line("ASH~70.0~113~72~", "444444444444444444");
+    WriteFile("courses.qmd", kElm + ash);
+    WriteFile("strokes.qmd", StrokeLine("ELM", kCard));
+    TCMaintForm* window = OpenWindow();
+    auto* list = Control<QListWidget>(window, "CourseListBox");
+    auto* undo = Control<QAction>(window, "Undo1");
+    auto* redo = Control<QAction>(window, "Redo1");
+
+    prompts_->Answers = {qm::Answer::Yes};
+    Click(Control<QPushButton>(window, "DeleteButton"));  // ASH, the first line
+    QCOMPARE(undo->text(), QStringLiteral("Undo Delete Course"));
+    undo->trigger();
+    QCOMPARE(Lines(list), (QStringList{"ASH", "ELM"}));
+    QVERIFY(!window->Modified());
+
+    list->setCurrentRow(1);
+    InStrokeDialog(window, [&](qm::TStrokeIndexDlg* dialog) {
+      for (int i = 0; i < 18; ++i) TypeInto(Control<QLineEdit>(dialog, "SI", i + 1), QString());
+      Click(Control<QPushButton>(dialog, "OKButton"));
+    });
+    QCOMPARE(ReadFile("strokes.qmd"), std::string());
+    QCOMPARE(undo->text(), QStringLiteral("Undo Change Stroke Index"));
+    QVERIFY(!window->Modified());
+    undo->trigger();
+    QCOMPARE(ReadFile("strokes.qmd"), StrokeLine("ELM", kCard));
+    redo->trigger();
+    QCOMPARE(ReadFile("strokes.qmd"), std::string());
+    QVERIFY(!window->Modified());
+
+    list->setCurrentRow(1);
+    Click(Control<QPushButton>(window, "ModifyButton"));
+    TypeInto(Control<QLineEdit>(Editor(), "CourseName"), QStringLiteral("BIRCH"));
+    Click(Control<QPushButton>(Editor(), "OKButton"));
+    QCOMPARE(Lines(list), (QStringList{"ASH", "BIRCH"}));
+    QCOMPARE(undo->text(), QStringLiteral("Undo Modify Course"));
+    undo->trigger();
+    QCOMPARE(Lines(list), (QStringList{"ASH", "ELM"}));
+    QVERIFY(!window->Modified());
+    redo->trigger();
+    QVERIFY(window->Modified());
+
+    Click(Control<QPushButton>(window, "SaveButton"));
+    QCOMPARE(ReadFile("courses.qmd"), ash + Line("BIRCH~71.0~120~70~", "444444444444444444"));
+    QVERIFY(!undo->isEnabled());
   }
 
   void theWindowAndItsCommandsByName() {

@@ -65,9 +65,9 @@ double TextContrast(const QImage& image, QRect rect) {
     for (int x = rect.left(); x <= rect.right(); ++x) ++counts[image.pixel(x, y) | 0xff000000];
   if (counts.size() < 2) return 0;
   const QRgb background =
-      std::max_element(counts.begin(), counts.end(),
-                       [](const auto& a, const auto& b) { return a.second < b.second; })
-          ->first;
+      std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+        return a.second < b.second;
+      })->first;
   double best = 1;
   for (const auto& [colour, count] : counts) best = std::max(best, Contrast(colour, background));
   return best;
@@ -225,12 +225,11 @@ class ColoursTest : public WindowTest {
   void everyTextStandsOut_data() {
     QTest::addColumn<QString>("scheme");
     QTest::addColumn<QString>("window");
-    const QStringList windows = {"MainForm",          "GMaintForm",       "GNameForm",
-                                 "CMaintForm",        "CourseForm",       "GPickForm",
-                                 "GolferForm",        "ScoreForm",        "GroupOfScoresForm",
-                                 "IndexForm",         "HandicapForm",     "PrintHandicapsDlg",
-                                 "IndexHistoryForm",  "CompetitionForm",  "AboutBox",
-                                 "TwoChoiceDlg"};
+    const QStringList windows = {
+        "MainForm",          "GMaintForm",      "GNameForm",    "CMaintForm",
+        "CourseForm",        "GPickForm",       "GolferForm",   "ScoreForm",
+        "GroupOfScoresForm", "IndexForm",       "HandicapForm", "PrintHandicapsDlg",
+        "IndexHistoryForm",  "CompetitionForm", "AboutBox",     "TwoChoiceDlg"};
     for (const QString scheme : {"Light", "Dark", "DarkDesktop"})
       for (const QString& window : windows)
         QTest::newRow(qPrintable(scheme + " " + window)) << scheme << window;
@@ -316,10 +315,10 @@ class ColoursTest : public WindowTest {
     prompts_->PrinterChoices = {true};
     prompts_->SetUpPrinter = PrintToPdf(pdf);
     Control<QAction>(history, "Print1")->trigger();
-    QProcess::execute(QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-gray"),
-                       QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf,
-                       QStringLiteral("page")});
+    QProcess::execute(
+        QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-gray"),
+         QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, QStringLiteral("page")});
     const QImage page(QStringLiteral("page.png"));
     QVERIFY(!page.isNull());
     // The chart's area: from 1.05 inches down, 7 inches wide, 2 high.

@@ -327,6 +327,59 @@ class GMaintTest : public QObject {
     QVERIFY(fs::exists("ANN.qmg"));
   }
 
+  // Undo brings a deleted golfer back with the rounds, a changed short name
+  // back with its file, and takes an added golfer back with its new file;
+  // back where it was read, the window has nothing to save.
+  void undoAndRedoWorkOnTheRosterUntilItIsSaved() {
+    const std::string roster = "ANN~ANN~1~\r\nBOB~BOB~0~\r\n";
+    WriteFile("golfers.qmd", roster);
+    WriteFile("ANN.qmg", "rounds of Ann");
+    TGMaintForm* window = OpenWindow();
+    auto* list = Control<QListWidget>(window, "GolferListBox");
+    auto* undo = Control<QAction>(window, "Undo1");
+    auto* redo = Control<QAction>(window, "Redo1");
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+
+    list->setCurrentRow(0);
+    prompts_->Answers = {qm::Answer::Yes};
+    Click(Control<QPushButton>(window, "DeleteButton"));
+    QCOMPARE(undo->text(), QStringLiteral("Undo Delete Golfer"));
+    undo->trigger();
+    QCOMPARE(Lines(list), (QStringList{"ANN", "BOB"}));
+    QVERIFY(!window->Modified());
+    QCOMPARE(redo->text(), QStringLiteral("Redo Delete Golfer"));
+    redo->trigger();
+    QCOMPARE(Lines(list), QStringList{"BOB"});
+    undo->trigger();
+    // A short name changed, and that undone too.
+    list->setCurrentRow(0);
+    Click(Control<QPushButton>(window, "ModifyButton"));
+    TypeInto(Control<QLineEdit>(Form(), "ShortName"), QStringLiteral("ANNA"));
+    Click(Control<QPushButton>(Form(), "OKButton"));
+    QCOMPARE(undo->text(), QStringLiteral("Undo Modify Golfer"));
+    undo->trigger();
+    QVERIFY(!window->Modified());
+    // Added, undone: the file made for the golfer goes at the save.
+    StartAdding(window, QStringLiteral("CAT"));
+    Click(Control<QPushButton>(Form(), "OKButton"));
+    QVERIFY(fs::exists("CAT.qmg"));
+    undo->trigger();
+    QVERIFY(!window->Modified());
+    // The dialog open for the window: its row must stay, nothing is undone.
+    redo->trigger();
+    Click(Control<QPushButton>(window, "ModifyButton"));
+    QVERIFY(!undo->isEnabled());
+    Click(Control<QPushButton>(Form(), "CancelButton"));
+    undo->trigger();
+
+    Control<QAction>(window, "Save1")->trigger();
+    QCOMPARE(ReadFile("golfers.qmd"), roster);
+    QCOMPARE(ReadFile("ANN.qmg"), std::string("rounds of Ann"));
+    QVERIFY(!fs::exists("ANNA.qmg") && !fs::exists("CAT.qmg"));
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());  // the file holds what was saved
+  }
+
   void aSharedScoreFileStaysWithTheOtherGolfer() {
     WriteFile("golfers.qmd", "ANN LEE~LEE~1~\r\nBEN LEE~LEE~0~\r\n");
     WriteFile("LEE.qmg", "rounds");

@@ -258,6 +258,56 @@ class GolferTest : public qm::test::WindowTest {
     QCOMPARE(ReadFile("PAT.qmg"), file);
   }
 
+  // Undo takes back a deletion, a change through the score entry window and
+  // an import; back where the file was read, there is nothing to save.
+  void undoAndRedoUntilSaved() {
+    // Newest first, as the window writes it.
+    const std::string file = ScoreLine("20010103", "90", "90") + ScoreLine("20010102", "91", "91") +
+                             ScoreLine("20010101", "92", "92");
+    Open(kPat, file);
+    auto* undo = Control<QAction>(form_, "Undo1");
+    auto* redo = Control<QAction>(form_, "Redo1");
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    Select(0);
+    Click(Control<QPushButton>(form_, "DeleteButton"));
+    QCOMPARE(undo->text(), QStringLiteral("Undo Delete Round"));
+    undo->trigger();
+    QCOMPARE(List()->count(), 3);
+    QVERIFY(!form_->Modified() && !Control<QPushButton>(form_, "SaveButton")->isEnabled());
+    redo->trigger();
+    QCOMPARE(List()->count(), 2);
+    undo->trigger();
+
+    Select(1);
+    Click(Control<QPushButton>(form_, "ModifyButton"));
+    QVERIFY(!undo->isEnabled());  // the round being changed keeps its row
+    ConfirmTotal(entry_, QStringLiteral("77"));
+    QCOMPARE(undo->text(), QStringLiteral("Undo Change Round"));
+    QVERIFY(Lines(List()).join(QLatin1Char('\n')).contains(QLatin1String("   77")));
+    undo->trigger();
+    QVERIFY(!Lines(List()).join(QLatin1Char('\n')).contains(QLatin1String("   77")));
+
+    WriteFile("in.csv", "Course,Date,Score,Rating,Slope\r\nOAK HILL,2024-05-01,88,70.0,113\r\n");
+    prompts_->FileChoices = {QStringLiteral("in.csv")};
+    prompts_->Answers = {Answer::Yes};
+    Control<QAction>(form_, "ImportScores1")->trigger();
+    QCOMPARE(List()->count(), 4);
+    QCOMPARE(undo->text(), QStringLiteral("Undo Import Scores"));
+    undo->trigger();
+    QCOMPARE(List()->count(), 3);
+    QVERIFY(!form_->Modified());
+
+    // Delete, undo, redo, undo, save: the file as it was.
+    Select(2);
+    Click(Control<QPushButton>(form_, "DeleteButton"));
+    undo->trigger();
+    redo->trigger();
+    undo->trigger();
+    form_->SaveButtonClick();
+    QCOMPARE(ReadFile("PAT.qmg"), file);
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+  }
+
   void deletingKeepsTheRowNumber() {
     Open(kPat, Rounds(3));
     Select(1);
