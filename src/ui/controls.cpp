@@ -29,6 +29,16 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int 
   return label;
 }
 
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, QPoint at,
+                 const QFont& font) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setFont(font);
+  label->move(at);
+  label->adjustSize();
+  return label;
+}
+
 void UseDialogFont(QWidget* window) {
   QFont font = window->font();
   font.setPixelSize(13);

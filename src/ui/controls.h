@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+class QFont;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +29,10 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 // its text aligned by align and centred vertically.
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int x, int y, int w,
                  Qt::Alignment align, int h = 20);
+// A label named name showing text in font, its top left corner at at, as
+// large as its text.
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, QPoint at,
+                 const QFont& font);
 
 // Gives window the 13-pixel font the program's dialogs are laid out for
 // (their pixel positions assume it), in the face the platform gives.

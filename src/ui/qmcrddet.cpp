@@ -18,9 +18,8 @@ namespace {
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int x, int y,
                   int width, bool bold = false) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(x, y, width, 18);
+  QLabel* label =
+      AddLabel(parent, QString::fromLatin1(name), caption, x, y, width, Qt::AlignLeft, 18);
   if (bold) {
     QFont font = label->font();
     font.setBold(true);

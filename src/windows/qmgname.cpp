@@ -7,9 +7,9 @@
 #include "store/roster.h"
 #include "ui/access.h"
 #include "ui/controls.h"
+#include "ui/look.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
-#include "ui/look.h"
 
 namespace qm {
 
@@ -41,15 +41,11 @@ QString Candidate(const QString& base, int k) {
 
 bool ScoreFileTaken(const QString& shortName) { return ScoreFileExists(ToBytes(shortName)); }
 
-QLabel* NavyLabel(QWidget* parent, const QString& name, const QString& text, int x, int y) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  QFont font = label->font();
-  font.setBold(true);
-  label->setFont(font);
+QLabel* NavyLabel(QWidget* parent, const QString& name, const QString& text, QPoint at) {
+  QFont bold = parent->font();
+  bold.setBold(true);
+  QLabel* label = AddLabel(parent, name, text, at, bold);
   PaintNavy(label);
-  label->move(x, y);
-  label->adjustSize();
   return label;
 }
 
@@ -59,7 +55,7 @@ TGNameForm::TGNameForm(QWidget* parent)
     : THandOverDialog(parent, QStringLiteral("GNameForm"), QStringLiteral("Golfer Name"),
                       QSize(472, 214)) {
   EditMode = MakeHidden(this, QStringLiteral("EditMode"), QStringLiteral("A"));
-  Label2 = NavyLabel(this, QStringLiteral("Label2"), QStringLiteral("Long Name"), 46, 31);
+  Label2 = NavyLabel(this, QStringLiteral("Label2"), QStringLiteral("Long Name"), {46, 31});
   LongName = new QLineEdit(this);
   LongName->setObjectName(QStringLiteral("LongName"));
   LongName->setGeometry(46, 51, 373, 24);
@@ -68,7 +64,7 @@ TGNameForm::TGNameForm(QWidget* parent)
   NameByLabel(Label2, LongName);
   LongName->installEventFilter(this);
 
-  Label1 = NavyLabel(this, QStringLiteral("Label1"), QStringLiteral("Short Name"), 46, 94);
+  Label1 = NavyLabel(this, QStringLiteral("Label1"), QStringLiteral("Short Name"), {46, 94});
   ShortName = new QLineEdit(this);
   ShortName->setObjectName(QStringLiteral("ShortName"));
   ShortName->setGeometry(46, 117, 85, 24);

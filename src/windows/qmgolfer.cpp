@@ -65,16 +65,6 @@ QFont Bold(const QFont& base, int pixels) {
   return font;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, int x,
-                  int y) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setFont(font);
-  label->move(x, y);
-  label->adjustSize();
-  return label;
-}
-
 // Read-only, borderless, no tab stop: a text the window writes.
 QLineEdit* MakeShownField(QWidget* parent, const char* name, const QFont& font, QRect where) {
   auto* field = new QLineEdit(parent);
@@ -142,9 +132,11 @@ void TGolferForm::BuildControls() {
   setCentralWidget(client);
   const QFont listFont = ListFont(font());
 
-  Label1 = MakeLabel(client, "Label1", QStringLiteral("Scores for "), Bold(font(), 13), 16, 25);
+  Label1 = AddLabel(client, QStringLiteral("Label1"), QStringLiteral("Scores for "), {16, 25},
+                    Bold(font(), 13));
   GolferName2 = MakeShownField(client, "GolferName2", Bold(font(), 17), {108, 25, 312, 24});
-  Label2 = MakeLabel(client, "Label2", QStringLiteral("Index:"), Bold(font(), 17), 483, 25);
+  Label2 = AddLabel(client, QStringLiteral("Label2"), QStringLiteral("Index:"), {483, 25},
+                    Bold(font(), 17));
   IndexField = MakeShownField(client, "IndexField", Bold(font(), 17), {540, 25, 42, 24});
   // Label1 is smaller than the name beside it; both stand on one line.
   Label1->move(16, 25 + (24 - Label1->height()) / 2);
@@ -171,12 +163,12 @@ void TGolferForm::BuildControls() {
   const int textLeft = ScoresListBox->x() + ScoresListBox->frameWidth() +
                        ScoresListBox->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
   const int advance = QFontMetrics(listFont).horizontalAdvance(QLatin1Char('0'));
-  Label3 = MakeLabel(client, "Label3",
-                     QStringLiteral("Date       Score AGS  Rating Slope  Diff  Course"), listFont,
-                     textLeft + 6 * advance, 51);
-  Label4 = MakeLabel(client, "Label4",
-                     QStringLiteral("* = Used to calculate index   I = Incomplete score"), listFont,
-                     23, 297);
+  Label3 = AddLabel(client, QStringLiteral("Label3"),
+                    QStringLiteral("Date       Score AGS  Rating Slope  Diff  Course"),
+                    {textLeft + 6 * advance, 51}, listFont);
+  Label4 = AddLabel(client, QStringLiteral("Label4"),
+                    QStringLiteral("* = Used to calculate index   I = Incomplete score"), {23, 297},
+                    listFont);
 
   AddButton = Button(client, "AddButton", "Add A Score", 16);
   ModifyButton = Button(client, "ModifyButton", "Modify Score", 138);

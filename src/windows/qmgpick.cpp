@@ -118,13 +118,13 @@ void TGPickForm::BuildControls() {
 }
 
 void TGPickForm::BuildMenu() {
-  menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-  File1 = MakeMenu(menuBar(), "File1", "&File");
+  QMenuBar* bar = MakeMenuBar(this, QStringLiteral("MainMenu1"));
+  File1 = MakeMenu(bar, "File1", "&File");
   ExportAllScores1 = MakeItem(File1, "ExportAllScores1", "Export &All Scores...");
   ExportHandicaps1 = MakeItem(File1, "ExportHandicaps1", "Export &Handicaps...");
   File1->addSeparator();
   Exit1 = MakeItem(File1, "Exit1", "&Exit");
-  Activities1 = MakeMenu(menuBar(), "Activities1", "&Activities");
+  Activities1 = MakeMenu(bar, "Activities1", "&Activities");
   AddaScore1 = MakeItem(Activities1, "AddaScore1", "&Add a Score");
   AddaGroupofScores1 = MakeItem(Activities1, "AddaGroupofScores1", "Add a &Group of Scores");
   EditViewScores1 = MakeItem(Activities1, "EditViewScores1", "&Edit/View Scores");

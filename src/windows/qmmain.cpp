@@ -134,7 +134,8 @@ void TMainForm::BuildControls() {
 }
 
 void TMainForm::BuildMenu() {
-  File1 = MakeMenu(menuBar(), "File1", "&File");
+  QMenuBar* bar = MakeMenuBar(this, QStringLiteral("MainMenu"));
+  File1 = MakeMenu(bar, "File1", "&File");
   BackUp1 = MakeItem(File1, "BackUp1", "&Back Up Data...");
   Restore1 = MakeItem(File1, "Restore1", "&Restore Data...");
   Colours1 = File1->addMenu(QStringLiteral("&Colours"));
@@ -151,14 +152,14 @@ void TMainForm::BuildMenu() {
   File1->addSeparator();
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
 
-  Edit1 = MakeMenu(menuBar(), "Edit1", "&Edit");
+  Edit1 = MakeMenu(bar, "Edit1", "&Edit");
   EditGolfers1 = MakeItem(Edit1, "EditGolfers1", "Edit &Golfers");
   EditCourses1 = MakeItem(Edit1, "EditCourses1", "Edit &Courses");
   N1 = Edit1->addSeparator();
   N1->setObjectName(QStringLiteral("N1"));
   EnterScores1 = MakeItem(Edit1, "EnterScores1", "Enter &Scores");
 
-  const HelpMenu help = MakeHelpMenu(menuBar());
+  const HelpMenu help = MakeHelpMenu(bar);
   Help1 = help.Menu;
   Help2 = help.Help;
   AboutQuillmor1 = help.About;

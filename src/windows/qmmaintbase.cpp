@@ -56,10 +56,11 @@ TListMaintForm::TListMaintForm(const Layout& layout, QWidget* parent)
   setTabOrder(DeleteButton, ExitButton);
   setTabOrder(ExitButton, SaveButton);
 
-  File1 = MakeMenu(menuBar(), "File1", "&File");
+  QMenuBar* bar = MakeMenuBar(this, QStringLiteral("MainMenu"));
+  File1 = MakeMenu(bar, "File1", "&File");
   Save1 = MakeItem(File1, QStringLiteral("Save1"), QStringLiteral("&Save"));
   Exit1 = MakeItem(File1, QStringLiteral("Exit1"), QStringLiteral("&Exit"));
-  Edit1 = MakeMenu(menuBar(), "Edit1", "&Edit");
+  Edit1 = MakeMenu(bar, "Edit1", "&Edit");
   // "&Add Golfer" is the item AddGolfer1, and so on.
   auto makeEditItem = [this, &layout](const QString& verb) {
     return MakeItem(Edit1, verb + layout.Noun + QLatin1Char('1'),
