@@ -18,12 +18,12 @@
 
 #include "dataset.h"
 #include "ratios.h"
-#include "silent_prompts.h"
 #include "store/courses.h"
 #include "store/roster.h"
 #include "store/strokes.h"
 #include "support/qt_support.h"
 #include "ui/prompts.h"
+#include "window_bench.h"
 #include "windows/qmapp.h"
 #include "windows/qmcompetition.h"
 #include "windows/qmgpick.h"
@@ -75,14 +75,9 @@ BENCHMARK(BM_OpenGolferList)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QTemporaryDir dir;
-  QDir(dir.path()).mkdir(QStringLiteral("config"));
-  setenv("XDG_CONFIG_HOME", QDir(dir.path()).filePath(QStringLiteral("config")).toUtf8().data(), 1);
-  QApplication app(argc, argv);
-  qm::SetPrompts(std::make_unique<qm::bench::SilentPrompts>(qm::Answer::No));
-  const qm::bench::Dataset set = qm::bench::WriteDataset(dir.path().toStdString());
-  QDir::setCurrent(dir.path());
+  const qm::bench::WindowBench bench(argc, argv, qm::Answer::No);
+  const qm::bench::Dataset set = qm::bench::WriteDataset(bench.Folder());
+  bench.EnterFolder();
   qm::TCourseTable courses;
   qm::LoadCourses(courses);
   qm::SortCourses(courses);

@@ -13,9 +13,9 @@
 #include <fstream>
 #include <memory>
 
-#include "silent_prompts.h"
 #include "support/qt_support.h"
 #include "ui/prompts.h"
+#include "window_bench.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmscore.h"
@@ -79,12 +79,8 @@ BENCHMARK(BM_ConfirmAChangedRound)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  qm::SetPrompts(std::make_unique<qm::bench::SilentPrompts>(qm::Answer::No));
-  QTemporaryDir dir;
-  QDir::setCurrent(dir.path());
-  setenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit().constData(), 1);
+  const qm::bench::WindowBench bench(argc, argv, qm::Answer::No);
+  bench.EnterFolder();
   std::ofstream("courses.qmd", std::ios::binary)
       << "MAPLE RIDGE~71.3~128~72~4~5~3~4~4~5~3~4~4~4~4~3~5~4~4~3~5~4~\r\n"
       << "OAK HILL~70.5~125~72~4~4~3~5~4~4~3~5~4~4~4~3~5~4~4~3~5~4~\r\n";

@@ -16,10 +16,10 @@
 #include <memory>
 #include <string>
 
-#include "silent_prompts.h"
 #include "store/scores.h"
 #include "support/qt_support.h"
 #include "ui/prompts.h"
+#include "window_bench.h"
 #include "windows/qmapp.h"
 #include "windows/qmgpick.h"
 #include "windows/qmscore.h"
@@ -85,13 +85,8 @@ BENCHMARK(BM_AddAScoreFor199Rounds)->Unit(benchmark::kMillisecond)->UseRealTime(
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QTemporaryDir dir;
-  QDir(dir.path()).mkdir(QStringLiteral("config"));
-  setenv("XDG_CONFIG_HOME", QDir(dir.path()).filePath(QStringLiteral("config")).toUtf8().data(), 1);
-  QApplication app(argc, argv);
-  qm::SetPrompts(std::make_unique<qm::bench::SilentPrompts>());
-  QDir::setCurrent(dir.path());
+  const qm::bench::WindowBench bench(argc, argv);
+  bench.EnterFolder();
   WriteFiles();
   qm::Program().ScoreForm = new qm::TScoreForm;
 

@@ -21,12 +21,12 @@
 #include "engine/insight.h"
 #include "engine/whsview.h"
 #include "ratios.h"
-#include "silent_prompts.h"
 #include "store/courses.h"
 #include "store/roster.h"
 #include "store/scores.h"
 #include "store/strokes.h"
 #include "ui/prompts.h"
+#include "window_bench.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmindexhist.h"
@@ -93,18 +93,13 @@ BENCHMARK(BM_OpenGolferScores)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QTemporaryDir dir;
-  QDir(dir.path()).mkdir(QStringLiteral("config"));
-  setenv("XDG_CONFIG_HOME", QDir(dir.path()).filePath(QStringLiteral("config")).toUtf8().data(), 1);
-  QApplication app(argc, argv);
-  qm::SetPrompts(std::make_unique<qm::bench::SilentPrompts>(qm::Answer::No));
+  const qm::bench::WindowBench bench(argc, argv, qm::Answer::No);
   qm::bench::DatasetShape shape;
   shape.Golfers = 1;
   shape.RoundsPerGolfer = 200;
   shape.Courses = 40;
-  qm::bench::WriteDataset(dir.path().toStdString(), shape);
-  QDir::setCurrent(dir.path());
+  qm::bench::WriteDataset(bench.Folder(), shape);
+  bench.EnterFolder();
   qm::TRosterTable roster;
   qm::LoadRoster(roster);
   golfer = roster.At(1);

@@ -39,6 +39,15 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, QPoi
   return label;
 }
 
+QFont FixedPitchFont(const QFont& base) {
+  QFont font = base;
+  font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
+                    QStringLiteral("Courier New"), QStringLiteral("monospace")});
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  return font;
+}
+
 void UseDialogFont(QWidget* window) {
   QFont font = window->font();
   font.setPixelSize(13);

@@ -34,6 +34,10 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, int 
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, QPoint at,
                  const QFont& font);
 
+// base in the program's fixed-pitch face for the screen (columns of
+// figures that must line up), its size left as it was.
+QFont FixedPitchFont(const QFont& base);
+
 // Gives window the 13-pixel font the program's dialogs are laid out for
 // (their pixel positions assume it), in the face the platform gives.
 void UseDialogFont(QWidget* window);

@@ -2,9 +2,11 @@
 // that tests (and the program's own look-ups) can find it.
 #pragma once
 
+#include <QAction>
 #include <QString>
 
-class QAction;
+#include "ui/guard.h"
+
 class QMenu;
 class QMenuBar;
 class QWidget;
@@ -25,5 +27,16 @@ struct HelpMenu {
   QAction* About;
 };
 HelpMenu MakeHelpMenu(QMenuBar* bar);
+// The same, its items running window's Help2Click and AboutQuillmor1Click
+// (through the guard).
+template <class Window>
+HelpMenu MakeHelpMenu(QMenuBar* bar, Window* window) {
+  const HelpMenu help = MakeHelpMenu(bar);
+  QObject::connect(help.Help, &QAction::triggered, window,
+                   Guarded([window] { window->Help2Click(); }));
+  QObject::connect(help.About, &QAction::triggered, window,
+                   Guarded([window] { window->AboutQuillmor1Click(); }));
+  return help;
+}
 
 }  // namespace qm

@@ -48,11 +48,7 @@ constexpr int kItemHeight = 15;
 
 // The list's fixed-pitch face, as wide as the columns under the heading.
 QFont ListFont(const QFont& base) {
-  QFont font = base;
-  font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
-                    QStringLiteral("Courier New"), QStringLiteral("monospace")});
-  font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
+  QFont font = FixedPitchFont(base);
   font.setBold(false);
   font.setPixelSize(13);
   return font;

@@ -169,7 +169,7 @@ void THandicapForm::BuildMenu() {
   MainMenu = MakeMenuBar(this, QStringLiteral("MainMenu"));
   File1 = MakeMenu(MainMenu, "File1", "&File");
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
-  const HelpMenu help = MakeHelpMenu(MainMenu);
+  const HelpMenu help = MakeHelpMenu(MainMenu, this);
   Help1 = help.Menu;
   Help2 = help.Help;
   AboutQuillmor1 = help.About;
@@ -183,8 +183,6 @@ void THandicapForm::ConnectHandlers() {
   connect(OKButton, &QPushButton::clicked, this, Guarded([this] { OKButtonClick(); }));
   connect(PrintButton, &QPushButton::clicked, this, Guarded([this] { PrintButtonClick(); }));
   connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
-  connect(Help2, &QAction::triggered, this, Guarded([this] { Help2Click(); }));
-  connect(AboutQuillmor1, &QAction::triggered, this, Guarded([this] { AboutQuillmor1Click(); }));
 }
 
 void THandicapForm::FormActivate() {

@@ -8,9 +8,9 @@
 #include "ui/access.h"
 #include "ui/controls.h"
 #include "ui/guard.h"
+#include "ui/look.h"
 #include "ui/placement.h"
 #include "ui/textconv.h"
-#include "ui/look.h"
 
 namespace qm {
 
@@ -23,11 +23,7 @@ constexpr int kFieldWidth = 525;
 // A fixed-pitch font as large as the System font of the sheet (13 pixels)
 // where a full account line still fits the field, else smaller down to 10.
 QFont SheetFont(const QFont& base) {
-  QFont font = base;
-  font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
-                    QStringLiteral("Courier New"), QStringLiteral("monospace")});
-  font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
+  QFont font = FixedPitchFont(base);
   const QString full(kLineWidth, QLatin1Char('M'));
   for (int pixels = 13; pixels >= 10; --pixels) {
     font.setPixelSize(pixels);

@@ -159,7 +159,7 @@ void TMainForm::BuildMenu() {
   N1->setObjectName(QStringLiteral("N1"));
   EnterScores1 = MakeItem(Edit1, "EnterScores1", "Enter &Scores");
 
-  const HelpMenu help = MakeHelpMenu(bar);
+  const HelpMenu help = MakeHelpMenu(bar, this);
   Help1 = help.Menu;
   Help2 = help.Help;
   AboutQuillmor1 = help.About;
@@ -187,8 +187,6 @@ void TMainForm::ConnectHandlers() {
   connect(EditGolfers1, &QAction::triggered, this, Guarded([this] { EditGolfers1Click(); }));
   connect(EditCourses1, &QAction::triggered, this, Guarded([this] { EditCourses1Click(); }));
   connect(EnterScores1, &QAction::triggered, this, Guarded([this] { EnterScores1Click(); }));
-  connect(Help2, &QAction::triggered, this, Guarded([this] { Help2Click(); }));
-  connect(AboutQuillmor1, &QAction::triggered, this, Guarded([this] { AboutQuillmor1Click(); }));
 }
 
 void TMainForm::FormCreate() {

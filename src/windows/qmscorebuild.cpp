@@ -253,7 +253,7 @@ void TScoreForm::BuildMenu() {
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
   Edit1 = MakeMenu(MainMenu, "Edit1", "&Edit");
   EditCourses1 = MakeItem(Edit1, "EditCourses1", "&Add A Course");
-  const HelpMenu help = MakeHelpMenu(MainMenu);
+  const HelpMenu help = MakeHelpMenu(MainMenu, this);
   Help1 = help.Menu;
   Help2 = help.Help;
   AboutQuillmor1 = help.About;
@@ -272,8 +272,6 @@ void TScoreForm::ConnectHandlers() {
   connect(SaveExit1, &QAction::triggered, this, Guarded([this] { SaveExit1Click(); }));
   connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));
   connect(EditCourses1, &QAction::triggered, this, Guarded([this] { EditCourses1Click(); }));
-  connect(Help2, &QAction::triggered, this, Guarded([this] { Help2Click(); }));
-  connect(AboutQuillmor1, &QAction::triggered, this, Guarded([this] { AboutQuillmor1Click(); }));
 }
 
 }  // namespace qm

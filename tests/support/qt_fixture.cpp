@@ -1,5 +1,7 @@
 #include "support/qt_fixture.h"
 
+#include <filesystem>
+
 #include "app/clock.h"
 #include "windows/qmapp.h"
 
@@ -9,6 +11,10 @@ WindowFixture::WindowFixture(QDate today) {
   SetTodayForTests(today);
   dir_ = std::make_unique<WorkDir>();
   prompts_ = &InstallScriptedPrompts();
+}
+
+void WindowFixture::AddSampleCourses() const {
+  std::filesystem::copy_file(QM_SAMPLE_COURSES, dir_->Work() / "sample.qmd");
 }
 
 WindowFixture::~WindowFixture() {

@@ -29,6 +29,8 @@ class WindowFixture {
 
   WorkDir& Dir() const { return *dir_; }
   ScriptedPrompts& Prompts() { return *prompts_; }
+  // The data folder as a new user gets it: the shipped sample course list.
+  void AddSampleCourses() const;
 
  private:
   std::unique_ptr<WorkDir> dir_;
@@ -48,6 +50,7 @@ class WindowTest : public QObject {
     fixture_.reset();
   }
   WorkDir& Dir() const { return fixture_->Dir(); }
+  void AddSampleCourses() const { fixture_->AddSampleCourses(); }
 
   std::optional<WindowFixture> fixture_;
   ScriptedPrompts* prompts_ = nullptr;

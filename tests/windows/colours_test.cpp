@@ -209,9 +209,7 @@ class ColoursTest : public WindowTest {
 
   void init() {
     Begin(QDate(2024, 6, 14));
-    const QString sample = QFINDTESTDATA("../../data/sample.qmd");
-    QVERIFY(!sample.isEmpty());
-    std::filesystem::copy_file(sample.toStdString(), Dir().Work() / "sample.qmd");
+    AddSampleCourses();
     WriteFile("golfers.qmd", "Ann Lee~LEE~1~\r\n");
   }
 

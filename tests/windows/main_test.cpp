@@ -15,9 +15,9 @@
 
 #include "store/roster.h"
 #include "store/settings.h"
+#include "support/qt_fixture.h"
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
-#include "support/qt_fixture.h"
 #include "ui/prompts.h"
 #include "windows/qmabout.h"
 #include "windows/qmapp.h"
@@ -71,15 +71,10 @@ class MainTest : public qm::test::WindowTest {
  private slots:
   void init() {
     Begin();
-    // A data folder as a new user gets it: the sample course list.
-    const QString sample = QFINDTESTDATA("../../data/sample.qmd");
-    QVERIFY(!sample.isEmpty());
-    std::filesystem::copy_file(sample.toStdString(), Dir().Work() / "sample.qmd");
+    AddSampleCourses();
   }
 
-  void cleanup() {
-    End();
-  }
+  void cleanup() { End(); }
 
   void firstStartWithoutSettings() {
     TMainForm* main = StartAndShow();

@@ -11,9 +11,9 @@
 #include <functional>
 #include <vector>
 
+#include "support/qt_fixture.h"
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
-#include "support/qt_fixture.h"
 #include "windows/qmapp.h"
 #include "windows/qmcmaint.h"
 #include "windows/qmcourse.h"
@@ -102,17 +102,13 @@ class ScaleTest : public qm::test::WindowTest {
  private slots:
   void init() {
     Begin();
-    const QString sample = QFINDTESTDATA("../../data/sample.qmd");
-    QVERIFY(!sample.isEmpty());
-    std::filesystem::copy_file(sample.toStdString(), Dir().Work() / "sample.qmd");
+    AddSampleCourses();
     qm::StartUp();
     Program().MainForm->show();
     QApplication::processEvents();
   }
 
-  void cleanup() {
-    End();
-  }
+  void cleanup() { End(); }
 
   void everyWindowFollowsTheScale_data() {
     QTest::addColumn<Opener>("open");
