@@ -16,12 +16,12 @@
 #include "ui/access.h"
 #include "ui/controls.h"
 #include "ui/guard.h"
+#include "ui/look.h"
 #include "ui/menus.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
 #include "ui/prompts.h"
 #include "ui/textconv.h"
-#include "ui/look.h"
 #include "windows/qmabout.h"
 
 namespace qm {
@@ -169,10 +169,7 @@ void THandicapForm::BuildMenu() {
   MainMenu = MakeMenuBar(this, QStringLiteral("MainMenu"));
   File1 = MakeMenu(MainMenu, "File1", "&File");
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
-  const HelpMenu help = MakeHelpMenu(MainMenu, this);
-  Help1 = help.Menu;
-  Help2 = help.Help;
-  AboutQuillmor1 = help.About;
+  Help = MakeHelpMenu(MainMenu, this);
 }
 
 void THandicapForm::ConnectHandlers() {

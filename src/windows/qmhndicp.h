@@ -16,6 +16,7 @@
 
 #include "store/records.h"
 #include "ui/activation.h"
+#include "ui/menus.h"
 
 class QAction;
 class QComboBox;
@@ -75,9 +76,8 @@ class THandicapForm : public QDialog {
   QMenuBar* MainMenu;
   QMenu* File1;
   QAction* Exit1;
-  QMenu* Help1;
-  QAction* Help2;
-  QAction* AboutQuillmor1;
+  // Help1 with Help2 and AboutQuillmor1.
+  HelpMenu Help;
 
   QLabel* Label1;  // "Course:"
   QComboBox* CourseField;

@@ -159,10 +159,7 @@ void TMainForm::BuildMenu() {
   N1->setObjectName(QStringLiteral("N1"));
   EnterScores1 = MakeItem(Edit1, "EnterScores1", "Enter &Scores");
 
-  const HelpMenu help = MakeHelpMenu(bar, this);
-  Help1 = help.Menu;
-  Help2 = help.Help;
-  AboutQuillmor1 = help.About;
+  Help = MakeHelpMenu(bar, this);
 }
 
 void TMainForm::ConnectHandlers() {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ui/look.h"
+#include "ui/menus.h"
 
 class QAction;
 class QLabel;
@@ -94,9 +95,8 @@ class TMainForm : public QMainWindow {
   QAction* EditCourses1;
   QAction* N1;
   QAction* EnterScores1;
-  QMenu* Help1;
-  QAction* Help2;
-  QAction* AboutQuillmor1;
+  // Help1 with Help2 and AboutQuillmor1.
+  HelpMenu Help;
 
   void BuildControls();
   void BuildMenu();

@@ -77,6 +77,7 @@
 #include "store/records.h"
 #include "ui/activation.h"
 #include "ui/handover.h"
+#include "ui/menus.h"
 
 class QKeyEvent;
 class QVBoxLayout;
@@ -214,12 +215,11 @@ class TScoreForm : public QDialog {
   QMenuBar* MainMenu;
   QMenu* File1;
   QMenu* Edit1;
-  QMenu* Help1;
+  // Help1 with Help2 and AboutQuillmor1.
+  HelpMenu Help;
   QAction* SaveExit1;
   QAction* Exit1;
   QAction* EditCourses1;
-  QAction* Help2;
-  QAction* AboutQuillmor1;
 
   // The round as the fields hold it, as TakeRound gives it.
   TScoreRec ConfirmedRound() const;

@@ -253,10 +253,7 @@ void TScoreForm::BuildMenu() {
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
   Edit1 = MakeMenu(MainMenu, "Edit1", "&Edit");
   EditCourses1 = MakeItem(Edit1, "EditCourses1", "&Add A Course");
-  const HelpMenu help = MakeHelpMenu(MainMenu, this);
-  Help1 = help.Menu;
-  Help2 = help.Help;
-  AboutQuillmor1 = help.About;
+  Help = MakeHelpMenu(MainMenu, this);
 }
 
 void TScoreForm::ConnectHandlers() {

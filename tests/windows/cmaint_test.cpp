@@ -15,17 +15,8 @@
 #include "windows/qmcourse.h"
 #include "windows/qmstrokes.h"
 
-using qm::Program;
-using qm::TCMaintForm;
-using qm::TCourseForm;
-using qm::test::Click;
-using qm::test::Control;
-using qm::test::DeleteClosedWindows;
-using qm::test::LeaveField;
-using qm::test::Lines;
-using qm::test::ReadFile;
-using qm::test::TypeInto;
-using qm::test::WriteFile;
+using namespace qm;
+using namespace qm::test;
 namespace fs = std::filesystem;
 
 namespace {

@@ -12,17 +12,8 @@
 #include "windows/qmgmaint.h"
 #include "windows/qmgname.h"
 
-using qm::Program;
-using qm::TGMaintForm;
-using qm::TGNameForm;
-using qm::test::Click;
-using qm::test::Control;
-using qm::test::DeleteClosedWindows;
-using qm::test::LeaveField;
-using qm::test::Lines;
-using qm::test::ReadFile;
-using qm::test::TypeInto;
-using qm::test::WriteFile;
+using namespace qm;
+using namespace qm::test;
 namespace fs = std::filesystem;
 
 class GMaintTest : public QObject {
