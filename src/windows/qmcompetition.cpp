@@ -326,10 +326,12 @@ void TCompetitionForm::SettingsChange() {
     if (!line.Pos.empty()) ++placed;
   }
   ResultsTable->resizeColumnsToContents();
-  std::string summary = std::to_string(sheet_.size()) + " players, " + std::to_string(placed) +
-                        " placed.  " + CutAtNul(course.CourseName) + ": rating " +
-                        TenthsText(course_.Rating10) + ", slope " + std::to_string(course_.Slope) +
-                        ", par " + std::to_string(course_.ParTotal) + ".  " +
+  std::string summary = ToBytes(CountOf(static_cast<int>(sheet_.size()), QStringLiteral("player"),
+                                        QStringLiteral("players"))) +
+                        ", " + std::to_string(placed) + " placed.  " + CutAtNul(course.CourseName) +
+                        ": rating " + TenthsText(course_.Rating10) + ", slope " +
+                        std::to_string(course_.Slope) + ", par " +
+                        std::to_string(course_.ParTotal) + ".  " +
                         (settings_.Scratch ? std::string("Scratch")
                                            : std::to_string(settings_.Allowance) + "% of the " +
                                                  ToBytes(HandicapBasisField->currentText())) +

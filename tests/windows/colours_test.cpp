@@ -15,6 +15,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,9 +33,12 @@
 #include "support/qt_support.h"
 #include "ui/look.h"
 #include "ui/qm2choic.h"
+#include "ui/qmcrddet.h"
+#include "ui/qmpreview.h"
 #include "windows/qmabout.h"
 #include "windows/qmapp.h"
 #include "windows/qmmain.h"
+#include "windows/qmstrokes.h"
 
 using namespace qm;
 using namespace qm::test;
@@ -100,7 +105,8 @@ std::vector<std::pair<QString, QRect>> TextPlaces(QWidget* window) {
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget);
                button && !button->text().isEmpty()) {
       add(button, ButtonText(button), {});
-    } else if (auto* field = qobject_cast<QLineEdit*>(widget); field && !field->text().isEmpty()) {
+    } else if (auto* field = qobject_cast<QLineEdit*>(widget);
+               field && !field->text().isEmpty() && !field->hasSelectedText()) {
       add(field, field->contentsRect().adjusted(2, 2, -2, -2), {});
     } else if (auto* box = qobject_cast<QComboBox*>(widget); box && !box->currentText().isEmpty()) {
       add(box, box->rect().adjusted(4, 4, -24, -4), {});
@@ -124,6 +130,16 @@ std::vector<std::pair<QString, QRect>> TextPlaces(QWidget* window) {
     }
   }
   return places;
+}
+
+// 24 rounds at a course of the sample list, the newest on the test's day.
+std::string HomeRounds() {
+  std::string file;
+  for (int day = 24; day >= 1; --day)
+    file += ScoreLine(QDate(2024, 5, day).toString(QStringLiteral("yyyyMMdd")).toStdString(),
+                      std::to_string(80 + day % 9), std::to_string(80 + day % 9), "71.2", "128",
+                      "ALDER CREEK GOLF CLUB");
+  return file;
 }
 
 }  // namespace
@@ -186,6 +202,25 @@ class ColoursTest : public WindowTest {
         {"IndexHistoryForm", [](ColoursTest* t) { return t->FromListMenu("IndexHistory1"); }},
         {"CompetitionForm", [](ColoursTest* t) { return t->FromListMenu("Competition1"); }},
         {"AboutBox", [](ColoursTest* t) -> QWidget* { return new TAboutBox(t->Main()); }},
+        {"StrokeIndexDlg",
+         [](ColoursTest* t) -> QWidget* {
+           TStrokeIndexDlg::Fields fields;
+           for (std::size_t i = 0; i < fields.size(); ++i) fields[i] = std::to_string(i + 1);
+           return new TStrokeIndexDlg("ALDER CREEK", fields, t->Main());
+         }},
+        {"CardDetailsDlg",
+         [](ColoursTest* t) -> QWidget* { return new TPrintHdcpDetails(t->Main()); }},
+        {"PrintPreviewDlg",
+         [](ColoursTest* t) -> QWidget* {
+           static QPrinter printer;
+           return new TPrintPreviewDlg(
+               printer,
+               [](QPrinter& paper) {
+                 QPainter painter(&paper);
+                 painter.drawText(100, 100, QStringLiteral("Course Handicap"));
+               },
+               t->Main());
+         }},
         {"TwoChoiceDlg",
          [](ColoursTest* t) -> QWidget* {
            auto* dialog = new TTwoChoiceDlg(t->Main());
@@ -208,7 +243,7 @@ class ColoursTest : public WindowTest {
   }
 
   void init() {
-    Begin(QDate(2024, 6, 14));
+    Begin(QDate(2024, 5, 25));
     AddSampleCourses();
     WriteFile("golfers.qmd", "Ann Lee~LEE~1~\r\n");
   }
@@ -224,10 +259,10 @@ class ColoursTest : public WindowTest {
     QTest::addColumn<QString>("scheme");
     QTest::addColumn<QString>("window");
     const QStringList windows = {
-        "MainForm",          "GMaintForm",      "GNameForm",    "CMaintForm",
-        "CourseForm",        "GPickForm",       "GolferForm",   "ScoreForm",
-        "GroupOfScoresForm", "IndexForm",       "HandicapForm", "PrintHandicapsDlg",
-        "IndexHistoryForm",  "CompetitionForm", "AboutBox",     "TwoChoiceDlg"};
+        "MainForm",     "GMaintForm",        "GNameForm",        "CMaintForm",        "CourseForm",
+        "GPickForm",    "GolferForm",        "ScoreForm",        "GroupOfScoresForm", "IndexForm",
+        "HandicapForm", "PrintHandicapsDlg", "IndexHistoryForm", "CompetitionForm",   "AboutBox",
+        "TwoChoiceDlg", "StrokeIndexDlg",    "CardDetailsDlg",   "PrintPreviewDlg"};
     for (const QString scheme : {"Light", "Dark", "DarkDesktop"})
       for (const QString& window : windows)
         QTest::newRow(qPrintable(scheme + " " + window)) << scheme << window;
@@ -246,7 +281,7 @@ class ColoursTest : public WindowTest {
     } else {
       WriteFile(Dir().SettingsFile(), "[Options]\nColours=" + scheme.toStdString() + "\n");
     }
-    WriteFile("LEE.qmg", Rounds(24));
+    WriteFile("LEE.qmg", HomeRounds());
     StartUp();
     Main()->show();
     Main()->setProperty("seen", true);
@@ -301,7 +336,7 @@ class ColoursTest : public WindowTest {
   // light on screen.
   void paperStaysWhite() {
     WriteFile(Dir().SettingsFile(), "[Options]\nColours=Dark\n");
-    WriteFile("LEE.qmg", Rounds(24));
+    WriteFile("LEE.qmg", HomeRounds());
     StartUp();
     Main()->show();
     Main()->setProperty("seen", true);
