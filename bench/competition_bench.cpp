@@ -32,15 +32,7 @@
 namespace {
 
 void BM_OpenCompetition(benchmark::State& state) {
-  for (auto _ : state) {
-    qm::TCompetitionForm* form = qm::TCompetitionForm::Open();
-    QApplication::processEvents();
-    benchmark::DoNotOptimize(form->Sheet().size());
-    state.PauseTiming();
-    delete form;
-    QApplication::processEvents();
-    state.ResumeTiming();
-  }
+  qm::bench::TimeOpening(state, [] { return qm::TCompetitionForm::Open(); });
 }
 BENCHMARK(BM_OpenCompetition)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -60,15 +52,11 @@ void BM_ChangeFormat(benchmark::State& state) {
 BENCHMARK(BM_ChangeFormat)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_OpenGolferList(benchmark::State& state) {
-  for (auto _ : state) {
+  qm::bench::TimeOpening(state, [] {
     auto* list = new qm::TGPickForm;
     list->show();
-    QApplication::processEvents();
-    state.PauseTiming();
-    delete list;
-    QApplication::processEvents();
-    state.ResumeTiming();
-  }
+    return list;
+  });
 }
 BENCHMARK(BM_OpenGolferList)->Unit(benchmark::kMillisecond)->UseRealTime();
 

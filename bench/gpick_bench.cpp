@@ -52,15 +52,11 @@ void WriteFiles() {
 }
 
 void BM_OpenGolferList(benchmark::State& state) {
-  for (auto _ : state) {
+  qm::bench::TimeOpening(state, [] {
     auto* list = new qm::TGPickForm;
     list->show();
-    QApplication::processEvents();
-    benchmark::DoNotOptimize(Control<QListWidget>(list, "GolferListBox")->count());
-    state.PauseTiming();
-    delete list;
-    state.ResumeTiming();
-  }
+    return list;
+  });
 }
 BENCHMARK(BM_OpenGolferList)->Unit(benchmark::kMillisecond)->UseRealTime();
 

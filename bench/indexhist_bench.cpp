@@ -37,25 +37,23 @@ namespace {
 qm::TRosterEntry golfer;
 
 void BM_OpenIndexHistory(benchmark::State& state) {
-  for (auto _ : state) {
-    qm::TIndexHistoryForm* form = qm::TIndexHistoryForm::OpenFor(golfer, true);
-    QApplication::processEvents();
-    benchmark::DoNotOptimize(form->Insight().History.Current.Index);
-    state.PauseTiming();
-    delete form;
-    QApplication::processEvents();
-    state.ResumeTiming();
-  }
+  qm::bench::TimeOpening(state, [] { return qm::TIndexHistoryForm::OpenFor(golfer, true); });
 }
 BENCHMARK(BM_OpenIndexHistory)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The rules alone, over tables already read.
-void BM_InsightRules(benchmark::State& state) {
+// The golfer's rounds and the course list, as the window reads them.
+std::pair<qm::TScoreTable, qm::TCourseTable> ReadTables() {
   qm::TScoreTable scores;
   qm::LoadSortedScores(scores, qm::ScoreFileName(golfer), false);
   qm::TCourseTable courses;
   qm::LoadCourses(courses);
   qm::SortCourses(courses);
+  return {scores, courses};
+}
+
+// The rules alone, over tables already read.
+void BM_InsightRules(benchmark::State& state) {
+  const auto [scores, courses] = ReadTables();
   const qm::IndexRequest request = qm::GolferIndexRequest(golfer, true);
   for (auto _ : state) {
     const qm::GolferInsight insight = qm::BuildInsight(scores, courses, request, "20240614");
@@ -65,11 +63,7 @@ void BM_InsightRules(benchmark::State& state) {
 BENCHMARK(BM_InsightRules)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_WhsEstimate(benchmark::State& state) {
-  qm::TScoreTable scores;
-  qm::LoadSortedScores(scores, qm::ScoreFileName(golfer), false);
-  qm::TCourseTable courses;
-  qm::LoadCourses(courses);
-  qm::SortCourses(courses);
+  const auto [scores, courses] = ReadTables();
   qm::TStrokeTable strokes;
   qm::LoadStrokes(strokes);
   for (auto _ : state) {

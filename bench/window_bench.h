@@ -3,6 +3,8 @@
 // and the settings, and prompts that never wait for a click.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -34,5 +36,20 @@ class WindowBench {
   QTemporaryDir dir_;
   std::unique_ptr<QApplication> app_;
 };
+
+// Times open(), which makes and shows a window, until its events are done;
+// the window is deleted outside the clock.
+template <class Open>
+void TimeOpening(benchmark::State& state, Open open) {
+  for (auto _ : state) {
+    QWidget* window = open();
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(window->isVisible());
+    state.PauseTiming();
+    delete window;
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
 
 }  // namespace qm::bench

@@ -1,6 +1,7 @@
 #include "engine/index.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "engine/scorecard.h"
@@ -43,6 +44,38 @@ std::string_view ScoreText(std::string_view adj, std::string_view total,
 }
 
 std::string Line(const std::string& text) { return CutTo(text, kLineWidth); }
+
+long double RoundDifferential(const TScoreRec& rec, const IndexRequest& request) {
+  const long double x =
+      ParseDecimal(ScoreText(Field(rec.AdjScore), Field(rec.ScoreTotal), request));
+  return HandicapDifferential(x, ParseDecimal(Field(rec.Rating)), ParseDecimal(Field(rec.Slope)));
+}
+
+// Keeps entry among the kBestList lowest, behind every entry equal to it:
+// of two equal differentials the more recent score (walked first) ranks
+// first.
+void KeepIfLow(std::vector<BestEntry>& best, BestEntry entry) {
+  auto place = std::find_if(best.begin(), best.end(), [&entry](const BestEntry& e) {
+    return e.Differential > entry.Differential;
+  });
+  if (place == best.end() && best.size() == kBestList) return;
+  best.insert(place, entry);
+  if (best.size() > kBestList) best.pop_back();
+}
+
+// The index of h counting rounds whose lowest differentials are best.
+long double IndexOfBest(const std::vector<BestEntry>& best, int h, const IndexRequest& request) {
+  if (h < kMinimum) return MaximumIndex(request.Golfer);
+  const int n = kAveraged[h];
+  long double sum = 0;
+  for (int i = 0; i < n; ++i)
+    sum = RoundTo40Bits(sum + best[static_cast<std::size_t>(i)].Differential);
+  // The average is an intermediate of full precision; only the product is
+  // held at 40 bits before it is rounded.
+  const long double product = RoundTo40Bits(sum / n * 0.96L);
+  const long double index = RoundToTenths40(product);
+  return request.UseMaxIndex ? std::min(index, MaximumIndex(request.Golfer)) : index;
+}
 
 // The account of an index, line by line: the count, the explanation, each
 // differential used and the index. The index display shows it on its sheet,
@@ -118,45 +151,74 @@ IndexResult CalcIndex(const TScoreTable& table, const IndexRequest& request) {
     const TScoreRec& rec = table.At(position);
     if (!CountsForIndex(rec)) continue;
     ++found;
-    long double x = ParseDecimal(ScoreText(Field(rec.AdjScore), Field(rec.ScoreTotal), request));
-    long double rating = ParseDecimal(Field(rec.Rating));
-    long double slope = ParseDecimal(Field(rec.Slope));
-    long double d = HandicapDifferential(x, rating, slope);
-
-    // Behind every entry equal to it: of two equal differentials the more
-    // recent score ranks first.
-    auto place = std::find_if(best.begin(), best.end(),
-                              [d](const BestEntry& e) { return e.Differential > d; });
-    if (place == best.end() && best.size() == kBestList) continue;
-    best.insert(place, BestEntry{d, position});
-    if (best.size() > kBestList) best.pop_back();
+    KeepIfLow(best, {RoundDifferential(rec, request), position});
   }
 
   const int h = found;
   const int n = kAveraged[h];
   IndexResult result;
+  result.Index = IndexOfBest(best, h, request);
   std::string explanation;
   if (h < kMinimum) {
-    result.Index = MaximumIndex(request.Golfer);
     explanation = "A golfer needs 5 valid scores to receive an index.";
   } else {
     explanation = "Calculated index using best " + std::to_string(n) + " out of " +
                   std::to_string(h) + " differentials.";
-    long double sum = 0;
-    for (int i = 0; i < n; ++i) sum = RoundTo40Bits(sum + best[i].Differential);
-    // The average is an intermediate of full precision; only the product is
-    // held at 40 bits before it is rounded.
-    long double product = RoundTo40Bits(sum / n * 0.96L);
-    result.Index = RoundToTenths40(product);
-    if (request.UseMaxIndex) {
-      result.Index = std::min(result.Index, MaximumIndex(request.Golfer));
-    }
     for (int i = 0; i < n; ++i) result.UsedScores.push_back(best[i].Position);
   }
   if (!sheet && !report) return result;
 
   WriteAccount(table, request, best, h, explanation, result.Index, sheet, report);
   return result;
+}
+
+IndexWithNewest::IndexWithNewest(const TScoreTable& table, const IndexRequest& request)
+    : request_(request) {
+  for (int position = 1; position <= table.Count() && counted_ < kWindow - 1; ++position) {
+    const TScoreRec& rec = table.At(position);
+    if (!CountsForIndex(rec)) continue;
+    ++counted_;
+    lowest_.push_back(RoundDifferential(rec, request));
+  }
+  std::sort(lowest_.begin(), lowest_.end());
+  if (lowest_.size() > kBestList) lowest_.resize(kBestList);
+}
+
+long double IndexWithNewest::Of(const TScoreRec& newest) const {
+  std::vector<BestEntry> best;
+  best.reserve(kBestList + 1);
+  for (const long double d : lowest_) best.push_back({d, 0});
+  // Ahead of every entry equal to it, being the most recent; only the
+  // values make the index.
+  const long double d = RoundDifferential(newest, request_);
+  best.insert(std::find_if(best.begin(), best.end(),
+                           [d](const BestEntry& e) { return e.Differential >= d; }),
+              BestEntry{d, 1});
+  if (best.size() > kBestList) best.pop_back();
+  return IndexOfBest(best, counted_ + 1, request_);
+}
+
+std::vector<long double> IndexFromEachRound(const TScoreTable& table, const IndexRequest& request) {
+  // Each round's differential once; each run from a round on walks them.
+  const std::size_t count = table.Entries.size();
+  std::vector<std::optional<long double>> differential(count);
+  for (std::size_t i = 0; i < count; ++i)
+    if (CountsForIndex(table.Entries[i]))
+      differential[i] = RoundDifferential(table.Entries[i], request);
+  std::vector<long double> index(count);
+  std::vector<BestEntry> best;
+  best.reserve(kBestList + 1);
+  for (std::size_t first = 0; first < count; ++first) {
+    best.clear();
+    int found = 0;
+    for (std::size_t i = first; i < count && found < kWindow; ++i) {
+      if (!differential[i]) continue;
+      ++found;
+      KeepIfLow(best, {*differential[i], static_cast<int>(i - first) + 1});
+    }
+    index[first] = IndexOfBest(best, found, request);
+  }
+  return index;
 }
 
 std::string IndexText5(long double index) {

@@ -57,6 +57,26 @@ struct IndexResult {
 // is returned then. A null Sheet or Report takes no account.
 IndexResult CalcIndex(const TScoreTable& table, const IndexRequest& request);
 
+// For each position p of table (element p - 1), CalcIndex(...).Index over
+// the rounds from p to the last: the index as it stood once that round was
+// on file. Each round is read once.
+std::vector<long double> IndexFromEachRound(const TScoreTable& table, const IndexRequest& request);
+
+// CalcIndex(...).Index of table with one more round, newest, before all its
+// rounds, for many such rounds: table is read once (its first 19 rounds
+// that count; the newest takes the place of the 20th). newest must count
+// for the index (CountsForIndex). Throws as CalcIndex does.
+class IndexWithNewest {
+ public:
+  IndexWithNewest(const TScoreTable& table, const IndexRequest& request);
+  long double Of(const TScoreRec& newest) const;
+
+ private:
+  IndexRequest request_;
+  std::vector<long double> lowest_;  // the lowest differentials, at most as many as are kept
+  int counted_ = 0;
+};
+
 // Whether a score takes part in the calculation: complete (gross score,
 // rating, slope and date all present) and not cut short in its file. A line
 // that stopped before the rating or the slope leaves the placeholders "XXXX"

@@ -28,29 +28,6 @@ IndexRequest Silent(IndexRequest request) {
   return request;
 }
 
-// What CalcIndex reads of a round in the form None, and nothing else: the
-// replays copy rounds many times over.
-TScoreRec IndexFields(const TScoreRec& round) {
-  TScoreRec slim;
-  slim.Date = round.Date;
-  slim.ScoreTotal = round.ScoreTotal;
-  slim.Rating = round.Rating;
-  slim.Slope = round.Slope;
-  slim.AdjScore = round.AdjScore;
-  return slim;
-}
-
-// The end (0-based, exclusive) of the shortest run of rounds from `first` on
-// that CalcIndex walks the same way as all of them: through the `complete`-th
-// round that counts, or to the end. A table of at least 20 rounds stops at
-// its 20th counting round, and the run keeps that count, so both stop alike.
-std::size_t WalkEnd(const std::vector<TScoreRec>& rounds, std::size_t first, int complete) {
-  int found = 0;
-  for (std::size_t i = first; i < rounds.size(); ++i)
-    if (CountsForIndex(rounds[i]) && ++found == complete) return i + 1;
-  return rounds.size();
-}
-
 TScoreRec NextRound(const TCourseRec& course, const std::string& todayKey) {
   TScoreRec round;
   round.Date = todayKey;
@@ -204,20 +181,7 @@ std::string ChangeText(long double after, long double before) {
 
 std::vector<long double> IndexAfterEachRound(const TScoreTable& scores,
                                              const IndexRequest& request) {
-  const IndexRequest silent = Silent(request);
-  std::vector<TScoreRec> slim;
-  slim.reserve(scores.Entries.size());
-  for (const TScoreRec& round : scores.Entries) slim.push_back(IndexFields(round));
-
-  std::vector<long double> after(slim.size());
-  TScoreTable run;
-  for (std::size_t first = 0; first < slim.size(); ++first) {
-    const std::size_t end = WalkEnd(slim, first, IndexWindow);
-    run.Entries.assign(slim.begin() + static_cast<std::ptrdiff_t>(first),
-                       slim.begin() + static_cast<std::ptrdiff_t>(end));
-    after[first] = CalcIndex(run, silent).Index;
-  }
-  return after;
+  return IndexFromEachRound(scores, Silent(request));
 }
 
 IndexHistory BuildIndexHistory(const TScoreTable& scores, const IndexRequest& request) {
@@ -258,28 +222,17 @@ long double IndexWithNextRound(const TScoreTable& scores, const IndexRequest& re
 NextRoundScores ScoresForNextRound(const TScoreTable& scores, const IndexRequest& request,
                                    const TCourseRec& course, const std::string& todayKey,
                                    long double currentIndex) {
-  TScoreTable table;
-  table.Entries.push_back(NextRound(course, todayKey));
-  TScoreRec& next = table.Entries.front();
+  TScoreRec next = NextRound(course, todayKey);
   long double number = 0;
   SetScore(next, LowestNextScore);
   if (!TryStrToFloat(next.Rating, number) || !TryStrToFloat(next.Slope, number) ||
       !CountsForIndex(next))
     return {};
-  // The new round takes one place of the window: the stored rounds matter
-  // up to their 19th that counts.
-  const std::size_t end = WalkEnd(scores.Entries, 0, IndexWindow - 1);
-  for (std::size_t i = 0; i < end; ++i) table.Entries.push_back(IndexFields(scores.Entries[i]));
-
-  const IndexRequest silent = Silent(request);
-  std::array<std::optional<long double>, HighestNextScore + 1> known;
+  // The stored rounds are read once; each score tried is one more round.
+  const IndexWithNewest with(scores, Silent(request));
   auto index = [&](int s) {
-    std::optional<long double>& value = known[static_cast<std::size_t>(s)];
-    if (!value) {
-      SetScore(table.Entries.front(), s);
-      value = CalcIndex(table, silent).Index;
-    }
-    return *value;
+    SetScore(next, s);
+    return with.Of(next);
   };
   NextRoundScores result;
   result.Keeps = HighestHolding([&](int s) { return index(s) <= currentIndex; });

@@ -1,9 +1,14 @@
 #include "support/qt_fixture.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "app/clock.h"
 #include "windows/qmapp.h"
+#include "windows/qmcourse.h"
+#include "windows/qmgname.h"
+#include "windows/qmgolfer.h"
+#include "windows/qmscore.h"
 
 namespace qm::test {
 
@@ -18,6 +23,15 @@ void WindowFixture::AddSampleCourses() const {
 }
 
 WindowFixture::~WindowFixture() {
+  // The long-lived windows a test made itself, without StartUp(); those of
+  // StartUp() go with ShutDown().
+  QmProgram& p = Program();
+  if (p.MainForm == nullptr) {
+    delete std::exchange(p.GNameForm, nullptr);
+    delete std::exchange(p.GolferForm, nullptr);
+    delete std::exchange(p.ScoreForm, nullptr);
+    delete std::exchange(p.CourseForm, nullptr);
+  }
   ShutDown();
   SetTodayForTests(QDate());
   dir_.reset();

@@ -91,13 +91,7 @@ class GolferTest : public qm::test::WindowTest {
     entry_ = Program().ScoreForm = new TScoreForm;
     form_ = Program().GolferForm = new TGolferForm;
   }
-  void cleanup() {
-    delete Program().GolferForm;
-    delete Program().ScoreForm;
-    delete Program().CourseForm;
-    Program() = QmProgram{};
-    End();
-  }
+  void cleanup() { End(); }
 
   void linesMarksAndIndex_data() {
     QTest::addColumn<TRosterEntry>("golfer");

@@ -122,9 +122,6 @@ class GPickTest : public qm::test::WindowTest {
           qobject_cast<TGroupOfScoresForm*>(window))
         opened << window;
     qDeleteAll(opened);
-    delete Program().GolferForm;
-    delete Program().ScoreForm;
-    Program() = QmProgram{};
     End();
   }
 

@@ -11,11 +11,11 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/clock.h"
+#include "support/qt_fixture.h"
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
 #include "support/report_files.h"
-#include "support/qt_fixture.h"
-#include "app/clock.h"
 #include "windows/qmhndicp.h"
 
 using qm::THandicapForm;

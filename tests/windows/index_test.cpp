@@ -8,9 +8,9 @@
 #include <QtTest>
 #include <memory>
 
+#include "support/qt_fixture.h"
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
-#include "support/qt_fixture.h"
 #include "windows/qmindex.h"
 
 using qm::TIndexForm;
@@ -58,9 +58,7 @@ class IndexTest : public qm::test::WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() {
-    Begin();
-  }
+  void init() { Begin(); }
   void cleanup() { End(); }
 
   void fullAccountFitsTheSheet() {

@@ -15,15 +15,15 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/clock.h"
 #include "store/scores.h"
 #include "store/settings.h"
 #include "support/pdf_text.h"
+#include "support/qt_fixture.h"
 #include "support/qt_maint.h"
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
 #include "support/qt_support.h"
-#include "support/qt_fixture.h"
-#include "app/clock.h"
 #include "ui/textconv.h"
 #include "windows/qmapp.h"
 #include "windows/qmgolfer.h"
@@ -186,8 +186,6 @@ class IndexHistTest : public qm::test::WindowTest {
   void cleanup() {
     qDeleteAll(OpenHistories());
     delete list_.data();
-    delete Program().GolferForm;
-    Program() = QmProgram{};
     End();
   }
 

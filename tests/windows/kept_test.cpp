@@ -10,14 +10,14 @@
 #include <QtTest>
 #include <memory>
 
+#include "app/folderlock.h"
 #include "print/hdcplist.h"
 #include "print/history.h"
 #include "store/roster.h"
 #include "store/scores.h"
+#include "support/qt_fixture.h"
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
-#include "support/qt_fixture.h"
-#include "app/folderlock.h"
 #include "windows/qmgmaint.h"
 #include "windows/qmgname.h"
 #include "windows/qmgolfer.h"
@@ -64,13 +64,7 @@ class KeptTest : public qm::test::WindowTest {
     Program().GolferForm = new TGolferForm;
     Program().GNameForm = new TGNameForm;
   }
-  void cleanup() {
-    delete Program().GNameForm;
-    delete Program().GolferForm;
-    delete Program().ScoreForm;
-    Program() = QmProgram{};
-    End();
-  }
+  void cleanup() { End(); }
 
   void everyCallerTakesTheSexAndMarksByOneRule_data() {
     QTest::addColumn<QByteArray>("code");

@@ -16,10 +16,10 @@
 #include "print/qmprthdp.h"
 #include "print/qtprintdevice.h"
 #include "support/pdf_text.h"
+#include "support/qt_fixture.h"
 #include "support/qt_prompts.h"
 #include "support/qt_rounds.h"
 #include "support/report_files.h"
-#include "support/qt_fixture.h"
 #include "ui/qmpreview.h"
 #include "windows/qmgolfer.h"
 #include "windows/qmgpick.h"
@@ -101,9 +101,6 @@ class PreviewTest : public qm::test::WindowTest {
     QVERIFY(words.join(' ').contains(QStringLiteral("70 scores on file for Ann Lee")));
     QCOMPARE(PdfWords(kShown), words);
     QCOMPARE(prompts_->Texts().last(), QStringLiteral("Printing completed."));
-    delete Program().GolferForm;
-    delete Program().ScoreForm;
-    Program() = QmProgram{};
   }
 
   // Seven cards left: the first card goes into the fourth slot, the second

@@ -128,9 +128,6 @@ class ScoreTest : public qm::test::WindowTest {
     form_ = Program().ScoreForm = new TScoreForm;
   }
   void cleanup() {
-    delete Program().ScoreForm;
-    delete Program().CourseForm;
-    Program() = QmProgram{};
     opener_.reset();
     End();
   }

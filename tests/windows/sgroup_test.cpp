@@ -62,10 +62,6 @@ class GroupTest : public qm::test::WindowTest {
   }
   void cleanup() {
     delete group_.data();
-    delete Program().GolferForm;
-    delete Program().ScoreForm;
-    delete Program().CourseForm;
-    Program() = QmProgram{};
     End();
   }
 
