@@ -51,13 +51,7 @@ void BM_ChangeFormat(benchmark::State& state) {
 }
 BENCHMARK(BM_ChangeFormat)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_OpenGolferList(benchmark::State& state) {
-  qm::bench::TimeOpening(state, [] {
-    auto* list = new qm::TGPickForm;
-    list->show();
-    return list;
-  });
-}
+void BM_OpenGolferList(benchmark::State& state) { qm::bench::TimeGolferListOpening(state); }
 BENCHMARK(BM_OpenGolferList)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
@@ -91,14 +85,11 @@ int main(int argc, char** argv) {
 
   qm::Program().ScoreForm = new qm::TScoreForm;
 
-  benchmark::Initialize(&argc, argv);
-  qm::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatio("BM_OpenCompetition/real_time", "competition window",
-                      "BM_OpenGolferList/real_time", "golfer list");
-  reporter.PrintRatio("BM_ChangeFormat/real_time", "a change of format",
-                      "BM_OpenGolferList/real_time", "golfer list");
-  benchmark::Shutdown();
+  qm::bench::RunWithRatios(argc, argv,
+                           {{"BM_OpenCompetition/real_time", "competition window",
+                             "BM_OpenGolferList/real_time", "golfer list"},
+                            {"BM_ChangeFormat/real_time", "a change of format",
+                             "BM_OpenGolferList/real_time", "golfer list"}});
   delete qm::Program().ScoreForm;
   return 0;
 }

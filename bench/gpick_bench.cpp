@@ -51,13 +51,7 @@ void WriteFiles() {
       << "MAPLE RIDGE~71.3~128~72~4~5~3~4~4~5~3~4~4~4~4~3~5~4~4~3~5~4~\r\n";
 }
 
-void BM_OpenGolferList(benchmark::State& state) {
-  qm::bench::TimeOpening(state, [] {
-    auto* list = new qm::TGPickForm;
-    list->show();
-    return list;
-  });
-}
+void BM_OpenGolferList(benchmark::State& state) { qm::bench::TimeGolferListOpening(state); }
 BENCHMARK(BM_OpenGolferList)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_AddAScoreFor199Rounds(benchmark::State& state) {

@@ -105,12 +105,9 @@ int main(int argc, char** argv) {
   qm::Program().ScoreForm = new qm::TScoreForm;
   qm::Program().GolferForm = new qm::TGolferForm;
 
-  benchmark::Initialize(&argc, argv);
-  qm::bench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatio("BM_OpenIndexHistory/real_time", "index history window",
-                      "BM_OpenGolferScores/real_time", "golfer scores window");
-  benchmark::Shutdown();
+  qm::bench::RunWithRatios(argc, argv,
+                           {{"BM_OpenIndexHistory/real_time", "index history window",
+                             "BM_OpenGolferScores/real_time", "golfer scores window"}});
   delete qm::Program().GolferForm;
   delete qm::Program().ScoreForm;
   return 0;

@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -42,5 +43,23 @@ class RatioReporter : public benchmark::ConsoleReporter {
   std::map<std::string, double> times_;
   std::map<std::string, bool> medians_;
 };
+
+// One ratio to print: the benchmark timed against its baseline.
+struct Ratio {
+  const char* Timed;
+  const char* Label;
+  const char* Base;
+  const char* BaseLabel;
+};
+
+// Runs the benchmarks the command line names, then prints the ratios.
+inline void RunWithRatios(int& argc, char** argv, std::initializer_list<Ratio> ratios) {
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  for (const Ratio& ratio : ratios)
+    reporter.PrintRatio(ratio.Timed, ratio.Label, ratio.Base, ratio.BaseLabel);
+  benchmark::Shutdown();
+}
 
 }  // namespace qm::bench

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "silent_prompts.h"
+#include "windows/qmgpick.h"
 
 namespace qm::bench {
 
@@ -50,6 +51,15 @@ void TimeOpening(benchmark::State& state, Open open) {
     QApplication::processEvents();
     state.ResumeTiming();
   }
+}
+
+// The golfer list, the window the others are measured against.
+inline void TimeGolferListOpening(benchmark::State& state) {
+  TimeOpening(state, [] {
+    auto* list = new TGPickForm;
+    list->show();
+    return list;
+  });
 }
 
 }  // namespace qm::bench

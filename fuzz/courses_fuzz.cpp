@@ -25,16 +25,15 @@ bool SameTable(const TCourseTable& a, const TCourseTable& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) return 0;
-  fuzz::FreshFolder();
-  const std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
-  const bool sample = data[0] & 1;
-  fuzz::WriteBytes(sample ? SampleCourseFileName : CourseFileName, rest);
+  const std::optional<fuzz::FileInput> input = fuzz::FreshFileInput(data, size);
+  if (!input) return 0;
+  const bool sample = input->Choice & 1;
+  fuzz::WriteBytes(sample ? SampleCourseFileName : CourseFileName, input->File);
 
   TCourseSummaryTable summaries;
   QM_FUZZ_CHECK(LoadCourseSummaries(summaries).Message.empty());
   QM_FUZZ_CHECK(!fuzz::FileExists(SampleCourseFileName));
-  QM_FUZZ_CHECK(fuzz::ReadBytes(CourseFileName) == rest);
+  QM_FUZZ_CHECK(fuzz::ReadBytes(CourseFileName) == input->File);
   TCourseTable table;
   QM_FUZZ_CHECK(LoadCourses(table).Message.empty());
   QM_FUZZ_CHECK(table.Count() == summaries.Count());

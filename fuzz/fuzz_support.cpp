@@ -17,6 +17,12 @@ void CheckFailed(const char* condition, const char* file, int line) {
   std::abort();
 }
 
+std::optional<FileInput> FreshFileInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return std::nullopt;
+  FreshFolder();
+  return FileInput{data[0], std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1)};
+}
+
 void FreshFolder() {
   static fs::path folder;
   if (folder.empty()) {

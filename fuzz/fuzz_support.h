@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,15 @@ namespace qm::fuzz {
 
 // Makes the scratch folder (on the first call) and empties it.
 void FreshFolder();
+
+// The file fuzzers' input: its first byte chooses among a fuzzer's ways,
+// the rest is the file. After FreshFolder().
+struct FileInput {
+  std::uint8_t Choice;
+  std::string_view File;
+};
+// FreshFolder() and the input split; nullopt for an empty input.
+std::optional<FileInput> FreshFileInput(const std::uint8_t* data, std::size_t size);
 
 void WriteBytes(const std::string& name, std::string_view bytes);
 std::string ReadBytes(const std::string& name);

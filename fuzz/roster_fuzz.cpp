@@ -60,11 +60,11 @@ bool SaveAndCheck(TRosterTable& table) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) return 0;
-  fuzz::FreshFolder();
-  const std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
+  const std::optional<fuzz::FileInput> input = fuzz::FreshFileInput(data, size);
+  if (!input) return 0;
+  const std::string_view rest = input->File;
 
-  if (data[0] & 1) {
+  if (input->Choice & 1) {
     // Score files named by the lines of the input, each holding its own name.
     std::set<std::string> files;
     std::size_t start = 0;

@@ -44,10 +44,10 @@ std::vector<std::string> Texts(const TStrokeTable& table) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) return 0;
-  fuzz::FreshFolder();
-  const std::uint8_t edit = data[0];
-  const std::string_view file(reinterpret_cast<const char*>(data) + 1, size - 1);
+  const std::optional<fuzz::FileInput> input = fuzz::FreshFileInput(data, size);
+  if (!input) return 0;
+  const std::uint8_t edit = input->Choice;
+  const std::string_view file = input->File;
   fuzz::WriteBytes(StrokeFileName, file);
 
   TStrokeTable table;
