@@ -37,9 +37,16 @@ class WindowFixture {
   ScriptedPrompts* prompts_ = nullptr;
 };
 
-// The base of a window test class: its init() calls Begin() and its
-// cleanup() End(), after deleting the windows it made itself.
+// The base of a window test class: before each test a fixture, after it
+// none. A class whose tests need more has an init() that calls Begin() and
+// a cleanup() that calls End() (after deleting the windows it made).
 class WindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { Begin(); }
+  void cleanup() { End(); }
+
  protected:
   void Begin(QDate today = kTestDay) {
     fixture_.emplace(today);

@@ -9,8 +9,8 @@
 #include <new>
 
 #include "store/errors.h"
-#include "support/qt_prompts.h"
 #include "support/qt_fixture.h"
+#include "support/qt_prompts.h"
 
 using qm::test::BoxKind;
 
@@ -28,11 +28,6 @@ class GuardTest : public qm::test::WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() {
-    Begin();
-  }
-  void cleanup() { End(); }
-
   void reportsTheErrorsText_data() {
     QTest::addColumn<int>("which");
     QTest::addColumn<QString>("text");

@@ -10,8 +10,8 @@
 
 #include "store/errors.h"
 #include "store/settings.h"
-#include "support/qt_prompts.h"
 #include "support/qt_fixture.h"
+#include "support/qt_prompts.h"
 
 class PlacementTest : public qm::test::WindowTest {
   Q_OBJECT
@@ -19,11 +19,6 @@ class PlacementTest : public qm::test::WindowTest {
   QPoint ScreenCentre(QWidget* window) { return window->screen()->availableGeometry().center(); }
 
  private slots:
-  void init() {
-    Begin();
-  }
-  void cleanup() { End(); }
-
   void defaultsWithoutSettings_data() {
     QTest::addColumn<QString>("section");
     QTest::addColumn<QSize>("size");

@@ -102,7 +102,6 @@ class CompetitionTest : public qm::test::WindowTest {
     WriteFile("EVE.qmg", ScoreLine("20240601", "85", "85", "72.0", "140", "PINE RIDGE"));
     StartUp();
   }
-  void cleanup() { End(); }
 
   void aClubsDayFromTheGolferList() {
     const auto before = DataFiles();

@@ -65,7 +65,6 @@ class DataInOutTest : public qm::test::WindowTest {
     WriteFile("golfers.qmd", "Pat Golfer~PAT~0~\r\nSam Player~SAM~1~\r\n");
     StartUp();
   }
-  void cleanup() { End(); }
 
   void exportThenImportGivesTheSameScoreFile() {
     // Hole by hole with putts, an entry index and a comment to quote; an

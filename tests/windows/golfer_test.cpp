@@ -91,7 +91,6 @@ class GolferTest : public qm::test::WindowTest {
     entry_ = Program().ScoreForm = new TScoreForm;
     form_ = Program().GolferForm = new TGolferForm;
   }
-  void cleanup() { End(); }
 
   void linesMarksAndIndex_data() {
     QTest::addColumn<TRosterEntry>("golfer");

@@ -58,9 +58,6 @@ class IndexTest : public qm::test::WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() { Begin(); }
-  void cleanup() { End(); }
-
   void fullAccountFitsTheSheet() {
     // Ten differentials with the longest names: a 40-character golfer and
     // 30-character courses.

@@ -64,7 +64,6 @@ class KeptTest : public qm::test::WindowTest {
     Program().GolferForm = new TGolferForm;
     Program().GNameForm = new TGNameForm;
   }
-  void cleanup() { End(); }
 
   void everyCallerTakesTheSexAndMarksByOneRule_data() {
     QTest::addColumn<QByteArray>("code");

@@ -74,8 +74,6 @@ class MainTest : public qm::test::WindowTest {
     AddSampleCourses();
   }
 
-  void cleanup() { End(); }
-
   void firstStartWithoutSettings() {
     TMainForm* main = StartAndShow();
 

@@ -67,7 +67,6 @@ class PreviewTest : public qm::test::WindowTest {
     Begin();
     prompts_->RealPrintDialogs = true;
   }
-  void cleanup() { End(); }
 
   void theHistoryPrintsThePagesThePreviewShowed() {
     WriteFile("golfers.qmd", "Ann Lee~LEE~1~\r\n");

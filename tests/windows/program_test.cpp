@@ -57,7 +57,6 @@ class ProgramTest : public qm::test::WindowTest {
     WriteFile("golfers.qmd", "Ann Lee~LEE~1~\r\n");
     WriteFile("LEE.qmg", Rounds(5, "95", "95"));  // differential 25.0 each
   }
-  void cleanup() { End(); }
 
   void aDayWithTheProgram() {
     StartUp();

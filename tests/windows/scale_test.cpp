@@ -108,8 +108,6 @@ class ScaleTest : public qm::test::WindowTest {
     QApplication::processEvents();
   }
 
-  void cleanup() { End(); }
-
   void everyWindowFollowsTheScale_data() {
     QTest::addColumn<Opener>("open");
     QTest::addColumn<QSize>("layout");  // empty: the window's size is not given in pixels
