@@ -10,18 +10,16 @@
 #include <QtTest>
 #include <memory>
 
+#include "app/clock.h"
 #include "print/qmprthdp.h"
 #include "support/pdf_text.h"
+#include "support/qt_fixture.h"
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
 #include "support/report_files.h"
-#include "support/qt_fixture.h"
-#include "app/clock.h"
 
-using qm::TPrintHandicapsDlg;
-using qm::test::BoxKind;
-using qm::test::Control;
-using qm::test::CourseLine;
+using namespace qm;
+using namespace qm::test;
 
 namespace {
 

@@ -71,11 +71,7 @@ class CMaintTest : public QObject {
   }
 
  private slots:
-  void init() {
-    fixture_.emplace(&qm::QmProgram::CourseForm);
-    prompts_ = &fixture_->Prompts();
-  }
-
+  void init() { prompts_ = &fixture_.emplace(&QmProgram::CourseForm).Prompts(); }
   void cleanup() { fixture_.reset(); }
 
   void aZeroInHoleOneLeadsToTheTotal() {

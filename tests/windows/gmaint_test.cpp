@@ -38,11 +38,7 @@ class GMaintTest : public QObject {
   }
 
  private slots:
-  void init() {
-    fixture_.emplace(&qm::QmProgram::GNameForm);
-    prompts_ = &fixture_->Prompts();
-  }
-
+  void init() { prompts_ = &fixture_.emplace(&QmProgram::GNameForm).Prompts(); }
   void cleanup() { fixture_.reset(); }
 
   void addingProposesAFreeShortNameAndCreatesItsFile() {

@@ -18,10 +18,8 @@
 #include "support/report_files.h"
 #include "windows/qmhndicp.h"
 
-using qm::THandicapForm;
-using qm::test::BoxKind;
-using qm::test::Control;
-using qm::test::CourseLine;
+using namespace qm;
+using namespace qm::test;
 
 namespace {
 
