@@ -119,8 +119,12 @@ class CellDelegate : public QStyledItemDelegate {
     style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
     const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, view)
                            .adjusted(kTextMargin, 0, -kTextMargin, 0);
-    const QString shown = cell.fontMetrics.elidedText(text, Qt::ElideRight, area.width());
-    const int width = cell.fontMetrics.horizontalAdvance(shown);
+    // Most texts fit: measured once, cut only when they do not.
+    const int full = cell.fontMetrics.horizontalAdvance(text);
+    const bool fits = full <= area.width();
+    const QString shown =
+        fits ? text : cell.fontMetrics.elidedText(text, Qt::ElideRight, area.width());
+    const int width = fits ? full : cell.fontMetrics.horizontalAdvance(shown);
     const int x = cell.displayAlignment & Qt::AlignRight ? area.right() + 1 - width : area.left();
     const int y =
         area.top() + (area.height() - cell.fontMetrics.height()) / 2 + cell.fontMetrics.ascent();
@@ -184,30 +188,42 @@ void FillTable(QTableView* view, const InsightTable& table, const std::vector<Ro
 }
 
 // A word-wrapped note. While the window opens its layouts ask the note's
-// height for the same width many times, and each answer lays the whole
-// text out again: the last answer is kept until the text, font or width
-// changes.
+// height for a few widths many times over, and each answer lays the whole
+// text out again: the answers are kept until the text or the font changes.
 class NoteLabel : public QLabel {
  public:
   int heightForWidth(int width) const override {
-    if (width != width_ || text() != text_) {
-      width_ = width;
+    if (text() != text_) {
       text_ = text();
-      height_ = QLabel::heightForWidth(width);
+      heights_.clear();
     }
-    return height_;
+    for (const auto& [known, height] : heights_)
+      if (known == width) return height;
+    const int height = QLabel::heightForWidth(width);
+    heights_.emplace_back(width, height);
+    return height;
+  }
+
+  // QLabel finds these by laying the text out at several widths, each time
+  // the text changes; the layouts take the height from heightForWidth.
+  QSize minimumSizeHint() const override {
+    return {fontMetrics().averageCharWidth() * 20, fontMetrics().height()};
+  }
+  QSize sizeHint() const override {
+    const int width = fontMetrics().averageCharWidth() * 60;
+    return {width, heightForWidth(width)};
   }
 
  protected:
   void changeEvent(QEvent* event) override {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) width_ = -1;
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+      heights_.clear();
     QLabel::changeEvent(event);
   }
 
  private:
-  mutable int width_ = -1;
   mutable QString text_;
-  mutable int height_ = 0;
+  mutable std::vector<std::pair<int, int>> heights_;
 };
 
 QLabel* MakeNote(const char* name) {
