@@ -14,6 +14,7 @@
 
 #include "store/errors.h"
 #include "store/fileio.h"
+#include "support/qt_fixture.h"
 #include "support/workdir.h"
 
 namespace fs = std::filesystem;
@@ -70,10 +71,9 @@ QByteArray Patch(QByteArray zip, int local, int central, quint32 value) {
 
 }  // namespace
 
-class BackupTest : public QObject {
+class BackupTest : public qm::test::WindowTest {
   Q_OBJECT
 
-  std::unique_ptr<qm::test::WorkDir> dir_;
   std::string data_;
   std::string settings_;
   const QDateTime when_{QDate(2024, 5, 1), QTime(14, 3, 9)};
@@ -92,18 +92,17 @@ class BackupTest : public QObject {
 
  private slots:
   void init() {
-    dir_ = std::make_unique<qm::test::WorkDir>();
-    data_ = dir_->Work().string();
-    settings_ = dir_->SettingsFile().string();
-    fs::create_directories(dir_->Config());
+    Begin();
+    data_ = Dir().Work().string();
+    settings_ = Dir().SettingsFile().string();
+    fs::create_directories(Dir().Config());
   }
-  void cleanup() { dir_.reset(); }
 
   void backupThenRestoreGivesEveryFileBack() {
     WriteData();
-    const auto before = Snapshot(dir_->Root());
+    const auto before = Snapshot(Dir().Root());
     const QString zip = qm::DefaultBackupPath(QString::fromStdString(data_), when_, false);
-    QCOMPARE(zip, QDir(QString::fromStdString(dir_->Root().string()))
+    QCOMPARE(zip, QDir(QString::fromStdString(Dir().Root().string()))
                       .filePath(QStringLiteral("Quillmor backup 2024-05-01.zip")));
     QCOMPARE(qm::BackupFileName(when_, true),
              QStringLiteral("Quillmor backup 2024-05-01 14-03-09.zip"));
@@ -121,8 +120,8 @@ class BackupTest : public QObject {
     const qm::CheckedBackup backup = qm::CheckBackup(zip);
     QCOMPARE(backup.Files.size(), std::size_t{7});
     qm::RestoreBackup(backup, data_, settings_);
-    auto after = Snapshot(dir_->Root());
-    after.erase((dir_->Root() / "Quillmor backup 2024-05-01.zip").string());
+    auto after = Snapshot(Dir().Root());
+    after.erase((Dir().Root() / "Quillmor backup 2024-05-01.zip").string());
     QVERIFY(after == before);  // NEW.qmg is gone, the rest as it was
   }
 
@@ -194,7 +193,7 @@ class BackupTest : public QObject {
     QFETCH(QString, message);
     WriteData();
     WriteFile("hostile.zip", zip.toStdString());
-    const auto before = Snapshot(dir_->Root());
+    const auto before = Snapshot(Dir().Root());
     try {
       qm::RestoreBackup(qm::CheckBackup(QStringLiteral("hostile.zip")), data_, settings_);
       QFAIL("restored");
@@ -202,8 +201,8 @@ class BackupTest : public QObject {
       const QString text = QString::fromLatin1(e.what());
       QVERIFY2(text.startsWith("The backup cannot be restored: " + message), e.what());
     }
-    QVERIFY(Snapshot(dir_->Root()) == before);
-    QVERIFY(!fs::exists(dir_->Root() / "x"));
+    QVERIFY(Snapshot(Dir().Root()) == before);
+    QVERIFY(!fs::exists(Dir().Root() / "x"));
   }
 
   void scoreFilesAreNamedByShortNames() {
@@ -234,13 +233,13 @@ class BackupTest : public QObject {
     WriteFile("ANN.qmg", "changed\r\n");
     WriteFile("NEW.qmg", "new\r\n");
     const qm::CheckedBackup backup = qm::CheckBackup(zip);
-    const auto before = Snapshot(dir_->Root());
+    const auto before = Snapshot(Dir().Root());
     const int writes = 4 * static_cast<int>(backup.Files.size());  // create, write, flush, close
     for (int step = 1; step <= writes; ++step) {
       qm::fileio::FailSaveStepForTesting(step, ENOSPC);
       QVERIFY_THROWS_EXCEPTION(qm::QmError, qm::RestoreBackup(backup, data_, settings_));
       qm::fileio::FailSaveStepForTesting(0, 0);
-      QVERIFY2(Snapshot(dir_->Root()) == before, std::to_string(step).c_str());
+      QVERIFY2(Snapshot(Dir().Root()) == before, std::to_string(step).c_str());
     }
     qm::RestoreBackup(backup, data_, settings_);
     QCOMPARE(ReadFile("ANN.qmg"), std::string("20240501~Oak~85~70.5~125~Caf\xE9 \x80~\r\n"));

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QtTest>
 
+#include "support/qt_fixture.h"
 #include "support/qt_support.h"
 
 using qm::ActivationHandler;
@@ -30,7 +31,7 @@ class Window : public QWidget {
 
 }  // namespace
 
-class ActivationTest : public QObject {
+class ActivationTest : public qm::test::WindowTest {
   Q_OBJECT
 
  private slots:

@@ -7,27 +7,19 @@
 #include <QtTest>
 #include <memory>
 
+#include "support/qt_fixture.h"
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
-#include "support/workdir.h"
 #include "ui/prompts.h"
 #include "ui/qmcrddet.h"
 
 using qm::TPrintHdcpDetails;
 using qm::test::Control;
 
-class CardDetailsTest : public QObject {
+class CardDetailsTest : public qm::test::WindowTest {
   Q_OBJECT
 
-  std::unique_ptr<qm::test::WorkDir> dir_;
-
  private slots:
-  void init() { dir_ = std::make_unique<qm::test::WorkDir>(); }
-  void cleanup() {
-    qm::SetPrompts(nullptr);
-    dir_.reset();
-  }
-
   void printChecksTheNumber_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");

@@ -9,9 +9,9 @@
 #include <QtTest>
 #include <memory>
 
+#include "support/qt_fixture.h"
 #include "support/qt_opener.h"
 #include "support/qt_support.h"
-#include "support/workdir.h"
 
 namespace {
 
@@ -42,15 +42,10 @@ bool Confirmed(const Dialog& dialog) { return dialog.Result.Field()->text() == "
 
 }  // namespace
 
-class HandOverTest : public QObject {
+class HandOverTest : public qm::test::WindowTest {
   Q_OBJECT
 
-  std::unique_ptr<qm::test::WorkDir> dir_;
-
  private slots:
-  void init() { dir_ = std::make_unique<qm::test::WorkDir>(); }
-  void cleanup() { dir_.reset(); }
-
   void resultGoesBackToItsOpenerOnly() {
     Dialog dialog;
     Opener a(dialog), b(dialog);

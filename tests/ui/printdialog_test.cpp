@@ -8,8 +8,8 @@
 #include <QtTest>
 
 #include "print/printorfile.h"
+#include "support/qt_fixture.h"
 #include "support/qt_support.h"
-#include "support/workdir.h"
 #include "ui/prompts.h"
 #include "ui/qm2choic.h"
 #include "ui/qmpreview.h"
@@ -27,13 +27,12 @@ class RealDialogs : public qm::QtPrompts {
 
 }  // namespace
 
-class PrintDialogTest : public QObject {
+class PrintDialogTest : public qm::test::WindowTest {
   Q_OBJECT
 
  private slots:
   void printsToAPdfWithoutAPrinter() {
     if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("this machine has a printer");
-    qm::test::WorkDir dir;
     auto owned = std::make_unique<RealDialogs>();
     RealDialogs* prompts = owned.get();
     auto previous = qm::SetPrompts(std::move(owned));

@@ -4,7 +4,9 @@
 #include <QtTest>
 #include <string>
 
-class TextConvTest : public QObject {
+#include "support/qt_fixture.h"
+
+class TextConvTest : public qm::test::WindowTest {
   Q_OBJECT
 
  private slots:

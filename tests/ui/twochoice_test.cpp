@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "support/qt_fixture.h"
 #include "support/qt_support.h"
 #include "support/workdir.h"
 #include "ui/prompts.h"
@@ -16,20 +17,19 @@
 using qm::TTwoChoiceDlg;
 using qm::test::Control;
 
-class TwoChoiceTest : public QObject {
+class TwoChoiceTest : public qm::test::WindowTest {
   Q_OBJECT
 
-  std::unique_ptr<qm::test::WorkDir> dir_;
   std::unique_ptr<qm::Prompts> previous_;
 
  private slots:
   void init() {
-    dir_ = std::make_unique<qm::test::WorkDir>();
+    Begin();
     previous_ = qm::SetPrompts(std::make_unique<qm::QtPrompts>());
   }
   void cleanup() {
     qm::SetPrompts(std::move(previous_));
-    dir_.reset();
+    End();
   }
 
   void answers_data() {

@@ -16,9 +16,9 @@
 
 #include "engine/golfer.h"
 #include "print/qmprthdp.h"
+#include "support/qt_fixture.h"
 #include "support/qt_prompts.h"
 #include "support/qt_support.h"
-#include "support/workdir.h"
 #include "ui/qm2choic.h"
 #include "ui/qmcrddet.h"
 #include "ui/qmpreview.h"
@@ -58,17 +58,14 @@ bool IsInput(QObject* control) {
 
 }  // namespace
 
-class AccessibleTest : public QObject {
+class AccessibleTest : public test::WindowTest {
   Q_OBJECT
 
   QPrinter printer_;
 
  private slots:
   void everyInputControlOfEveryWindowHasAName() {
-    test::WorkDir dir;
-    test::InstallScriptedPrompts();
-    std::filesystem::copy_file(QFINDTESTDATA("../../data/sample.qmd").toStdString(),
-                               dir.Work() / "sample.qmd");
+    AddSampleCourses();
     test::WriteFile("golfers.qmd", "Mary Jones~MARY~1~\r\n");
     StartUp();
     TMainForm* main = Program().MainForm;
@@ -122,7 +119,6 @@ class AccessibleTest : public QObject {
                                    "PrintHandicapsDlg", "PrintHdcpDetails", "PrintPreviewDlg",
                                    "ScoreForm", "StrokeIndexDlg", "TwoChoiceDlg"}));
     qDeleteAll(made);
-    ShutDown();
   }
 };
 
