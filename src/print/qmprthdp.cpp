@@ -111,16 +111,8 @@ void TPrintHandicapsDlg::BuildControls() {
   PrintCardsButton = Button(this, "PrintCardsButton", "Print Cards", {120, 300, 102, 31});
   ExitButton = Button(this, "ExitButton", "Exit", {232, 300, 102, 31});
 
-  setTabOrder(CourseField, GolferListBox);
-  setTabOrder(GolferListBox, IncludeBtn);
-  setTabOrder(IncludeBtn, IncAllBtn);
-  setTabOrder(IncAllBtn, ExcludeBtn);
-  setTabOrder(ExcludeBtn, ExAllBtn);
-  setTabOrder(ExAllBtn, PrintListBox);
-  setTabOrder(PrintListBox, FontSize);
-  setTabOrder(FontSize, PrintListButton);
-  setTabOrder(PrintListButton, PrintCardsButton);
-  setTabOrder(PrintCardsButton, ExitButton);
+  SetTabOrder({CourseField, GolferListBox, IncludeBtn, IncAllBtn, ExcludeBtn, ExAllBtn,
+               PrintListBox, FontSize, PrintListButton, PrintCardsButton, ExitButton});
 }
 
 void TPrintHandicapsDlg::ConnectHandlers() {

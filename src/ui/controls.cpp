@@ -48,6 +48,18 @@ QFont FixedPitchFont(const QFont& base) {
   return font;
 }
 
+TabChain& TabChain::Then(QWidget* next) {
+  QWidget::setTabOrder(last_, next);
+  last_ = next;
+  return *this;
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> order) {
+  if (order.size() == 0) return;
+  TabChain chain(*order.begin());
+  for (auto next = order.begin() + 1; next != order.end(); ++next) chain.Then(*next);
+}
+
 void UseDialogFont(QWidget* window) {
   QFont font = window->font();
   font.setPixelSize(13);

@@ -4,6 +4,7 @@
 
 #include <QRect>
 #include <QString>
+#include <initializer_list>
 
 class QFont;
 class QLabel;
@@ -37,6 +38,18 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, QPoi
 // base in the program's fixed-pitch face for the screen (columns of
 // figures that must line up), its size left as it was.
 QFont FixedPitchFont(const QFont& base);
+
+// The order of the Tab key: each widget after the one before it. A chain is
+// built in one list, or one widget at a time with Then.
+class TabChain {
+ public:
+  explicit TabChain(QWidget* first) : last_(first) {}
+  TabChain& Then(QWidget* next);
+
+ private:
+  QWidget* last_;
+};
+void SetTabOrder(std::initializer_list<QWidget*> order);
 
 // Gives window the 13-pixel font the program's dialogs are laid out for
 // (their pixel positions assume it), in the face the platform gives.

@@ -9,8 +9,8 @@
 #include "ui/access.h"
 #include "ui/controls.h"
 #include "ui/guard.h"
-#include "ui/placement.h"
 #include "ui/look.h"
+#include "ui/placement.h"
 
 namespace qm {
 
@@ -69,8 +69,7 @@ TTwoChoiceDlg::TTwoChoiceDlg(QWidget* parent) : QDialog(parent) {
   Button2 = Button(Panel1, "Button2", 133);
   CancelButton = Button(Panel1, "CancelButton", 239);
   CancelButton->setText(QStringLiteral("Cancel"));
-  setTabOrder(Button1, Button2);
-  setTabOrder(Button2, CancelButton);
+  SetTabOrder({Button1, Button2, CancelButton});
 
   connect(Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
   connect(Button2, &QPushButton::clicked, this, Guarded([this] { Button2Click(); }));

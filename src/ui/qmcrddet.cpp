@@ -69,8 +69,7 @@ TPrintHdcpDetails::TPrintHdcpDetails(QWidget* parent) : QDialog(parent) {
   PrintBtn = Button(this, "PrintBtn", "Print", 66);
   CancelBtn = Button(this, "CancelBtn", "Cancel", 185);
   PrintBtn->setDefault(true);
-  setTabOrder(NumOfCardsFld, PrintBtn);
-  setTabOrder(PrintBtn, CancelBtn);
+  SetTabOrder({NumOfCardsFld, PrintBtn, CancelBtn});
 
   connect(PrintBtn, &QPushButton::clicked, this, Guarded([this] { PrintBtnClick(); }));
   connect(CancelBtn, &QPushButton::clicked, this, Guarded([this] { CancelBtnClick(); }));

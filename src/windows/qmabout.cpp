@@ -11,9 +11,9 @@
 #include "ui/access.h"
 #include "ui/controls.h"
 #include "ui/guard.h"
+#include "ui/look.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
-#include "ui/look.h"
 #include "windows/qmapp.h"
 
 namespace qm {

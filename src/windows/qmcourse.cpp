@@ -91,17 +91,10 @@ TCourseForm::TCourseForm(QWidget* parent)
   AddButtons(QPoint(215, 259));
   activation_.FocusAtShowing(CourseName);
 
-  QWidget* previous = CourseName;
-  auto chain = [&previous](QWidget* next) {
-    QWidget::setTabOrder(previous, next);
-    previous = next;
-  };
-  chain(RatingField);
-  chain(SlopeField);
-  for (QLineEdit* par : Par) chain(par);
-  chain(ParTotal);
-  chain(OKButton);
-  chain(CancelButton);
+  TabChain chain(CourseName);
+  chain.Then(RatingField).Then(SlopeField);
+  for (QLineEdit* par : Par) chain.Then(par);
+  chain.Then(ParTotal).Then(OKButton).Then(CancelButton);
 }
 
 void TCourseForm::PrimeNewCourse() {

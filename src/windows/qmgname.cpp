@@ -113,11 +113,7 @@ TGNameForm::TGNameForm(QWidget* parent)
   AddButtons(QPoint(134, 170));
   activation_.FocusAtShowing(LongName);
 
-  QWidget::setTabOrder(LongName, ShortName);
-  QWidget::setTabOrder(ShortName, OKButton);
-  QWidget::setTabOrder(OKButton, CancelButton);
-  QWidget::setTabOrder(CancelButton, SexItems[0]);
-  QWidget::setTabOrder(SexItems[0], SexItems[1]);
+  SetTabOrder({LongName, ShortName, OKButton, CancelButton, SexItems[0], SexItems[1]});
 }
 
 int TGNameForm::SexIndex() const { return SexItems[1]->isChecked() ? 1 : 0; }

@@ -171,11 +171,7 @@ void TGolferForm::BuildControls() {
   DeleteButton = Button(client, "DeleteButton", "Delete Score", 259);
   SaveButton = Button(client, "SaveButton", "Save", 381);
   ExitButton = Button(client, "ExitButton", "Exit", 502);
-  setTabOrder(ScoresListBox, AddButton);
-  setTabOrder(AddButton, ModifyButton);
-  setTabOrder(ModifyButton, DeleteButton);
-  setTabOrder(DeleteButton, SaveButton);
-  setTabOrder(SaveButton, ExitButton);
+  SetTabOrder({ScoresListBox, AddButton, ModifyButton, DeleteButton, SaveButton, ExitButton});
 
   GolferName = MakeHidden(client, "GolferName");
   GolferSex = MakeHidden(client, "GolferSex");

@@ -111,10 +111,8 @@ void TGPickForm::BuildControls() {
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(kButtonX + 18, 12 + 8 * kButtonStep + 20, kButtonWidth - 18, 18);
 
-  QWidget* order[] = {GolferListBox, AddAScoreButton, AddGroupButton,    EditScoresButton,
-                      IndexButton,   HandicapButton,  PrintScoresButton, PrintHandicapButton,
-                      ExitButton,    chkUseMaxIndex};
-  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  SetTabOrder({GolferListBox, AddAScoreButton, AddGroupButton, EditScoresButton, IndexButton,
+               HandicapButton, PrintScoresButton, PrintHandicapButton, ExitButton, chkUseMaxIndex});
 }
 
 void TGPickForm::BuildMenu() {

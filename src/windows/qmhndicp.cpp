@@ -159,10 +159,7 @@ void THandicapForm::BuildControls() {
   GolferShortName->setObjectName(QStringLiteral("GolferShortName"));
   GolferShortName->setVisible(false);
 
-  setTabOrder(CourseField, OKButton);
-  setTabOrder(OKButton, ParField);
-  setTabOrder(ParField, IndexField);
-  setTabOrder(IndexField, PrintButton);
+  SetTabOrder({CourseField, OKButton, ParField, IndexField, PrintButton});
 }
 
 void THandicapForm::BuildMenu() {

@@ -116,9 +116,7 @@ void TMainForm::BuildControls() {
   EditCoursesButton = Button(client, "EditCoursesButton", "Edit Courses", 120);
   EnterScoresButton = Button(client, "EnterScoresButton", "Enter Scores", 165);
   ExitButton = Button(client, "ExitButton", "Exit", 210);
-  setTabOrder(EditGolferButton, EditCoursesButton);
-  setTabOrder(EditCoursesButton, EnterScoresButton);
-  setTabOrder(EnterScoresButton, ExitButton);
+  SetTabOrder({EditGolferButton, EditCoursesButton, EnterScoresButton, ExitButton});
 
   VersionField = new QLineEdit(client);
   VersionField->setObjectName(QStringLiteral("VersionField"));

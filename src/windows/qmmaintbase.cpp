@@ -50,11 +50,7 @@ TListMaintForm::TListMaintForm(const Layout& layout, QWidget* parent)
   DeleteButton = Button(client, QStringLiteral("DeleteButton"), QStringLiteral("Delete"), x, 148);
   SaveButton = Button(client, QStringLiteral("SaveButton"), QStringLiteral("Save"), x, 203);
   ExitButton = Button(client, QStringLiteral("ExitButton"), QStringLiteral("Exit"), x, 258);
-  setTabOrder(listBox_, AddButton);
-  setTabOrder(AddButton, ModifyButton);
-  setTabOrder(ModifyButton, DeleteButton);
-  setTabOrder(DeleteButton, ExitButton);
-  setTabOrder(ExitButton, SaveButton);
+  SetTabOrder({listBox_, AddButton, ModifyButton, DeleteButton, ExitButton, SaveButton});
 
   QMenuBar* bar = MakeMenuBar(this, QStringLiteral("MainMenu"));
   File1 = MakeMenu(bar, "File1", "&File");

@@ -87,15 +87,16 @@ void TScoreForm::ClearCard() {
   RatingField->setText(QStringLiteral("0.0"));
   SlopeField->setText(zero);
   for (QLineEdit* par : Par) par->clear();
-  ParOut->clear();
-  ParIn->clear();
-  ParTotal->clear();
+  Card->ParOut->clear();
+  Card->ParIn->clear();
+  Card->ParTotal->clear();
   for (int i = 0; i < HoleCount; ++i) {
     Score[i]->setText(zero);
     Putts[i]->setText(zero);
   }
-  for (QLineEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn}) sum->setText(zero);
-  for (QLineEdit* field : {ScoreTotal, PuttsTotal, AdjScore, ScoreDiff}) field->clear();
+  for (QLineEdit* sum : {Card->ScoreOut, Card->ScoreIn, Card->PuttsOut, Card->PuttsIn})
+    sum->setText(zero);
+  for (QLineEdit* field : {Card->ScoreTotal, Card->PuttsTotal, AdjScore, ScoreDiff}) field->clear();
   CommentField->clear();
 }
 
@@ -283,7 +284,7 @@ void TScoreForm::FieldExit(QWidget* field) {
     if (field == Score[i]) {
       if (i == 0 && Score[0]->text() == QLatin1String("0")) {
         // No hole scores: the round is entered as a total.
-        FocusField(ScoreTotal);
+        FocusField(Card->ScoreTotal);
         return;
       }
       Compute([i](ScoreCard& card) {
@@ -306,7 +307,7 @@ void TScoreForm::FieldExit(QWidget* field) {
       return;
     }
   }
-  if (field == ScoreTotal) {
+  if (field == Card->ScoreTotal) {
     Compute([](ScoreCard& card) {
       ComputeAdjScore(card);
       ComputeScoreDiff(card);
@@ -336,7 +337,7 @@ QWidget* TScoreForm::EnterTarget(QWidget* field) const {
   if (field == CourseField) return DateField;
   if (field == DateField) return SkipPuttsChkBox;
   if (field == SkipPuttsChkBox) return Score[0];
-  if (field == ScoreTotal) return OKButton;
+  if (field == Card->ScoreTotal) return OKButton;
   for (int i = 0; i < HoleCount; ++i) {
     const bool last = i == HoleCount - 1;
     if (field == Score[i]) {
@@ -352,7 +353,8 @@ bool TScoreForm::Steps(const QWidget* field) const {
   if (field == DateField) return true;
   for (int i = 0; i < HoleCount; ++i)
     if (field == Score[i] || field == Putts[i]) return true;
-  for (const QLineEdit* sum : {ScoreTotal, ScoreOut, ScoreIn, PuttsOut, PuttsIn, PuttsTotal})
+  for (const QLineEdit* sum : {Card->ScoreTotal, Card->ScoreOut, Card->ScoreIn, Card->PuttsOut,
+                               Card->PuttsIn, Card->PuttsTotal})
     if (field == sum) return true;
   return false;
 }
@@ -505,7 +507,7 @@ bool TScoreForm::PrimeStoredRound(QWidget* owner, const RoundGolfer& golfer,
   CourseName2->setText(course);
   SetCoursePicked(!course.isEmpty());
   SetAddingGroup(false);
-  SetFieldBytes(ScoreTotal, round.ScoreTotal);
+  SetFieldBytes(Card->ScoreTotal, round.ScoreTotal);
   SetFieldBytes(RatingField, round.Rating.empty() ? "0.0" : round.Rating);
   SetFieldBytes(SlopeField, round.Slope.empty() ? "0" : round.Slope);
   CommentField->setPlainText(FromBytes(round.Comment));
@@ -513,7 +515,8 @@ bool TScoreForm::PrimeStoredRound(QWidget* owner, const RoundGolfer& golfer,
     SetFieldBytes(Score[i], round.HoleScore[i]);
     SetFieldBytes(Putts[i], round.HolePutts[i]);
   }
-  for (QLineEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn, PuttsTotal})
+  for (QLineEdit* sum :
+       {Card->ScoreOut, Card->ScoreIn, Card->PuttsOut, Card->PuttsIn, Card->PuttsTotal})
     sum->setText(QStringLiteral("0"));
   SetFieldBytes(AdjScore, round.AdjScore);
   SetFieldBytes(CourseHandicapField, round.EntryHandicap);
@@ -549,7 +552,7 @@ bool TScoreForm::PrimeGroupRound(QWidget* owner, const RoundGolfer& golfer, bool
     SetCoursePicked(false);
     SetAddingGroup(true);
     CourseHandicapField->setText(QStringLiteral("0"));
-    ScoreTotal->setText(QStringLiteral("0"));
+    Card->ScoreTotal->setText(QStringLiteral("0"));
     AdjScore->clear();
     ScoreDiff->clear();
   } else {
@@ -570,7 +573,7 @@ TScoreRec TScoreForm::ConfirmedRound() const {
   TScoreRec round = PlaceholderScoreRec();
   round.Date = CutTo(DisplayDateToKey(FieldBytes(DateField)), width::Date);
   round.Course = CutTo(ToBytes(CourseField->Text()), width::Course);
-  round.ScoreTotal = Cut(ScoreTotal, width::ScoreTotal);
+  round.ScoreTotal = Cut(Card->ScoreTotal, width::ScoreTotal);
   round.Rating = Cut(RatingField, width::Rating);
   round.Slope = Cut(SlopeField, width::Slope);
   round.Comment = CutTo(ToBytes(CommentField->toPlainText()), width::Comment);

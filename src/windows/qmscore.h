@@ -181,19 +181,10 @@ class TScoreForm : public QDialog {
   TCourseList* CourseField;
   QLineEdit* DateField;
   QCheckBox* SkipPuttsChkBox;
-  TScoreCardGrid* Card;                     // holds the fields below, from Score to ParTotal
+  TScoreCardGrid* Card;                     // holds Score to Par below, and the sums
   std::array<QLineEdit*, HoleCount> Score;  // [0] is the control named Score1
   std::array<QLineEdit*, HoleCount> Putts;
   std::array<QLineEdit*, HoleCount> Par;
-  QLineEdit* ScoreOut;
-  QLineEdit* ScoreIn;
-  QLineEdit* ScoreTotal;
-  QLineEdit* PuttsOut;
-  QLineEdit* PuttsIn;
-  QLineEdit* PuttsTotal;
-  QLineEdit* ParOut;
-  QLineEdit* ParIn;
-  QLineEdit* ParTotal;
   QLineEdit* RatingField;
   QLineEdit* SlopeField;
   QLineEdit* IndexField;

@@ -163,15 +163,6 @@ void TScoreForm::BuildCard(QWidget* client, QVBoxLayout* page) {
   Score = Card->Score;
   Putts = Card->Putts;
   Par = Card->Par;
-  ScoreOut = Card->ScoreOut;
-  ScoreIn = Card->ScoreIn;
-  ScoreTotal = Card->ScoreTotal;
-  PuttsOut = Card->PuttsOut;
-  PuttsIn = Card->PuttsIn;
-  PuttsTotal = Card->PuttsTotal;
-  ParOut = Card->ParOut;
-  ParIn = Card->ParIn;
-  ParTotal = Card->ParTotal;
   page->addWidget(Card, 0, Qt::AlignHCenter);
   page->addStretch(1);
 }
@@ -225,25 +216,17 @@ void TScoreForm::BuildTabChain() {
   // tab stops but sit in the chain where they stand on the card, so Tab
   // from one reached with the mouse (or from the total, where a "0" in the
   // first hole sends the focus) goes on to the next field of the card.
-  QWidget* previous = CourseField;
-  auto chain = [&previous](QWidget* next) {
-    QWidget::setTabOrder(previous, next);
-    previous = next;
-  };
-  chain(DateField);
-  chain(SkipPuttsChkBox);
+  TabChain chain(CourseField);
+  chain.Then(DateField).Then(SkipPuttsChkBox);
   for (int i = 0; i < HoleCount; ++i) {
-    chain(Par[i]);
-    chain(Score[i]);
-    chain(Putts[i]);
+    chain.Then(Par[i]).Then(Score[i]).Then(Putts[i]);
     if (i == 8)
-      for (QWidget* sum : {ParOut, ScoreOut, PuttsOut}) chain(sum);
+      for (QWidget* sum : {Card->ParOut, Card->ScoreOut, Card->PuttsOut}) chain.Then(sum);
   }
-  for (QWidget* sum : {ParIn, ScoreIn, PuttsIn, ParTotal, ScoreTotal, PuttsTotal}) chain(sum);
-  chain(OKButton);
-  chain(CancelButton);
-  chain(AddCourseButton);
-  chain(CommentField);
+  for (QWidget* sum : {Card->ParIn, Card->ScoreIn, Card->PuttsIn, Card->ParTotal, Card->ScoreTotal,
+                       Card->PuttsTotal})
+    chain.Then(sum);
+  chain.Then(OKButton).Then(CancelButton).Then(AddCourseButton).Then(CommentField);
 }
 
 void TScoreForm::BuildMenu() {

@@ -58,8 +58,7 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : QMainWindow(parent) {
   GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
   AddAScoreButton = Button(client, "AddAScoreButton", "Add a Score", 113);
   ExitButton = Button(client, "ExitButton", "Exit", 169);
-  setTabOrder(GolferListBox, AddAScoreButton);
-  setTabOrder(AddAScoreButton, ExitButton);
+  SetTabOrder({GolferListBox, AddAScoreButton, ExitButton});
 
   MainMenu1 = MakeMenuBar(this, QStringLiteral("MainMenu1"));
   File1 = MakeMenu(MainMenu1, "File1", "&File");

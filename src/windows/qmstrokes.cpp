@@ -143,9 +143,9 @@ TStrokeIndexDlg::TStrokeIndexDlg(const std::string& courseName, const std::optio
   CancelButton = MakeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"),
                             {247, 184, 89, 33});
   OKButton->setDefault(true);
-  for (int i = 1; i < HoleCount; ++i) setTabOrder(SI[i - 1], SI[i]);
-  setTabOrder(SI[HoleCount - 1], OKButton);
-  setTabOrder(OKButton, CancelButton);
+  TabChain chain(SI[0]);
+  for (int i = 1; i < HoleCount; ++i) chain.Then(SI[i]);
+  chain.Then(OKButton).Then(CancelButton);
 
   connect(OKButton, &QPushButton::clicked, this, Guarded([this] { OKButtonClick(); }));
   connect(CancelButton, &QPushButton::clicked, this, Guarded([this] { CancelButtonClick(); }));
