@@ -1,9 +1,12 @@
 #include "ui/controls.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include "ui/guard.h"
 
 namespace qm {
 
@@ -46,6 +49,11 @@ QFont FixedPitchFont(const QFont& base) {
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   return font;
+}
+
+void OnUserPick(QComboBox* box, QObject* context, std::function<void(int)> picked) {
+  QObject::connect(box, &QComboBox::activated, context,
+                   Guarded([picked = std::move(picked)](int index) { picked(index + 1); }));
 }
 
 TabChain& TabChain::Then(QWidget* next) {

@@ -4,9 +4,12 @@
 
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 
+class QComboBox;
 class QFont;
+class QObject;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -38,6 +41,11 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, QPoi
 // base in the program's fixed-pitch face for the screen (columns of
 // figures that must line up), its size left as it was.
 QFont FixedPitchFont(const QFont& base);
+
+// Runs picked(n), n the item's 1-based position, when the user picks an
+// item of box (a click in its list, or the keys or the wheel on the closed
+// box), through the guard; an item the program selects runs nothing.
+void OnUserPick(QComboBox* box, QObject* context, std::function<void(int)> picked);
 
 // The order of the Tab key: each widget after the one before it. A chain is
 // built in one list, or one widget at a time with Then.

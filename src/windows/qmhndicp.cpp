@@ -170,10 +170,7 @@ void THandicapForm::BuildMenu() {
 }
 
 void THandicapForm::ConnectHandlers() {
-  // activated comes from the user only: a click in the list or the keys of
-  // a closed list.
-  connect(CourseField, &QComboBox::activated, this,
-          Guarded([this](int index) { ShowHandicap(index + 1); }));
+  OnUserPick(CourseField, this, [this](int n) { ShowHandicap(n); });
   connect(OKButton, &QPushButton::clicked, this, Guarded([this] { OKButtonClick(); }));
   connect(PrintButton, &QPushButton::clicked, this, Guarded([this] { PrintButtonClick(); }));
   connect(Exit1, &QAction::triggered, this, Guarded([this] { Exit1Click(); }));

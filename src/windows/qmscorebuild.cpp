@@ -240,10 +240,7 @@ void TScoreForm::BuildMenu() {
 }
 
 void TScoreForm::ConnectHandlers() {
-  // activated comes from the user only (mouse, keys, wheel), never from
-  // the window selecting a course itself.
-  connect(CourseField, &QComboBox::activated, this,
-          Guarded([this](int index) { CourseFieldChange(index + 1); }));
+  OnUserPick(CourseField, this, [this](int n) { CourseFieldChange(n); });
   connect(SkipPuttsChkBox, &QCheckBox::toggled, this, Guarded([this] { SkipPuttsChkBoxClick(); }));
   connect(OKButton, &QPushButton::clicked, this, Guarded([this] { OKButtonClick(); }));
   connect(CancelButton, &QPushButton::clicked, this, Guarded([this] { CancelButtonClick(); }));
