@@ -18,6 +18,13 @@ std::int64_t SumOf(const std::array<std::string, HoleCount>& fields, int first, 
   return sum;
 }
 
+// The total of a card's two nine-hole sums, as text.
+std::string TotalOf(const std::string& out, const std::string& in) {
+  std::int64_t total = StrToInt(out);
+  total += StrToInt(in);
+  return std::to_string(total);
+}
+
 }  // namespace
 
 void ComputeScoreOut(ScoreCard& card) { card.ScoreOut = std::to_string(SumOf(card.Score, 1, 9)); }
@@ -25,9 +32,7 @@ void ComputeScoreOut(ScoreCard& card) { card.ScoreOut = std::to_string(SumOf(car
 void ComputeScoreIn(ScoreCard& card) { card.ScoreIn = std::to_string(SumOf(card.Score, 10, 18)); }
 
 void ComputeScoreTotal(ScoreCard& card) {
-  std::int64_t total = StrToInt(card.ScoreOut);
-  total += StrToInt(card.ScoreIn);
-  card.ScoreTotal = std::to_string(total);
+  card.ScoreTotal = TotalOf(card.ScoreOut, card.ScoreIn);
   ComputeAdjScore(card);
   ComputeScoreDiff(card);
 }
@@ -36,11 +41,7 @@ void ComputePuttsOut(ScoreCard& card) { card.PuttsOut = std::to_string(SumOf(car
 
 void ComputePuttsIn(ScoreCard& card) { card.PuttsIn = std::to_string(SumOf(card.Putts, 10, 18)); }
 
-void ComputePuttsTotal(ScoreCard& card) {
-  std::int64_t total = StrToInt(card.PuttsOut);
-  total += StrToInt(card.PuttsIn);
-  card.PuttsTotal = std::to_string(total);
-}
+void ComputePuttsTotal(ScoreCard& card) { card.PuttsTotal = TotalOf(card.PuttsOut, card.PuttsIn); }
 
 void ComputeParNines(ScoreCard& card) {
   for (auto& par : card.Par) {

@@ -28,6 +28,12 @@ namespace qm {
 
 namespace {
 
+// A field's caption: 110 pixels wide, 22 high, the text on the left.
+QLabel* Caption(QWidget* parent, const char* name, const char* text, int x, int y) {
+  return AddLabel(parent, QString::fromLatin1(name), QString::fromLatin1(text), x, y, 110,
+                  Qt::AlignLeft, 22);
+}
+
 QLineEdit* MakeReadOnly(QWidget* parent, const char* name, QRect where, bool tabStop) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(QString::fromLatin1(name));
@@ -112,25 +118,20 @@ void THandicapForm::BuildControls() {
   client->setFixedSize(ClientWidth, ClientHeight);
   outer->addWidget(client);
 
-  Label1 = AddLabel(client, QStringLiteral("Label1"), QStringLiteral("Course:"), 24, 24, 110,
-                    Qt::AlignLeft, 22);
+  Label1 = Caption(client, "Label1", "Course:", 24, 24);
   CourseField = new QComboBox(client);
   CourseField->setObjectName(QStringLiteral("CourseField"));
   CourseField->setEditable(false);
   CourseField->setGeometry(134, 22, 340, 26);
   CourseField->setMaxVisibleItems(16);
 
-  Label2 = AddLabel(client, QStringLiteral("Label2"), QStringLiteral("Course Rating:"), 24, 72, 110,
-                    Qt::AlignLeft, 22);
+  Label2 = Caption(client, "Label2", "Course Rating:", 24, 72);
   RatingField = MakeReadOnly(client, "RatingField", {134, 70, 70, 24}, false);
-  Label3 = AddLabel(client, QStringLiteral("Label3"), QStringLiteral("Slope Rating:"), 24, 106, 110,
-                    Qt::AlignLeft, 22);
+  Label3 = Caption(client, "Label3", "Slope Rating:", 24, 106);
   SlopeField = MakeReadOnly(client, "SlopeField", {134, 104, 70, 24}, false);
-  Label4 = AddLabel(client, QStringLiteral("Label4"), QStringLiteral("Par:"), 280, 72, 110,
-                    Qt::AlignLeft, 22);
+  Label4 = Caption(client, "Label4", "Par:", 280, 72);
   ParField = MakeReadOnly(client, "ParField", {360, 70, 70, 24}, true);
-  Label5 = AddLabel(client, QStringLiteral("Label5"), QStringLiteral("Index:"), 280, 106, 110,
-                    Qt::AlignLeft, 22);
+  Label5 = Caption(client, "Label5", "Index:", 280, 106);
   IndexField = MakeReadOnly(client, "IndexField", {360, 104, 70, 24}, true);
   for (QLabel* label : {Label4, Label5}) label->setFixedWidth(70);
   NameByLabel(Label1, CourseField);
