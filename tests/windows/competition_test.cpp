@@ -189,6 +189,27 @@ class CompetitionTest : public qm::test::WindowTest {
     QVERIFY(DataFiles() == before);
     list->close();
   }
+
+  // A score file that cannot be read: the error once, the day without that
+  // golfer, said so under the table; the settings are the next opening's.
+  void anUnreadableFileAndTheSettingsKept() {
+    std::filesystem::remove("CY.qmg");
+    std::filesystem::create_directory("CY.qmg");
+    TCompetitionForm* form = TCompetitionForm::Open();
+    QCOMPARE(prompts_->Shown.size(), std::size_t{1});
+    QCOMPARE(Column(Control<QTableWidget>(form, "ResultsTable"), {1}).size(), 3);
+    QVERIFY(
+        Control<QLabel>(form, "FieldSummary")
+            ->text()
+            .endsWith(QStringLiteral("Left out, their score files could not be read: Cy Cole.")));
+    Control<QComboBox>(form, "FormatField")->setCurrentIndex(1);
+    Control<QSpinBox>(form, "AllowanceField")->setValue(85);
+    delete form;
+    form = TCompetitionForm::Open();
+    QCOMPARE(Control<QComboBox>(form, "FormatField")->currentText(), QStringLiteral("Stableford"));
+    QCOMPARE(Control<QSpinBox>(form, "AllowanceField")->value(), 85);
+    delete form;
+  }
 };
 
 QTEST_MAIN(CompetitionTest)
