@@ -205,12 +205,14 @@ class NoteLabel : public QLabel {
   }
 
   // QLabel finds these by laying the text out at several widths, each time
-  // the text changes; the layouts take the height from heightForWidth.
+  // the text changes. A note asks for no width of its own (the tables
+  // beside it set the widths); the layouts take its height from
+  // heightForWidth.
   QSize minimumSizeHint() const override {
     return {fontMetrics().averageCharWidth() * 20, fontMetrics().height()};
   }
   QSize sizeHint() const override {
-    const int width = fontMetrics().averageCharWidth() * 60;
+    const int width = minimumSizeHint().width();
     return {width, heightForWidth(width)};
   }
 
