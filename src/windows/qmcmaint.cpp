@@ -51,8 +51,8 @@ void TCMaintForm::TakeOverResult() { EditedEntry(courses_) = Dialog()->Course();
 
 void TCMaintForm::SortEntries() { SortCourses(courses_); }
 
-StateRestorer TCMaintForm::State() const {
-  return [this, courses = courses_] { const_cast<TCMaintForm*>(this)->courses_ = courses; };
+StateRestorer TCMaintForm::State() {
+  return [this, courses = courses_] { courses_ = courses; };
 }
 
 QString TCMaintForm::EntryName(int position) const {

@@ -50,7 +50,7 @@ class TCMaintForm : public TListMaintForm {
   HandOverResult* DialogResult() const override;
   void TakeOverResult() override;
   void SortEntries() override;
-  StateRestorer State() const override;
+  StateRestorer State() override;
   int EntryCount() const override { return courses_.Count(); }
   QString EntryName(int position) const override;
 

@@ -99,12 +99,11 @@ void TGMaintForm::TakeOverResult() {
 
 void TGMaintForm::SortEntries() { SortRoster(roster_); }
 
-StateRestorer TGMaintForm::State() const {
-  auto* self = const_cast<TGMaintForm*>(this);
-  return [self, roster = roster_, renames = renames_, removals = removals_] {
-    self->roster_ = roster;
-    self->renames_ = renames;
-    self->removals_ = removals;
+StateRestorer TGMaintForm::State() {
+  return [this, roster = roster_, renames = renames_, removals = removals_] {
+    roster_ = roster;
+    renames_ = renames;
+    removals_ = removals;
   };
 }
 

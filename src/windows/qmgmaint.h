@@ -50,7 +50,7 @@ class TGMaintForm : public TListMaintForm {
   // the old short name stays.
   void TakeOverResult() override;
   void SortEntries() override;
-  StateRestorer State() const override;
+  StateRestorer State() override;
   int EntryCount() const override { return roster_.Count(); }
   QString EntryName(int position) const override;
 

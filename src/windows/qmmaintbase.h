@@ -90,7 +90,7 @@ class TListMaintForm : public QMainWindow {
   virtual void SortEntries() = 0;
   // A copy of the window's table and of what it has to do to the files at
   // Save, as a function that puts them back (for Edit > Undo and Redo).
-  virtual StateRestorer State() const = 0;
+  virtual StateRestorer State() = 0;
   virtual int EntryCount() const = 0;
   // The list line of the entry at position (1-based).
   virtual QString EntryName(int position) const = 0;
